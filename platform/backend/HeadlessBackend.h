@@ -1,0 +1,176 @@
+// A backend without a display: a virtual screen that composites the visible
+// surfaces, input injected at screen coordinates, and a virtual clock.
+// Tests and the off-screen demo run on it.
+//
+// Composition, bottom surface first, per pixel inside the surface's shape:
+//   a   = round(pixelAlpha * constantAlpha / 255)
+//   out = round((src * a + dst * (255 - a)) / 255)      per channel
+// Presented pixels have alpha 255; layered pictures bring their own alpha.
+//
+// Time only moves when a test calls AdvanceClock() or when WaitEvent() is
+// given a deadline while nothing is pending: the clock then jumps to the
+// deadline at once, so idle stretches cost no real time.
+//
+// Like a window manager, a mouse press on a surface that may take the focus
+// (not a popup, not NoActivate) gives it the focus before the press is reported.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "platform/backend/Backend.h"
+#include "platform/backend/RetainedPixels.h"
+
+namespace backend {
+
+struct HeadlessOptions {
+  gfx::Size ScreenSize{1280, 1024};
+  gfx::Rect WorkArea;  // empty: the whole screen
+  gfx::Color Desktop = gfx::RGB(0, 128, 128);
+  bool LayeredAvailable = true;
+  std::int64_t StartMs = 0;
+};
+
+class HeadlessBackend final : public Backend {
+ public:
+  explicit HeadlessBackend(const HeadlessOptions& options = {});
+  ~HeadlessBackend() override;
+
+  // --- Backend ---
+  std::string_view Name() const override { return "headless"; }
+  SurfaceId CreateSurface(const SurfaceOptions& options) override;
+  void DestroySurface(SurfaceId id) override;
+  void SetBounds(SurfaceId id, const gfx::Rect& bounds) override;
+  gfx::Rect Bounds(SurfaceId id) const override;
+  void Show(SurfaceId id, bool activate) override;
+  void Hide(SurfaceId id) override;
+  bool IsVisible(SurfaceId id) const override;
+  void Activate(SurfaceId id) override;
+  SurfaceId FocusedSurface() const override { return focus_; }
+  void Raise(SurfaceId id) override;
+  void Lower(SurfaceId id) override;
+  void PlaceAbove(SurfaceId id, SurfaceId sibling) override;
+  void PlaceBelow(SurfaceId id, SurfaceId sibling) override;
+  void SetTopmost(SurfaceId id, bool topmost) override;
+  bool IsTopmost(SurfaceId id) const override;
+  std::vector<SurfaceId> StackingOrder() const override { return order_; }
+  SurfaceId SurfaceAt(gfx::Point screen) const override;
+  void SetTitle(SurfaceId id, std::string_view utf8) override;
+  void SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) override;
+  void Present(SurfaceId id, const gfx::Bitmap& buffer, const gfx::Rect& rect) override;
+  void SetShape(SurfaceId id, const gfx::Region& shape) override;
+  void ClearShape(SurfaceId id) override;
+  bool LayeredAvailable() const override { return options_.LayeredAvailable; }
+  void UpdateLayered(SurfaceId id, const gfx::Bitmap& picture, gfx::Point position, gfx::Size size,
+                     std::uint8_t constantAlpha) override;
+  void SetConstantAlpha(SurfaceId id, std::uint8_t alpha) override;
+  bool PollEvent(Event& event) override;
+  gfx::Point PointerPosition() const override { return pointer_; }
+  void SetCapture(SurfaceId id) override;
+  void ReleaseCapture() override;
+  SurfaceId Capture() const override { return capture_; }
+  void SetCursor(SurfaceId id, Cursor cursor) override;
+  gfx::Size ScreenSize() const override { return options_.ScreenSize; }
+  gfx::Rect WorkArea() const override;
+  std::vector<Monitor> Monitors() const override;
+  int ScreenDepth() const override { return 24; }
+  std::int64_t NowMs() const override { return clock_.load(); }
+  WaitResult WaitEvent(std::optional<std::int64_t> deadlineMs) override;
+  void Wake() override;
+  void Flush() override {}
+
+  // --- Injected input (screen coordinates) ---
+  // The pointer moves to `at` first; events go to the capturing surface or
+  // the surface under the point, and are dropped over the bare desktop.
+  void InjectMouseMove(gfx::Point at);
+  void InjectMouseDown(gfx::Point at, MouseButton button = MouseButton::Left);
+  void InjectMouseUp(gfx::Point at, MouseButton button = MouseButton::Left);
+  void InjectClick(gfx::Point at, MouseButton button = MouseButton::Left);
+  void InjectMouseWheel(gfx::Point at, int delta);
+  // Key events go to the focused surface. Shift, Control and Alt (VK_SHIFT,
+  // VK_CONTROL, VK_MENU) update the modifier state. Without `text`, a key
+  // down produces what a keyboard would: letters (upper case with Shift),
+  // digits, space, "\r", "\t", "\b", "\x1b", control characters with Control.
+  void InjectKeyDown(int key, std::optional<std::string> text = std::nullopt, bool repeat = false);
+  void InjectKeyUp(int key);
+  // Key down then key up.
+  void InjectKey(int key);
+  // The window manager's close button.
+  void InjectCloseRequest(SurfaceId id);
+  std::uint32_t Modifiers() const { return modifiers_; }
+
+  // --- Clock ---
+  void AdvanceClock(std::int64_t ms);
+
+  // --- Reading the screen ---
+  // The composited screen, 24 bits.
+  gfx::Bitmap Screenshot() const;
+  // One screen pixel as 0x00BBGGRR.
+  gfx::Color ScreenPixel(gfx::Point at) const;
+  // One surface as it would be blended: 32 bits with constant alpha applied
+  // and pixels outside its shape transparent.
+  gfx::Bitmap SurfaceImage(SurfaceId id) const;
+  // PNG files; throw std::runtime_error naming the path on failure,
+  // std::invalid_argument for an unknown surface.
+  void SaveScreenshot(const std::string& path) const;
+  void SaveSurfaceScreenshot(SurfaceId id, const std::string& path) const;
+
+  // --- Inspection for tests ---
+  bool Exists(SurfaceId id) const { return surfaces_.count(id) != 0; }
+  const SurfaceOptions& OptionsOf(SurfaceId id) const;  // title follows SetTitle
+  Cursor CursorOf(SurfaceId id) const;
+  std::size_t IconCount(SurfaceId id) const;
+  std::uint8_t ConstantAlphaOf(SurfaceId id) const;
+  bool HasShape(SurfaceId id) const;
+  std::size_t PendingEvents() const { return events_.size(); }
+  void SetLayeredAvailable(bool on) { options_.LayeredAvailable = on; }
+
+ private:
+  struct Surface {
+    SurfaceOptions Options;
+    gfx::Rect Bounds;
+    bool Visible = false;
+    RetainedPixels Pixels;
+    std::optional<gfx::Region> Shape;
+    std::uint8_t ConstantAlpha = 255;
+    Cursor CursorShape = Cursor::Arrow;
+    std::size_t Icons = 0;
+  };
+
+  Surface& Get(SurfaceId id);
+  const Surface& Get(SurfaceId id) const;
+  Surface* Find(SurfaceId id);
+  const Surface* Find(SurfaceId id) const;
+  // Effective alpha of the surface's pixel at screen point `p`, 0 outside.
+  int AlphaAt(const Surface& s, gfx::Point p) const;
+  void Restack(SurfaceId id, std::size_t index);
+  std::size_t BandEnd(bool topmost) const;
+  std::size_t IndexOf(SurfaceId id) const;
+  void SetFocus(SurfaceId id);
+  void Push(Event e);
+  Event MouseEvent(EventType type, SurfaceId target) const;
+  SurfaceId MouseTarget() const;
+  void TrackPointer(gfx::Point at);
+
+  HeadlessOptions options_;
+  std::map<SurfaceId, Surface> surfaces_;
+  std::vector<SurfaceId> order_;  // bottom first
+  SurfaceId nextId_ = 1;
+  std::deque<Event> events_;
+  gfx::Point pointer_{-1, -1};
+  SurfaceId hover_ = kNoSurface;
+  SurfaceId capture_ = kNoSurface;
+  SurfaceId focus_ = kNoSurface;
+  std::uint32_t modifiers_ = 0;
+  std::atomic<std::int64_t> clock_;
+
+  std::mutex wakeMutex_;
+  std::condition_variable wakeCond_;
+  bool woken_ = false;
+};
+
+}  // namespace backend

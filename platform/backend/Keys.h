@@ -1,0 +1,116 @@
+// Virtual key codes and modifier bits shared by the backends and the toolkit.
+// The numbers are the conventional desktop values, so that code written
+// against them (dialog keys, menu shortcuts, skin code) compares as usual.
+#pragma once
+
+#include <cstdint>
+
+namespace backend {
+
+enum VirtualKey : int {
+  VK_NONE = 0,
+  VK_LBUTTON = 0x01,
+  VK_RBUTTON = 0x02,
+  VK_CANCEL = 0x03,
+  VK_MBUTTON = 0x04,
+  VK_BACK = 0x08,
+  VK_TAB = 0x09,
+  VK_CLEAR = 0x0C,
+  VK_RETURN = 0x0D,
+  VK_SHIFT = 0x10,
+  VK_CONTROL = 0x11,
+  VK_MENU = 0x12,  // Alt
+  VK_PAUSE = 0x13,
+  VK_CAPITAL = 0x14,
+  VK_ESCAPE = 0x1B,
+  VK_SPACE = 0x20,
+  VK_PRIOR = 0x21,  // Page Up
+  VK_NEXT = 0x22,   // Page Down
+  VK_END = 0x23,
+  VK_HOME = 0x24,
+  VK_LEFT = 0x25,
+  VK_UP = 0x26,
+  VK_RIGHT = 0x27,
+  VK_DOWN = 0x28,
+  VK_SELECT = 0x29,
+  VK_PRINT = 0x2A,
+  VK_EXECUTE = 0x2B,
+  VK_SNAPSHOT = 0x2C,
+  VK_INSERT = 0x2D,
+  VK_DELETE = 0x2E,
+  VK_HELP = 0x2F,
+  VK_0 = 0x30,  // '0'..'9' are 0x30..0x39
+  VK_9 = 0x39,
+  VK_A = 0x41,  // 'A'..'Z' are 0x41..0x5A
+  VK_Z = 0x5A,
+  VK_LWIN = 0x5B,
+  VK_RWIN = 0x5C,
+  VK_APPS = 0x5D,  // context-menu key
+  VK_NUMPAD0 = 0x60,
+  VK_NUMPAD9 = 0x69,
+  VK_MULTIPLY = 0x6A,
+  VK_ADD = 0x6B,
+  VK_SEPARATOR = 0x6C,
+  VK_SUBTRACT = 0x6D,
+  VK_DECIMAL = 0x6E,
+  VK_DIVIDE = 0x6F,
+  VK_F1 = 0x70,
+  VK_F2 = 0x71,
+  VK_F3 = 0x72,
+  VK_F4 = 0x73,
+  VK_F5 = 0x74,
+  VK_F6 = 0x75,
+  VK_F7 = 0x76,
+  VK_F8 = 0x77,
+  VK_F9 = 0x78,
+  VK_F10 = 0x79,
+  VK_F11 = 0x7A,
+  VK_F12 = 0x7B,
+  VK_NUMLOCK = 0x90,
+  VK_SCROLL = 0x91,
+  VK_LSHIFT = 0xA0,
+  VK_RSHIFT = 0xA1,
+  VK_LCONTROL = 0xA2,
+  VK_RCONTROL = 0xA3,
+  VK_LMENU = 0xA4,
+  VK_RMENU = 0xA5,
+  VK_OEM_1 = 0xBA,       // ;:
+  VK_OEM_PLUS = 0xBB,    // =+
+  VK_OEM_COMMA = 0xBC,   // ,<
+  VK_OEM_MINUS = 0xBD,   // -_
+  VK_OEM_PERIOD = 0xBE,  // .>
+  VK_OEM_2 = 0xBF,       // /?
+  VK_OEM_3 = 0xC0,       // `~
+  VK_OEM_4 = 0xDB,       // [{
+  VK_OEM_5 = 0xDC,       // \|
+  VK_OEM_6 = 0xDD,       // ]}
+  VK_OEM_7 = 0xDE,       // '"
+};
+
+// Modifier keys and mouse buttons held at the time of an event.
+enum Modifier : std::uint32_t {
+  kModShift = 1u << 0,
+  kModControl = 1u << 1,
+  kModAlt = 1u << 2,
+  kModLeftButton = 1u << 3,
+  kModRightButton = 1u << 4,
+  kModMiddleButton = 1u << 5,
+};
+
+enum class MouseButton : std::uint8_t { None, Left, Right, Middle };
+
+// The modifier bit that reports `button` as held.
+constexpr std::uint32_t ButtonModifier(MouseButton button) {
+  switch (button) {
+    case MouseButton::Left: return kModLeftButton;
+    case MouseButton::Right: return kModRightButton;
+    case MouseButton::Middle: return kModMiddleButton;
+    case MouseButton::None: break;
+  }
+  return 0;
+}
+
+// One notch of a mouse wheel; positive turns away from the user.
+constexpr int kWheelDelta = 120;
+
+}  // namespace backend
