@@ -1,0 +1,7 @@
+#include "platform/gfx/ImageError.h"
+
+namespace gfx {
+
+ImageError::ImageError(const std::string& message) : std::runtime_error(message) {}
+
+}  // namespace gfx
