@@ -1,0 +1,193 @@
+// The process-wide application object: the message loop on the one user
+// interface thread, send and post, timers on the backend's clock (monotonic
+// in the program, virtual in tests), modal loops, application-window hooks,
+// mouse routing with enter/leave synthesis, keyboard focus and dialog keys,
+// and the hand-off from the worker thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/backend/Backend.h"
+#include "platform/ui/Component.h"
+#include "platform/ui/Messages.h"
+
+namespace ui {
+
+class Control;
+class WinControl;
+class Form;
+class Screen;
+class MenuItem;
+
+// Sends synchronously (re-entrant) to a control: windowed or windowless.
+LRESULT SendMessage(Control* target, std::uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
+// Queues a message for a control (null = the application window). Posted
+// messages to a control that is destroyed meanwhile are dropped.
+void PostMessage(Control* target, std::uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+class Application : public Component {
+ public:
+  // The backend must outlive the application. Only one application exists
+  // at a time.
+  explicit Application(backend::Backend& backend);
+  ~Application() override;
+
+  static Application& Instance();
+  static bool Exists();
+
+  std::string ClassName() const override { return "TApplication"; }
+  backend::Backend& Backend() { return backend_; }
+  ui::Screen& Screen() { return *screen_; }
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& t) { title_ = t; }
+
+  // Creates a form owned by the application with the loading protocol: the
+  // setup callback assigns properties while loading is set, then Loaded runs
+  // for the form and its components, then OnCreate. The first form created
+  // is the main form.
+  template <class F>
+  F* CreateForm(const std::function<void(F&)>& setup = {}) {
+    F* f = new F(this);
+    FormCreated(*f, [&] {
+      if (setup) setup(*f);
+    });
+    return f;
+  }
+  Form* MainForm() const { return mainForm_; }
+  void SetMainForm(Form* f) { mainForm_ = f; }
+
+  // --- the loop ------------------------------------------------------------
+  // Shows the main form and runs until it closes or Terminate is called.
+  void Run();
+  // Handles everything that is pending (input, posted messages, due timers,
+  // painting) without waiting.
+  void ProcessMessages();
+  // Waits for one event, timer or posted message and handles it.
+  void HandleMessage();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Runs the loop until `done` returns true (checked after each step).
+  void RunUntil(const std::function<bool()>& done);
+
+  // --- posting -------------------------------------------------------------
+  void Post(Control* target, const Message& msg);
+  // True when a message with this number waits for `target` (null = the
+  // application window).
+  bool MessagePending(Control* target, std::uint32_t msg) const;
+  // Drops every posted message for a control (called when it is destroyed).
+  void ForgetControl(Control* c);
+
+  // --- application window hooks -------------------------------------------
+  // A hook sees every message to the application window first; returning
+  // true consumes it.
+  using AppHook = std::function<bool(Message&)>;
+  int HookMainWindow(AppHook hook);
+  void UnhookMainWindow(int id);
+  // Sends to the application window: hooks, then the default handling.
+  LRESULT SendAppMessage(std::uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  // --- time ----------------------------------------------------------------
+  std::int64_t NowMs() const;
+  // Starts (or restarts) a timer that sends WM_TIMER with `id` to `target`
+  // every `ms` milliseconds (a windowless target gets CM_CONTROLTIMER).
+  void SetTimer(Control* target, unsigned id, unsigned ms);
+  void KillTimer(Control* target, unsigned id);
+  void KillTimers(Control* target);
+  // Callback timers for components (Timer); returns an id (never 0).
+  int StartCallbackTimer(unsigned ms, std::function<void()> fn);
+  void StopCallbackTimer(int id);
+  // Keeps the loop running (timers, painting, input) for `ms` milliseconds
+  // of the application clock. On a virtual clock time jumps from one due
+  // timer to the next, so timers fire in due order at their exact times.
+  void RunFor(std::int64_t ms);
+  // Blocks the thread (no messages handled) for `ms` of the application
+  // clock; on a virtual clock the clock just moves on.
+  void Sleep(std::int64_t ms);
+
+  // --- threads -------------------------------------------------------------
+  // Called from a worker thread: runs `fn` on the user-interface thread
+  // inside the message loop and returns when it has run. From the UI thread
+  // it runs at once. Returns false when the application is terminating and
+  // `fn` did not run.
+  bool Synchronize(const std::function<void()>& fn);
+
+  // --- input state -----------------------------------------------------------
+  // The control that holds the mouse capture (windowed or windowless).
+  Control* CaptureControl() const { return capture_; }
+  void SetCaptureControl(Control* c);
+  // The control under the mouse (last enter notice).
+  Control* HoverControl() const { return hover_; }
+  // The form that has the focus.
+  Form* ActiveForm() const { return activeForm_; }
+  // The control that has the keyboard focus.
+  WinControl* FocusedControl() const { return focused_; }
+  // True while a mouse button is held (from the backend's modifier state).
+  bool ButtonHeld(int button /* 0 left, 1 right, 2 middle */) const;
+  // Modal state: forms that may take input (the innermost modal form and
+  // its popups); null = every form.
+  Form* ModalForm() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
+  int ModalLevel() const { return static_cast<int>(modalStack_.size()); }
+  // Cancels pressed states and capture (sent before modal loops and menus).
+  void CancelMode();
+  int DoubleClickTime() const { return 500; }
+
+  // Platform facts with a test override.
+  struct PlatformFacts {
+    bool NtFamily = true;
+    int MajorVersion = 6;
+    int MinorVersion = 1;
+    bool Wow64 = false;
+    bool ThemesAvailable = false;
+    bool IconsWithAlpha = true;
+  };
+  const PlatformFacts& Facts() const { return facts_; }
+  void SetFacts(const PlatformFacts& f) { facts_ = f; }
+  // True while the application is being terminated (threads stop handing
+  // off work).
+  bool Terminating() const { return terminating_; }
+
+ private:
+  friend class Form;
+  friend class WinControl;
+  friend class Control;
+  friend class InputRouter;
+  friend class TopLevelWindow;
+  friend LRESULT SendMessage(Control*, std::uint32_t, WPARAM, LPARAM);
+  class Impl;
+
+  void FormCreated(Form& f, const std::function<void()>& setup);
+  void PushModal(Form* f);
+  void PopModal(Form* f);
+  void SetActiveForm(Form* f);
+  void SetFocusedControl(WinControl* c);
+  void ControlDestroyed(Control* c);
+  void TopLevelCreated(WinControl* w);
+  void TopLevelDestroyed(WinControl* w);
+  bool Step(bool wait);
+  void PaintAll();
+  void NoteHover(Control* c);
+
+  backend::Backend& backend_;
+  std::unique_ptr<ui::Screen> screen_;
+  std::unique_ptr<Impl> impl_;
+  std::string title_;
+  Form* mainForm_ = nullptr;
+  bool terminated_ = false;
+  bool terminating_ = false;
+  Control* capture_ = nullptr;
+  Control* hover_ = nullptr;
+  Form* activeForm_ = nullptr;
+  WinControl* focused_ = nullptr;
+  std::vector<Form*> modalStack_;
+  PlatformFacts facts_;
+};
+
+// The process-wide application (Application::Instance()).
+inline Application& App() { return Application::Instance(); }
+
+}  // namespace ui

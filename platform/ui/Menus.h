@@ -1,0 +1,220 @@
+// Menus: items in a tree, the main menu shown in a form's menu bar, and
+// popup menus shown in their own (subclassable) windows.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/ui/Component.h"
+#include "platform/ui/Events.h"
+
+namespace ui {
+
+class Menu;
+class MenuItem;
+class Form;
+class ImageListBase;
+
+// Shortcuts: a virtual key in the low byte plus modifier bits.
+using ShortCut = unsigned;
+constexpr ShortCut scShift = 0x2000;
+constexpr ShortCut scCtrl = 0x4000;
+constexpr ShortCut scAlt = 0x8000;
+constexpr ShortCut scNone = 0;
+// "Ctrl+N" <-> scCtrl | 'N'. Unknown texts give scNone.
+std::string ShortCutToText(ShortCut sc);
+ShortCut TextToShortCut(const std::string& text);
+ShortCut MakeShortCut(unsigned key, ShiftState shift);
+
+// Owner-draw state bits of an item.
+using OwnerDrawState = unsigned;
+constexpr OwnerDrawState odSelected = 0x1;
+constexpr OwnerDrawState odGrayed = 0x2;
+constexpr OwnerDrawState odDisabled = 0x4;
+constexpr OwnerDrawState odChecked = 0x8;
+constexpr OwnerDrawState odFocused = 0x10;
+constexpr OwnerDrawState odDefault = 0x20;
+constexpr OwnerDrawState odHotLight = 0x40;
+constexpr OwnerDrawState odInactive = 0x80;
+constexpr OwnerDrawState odNoAccel = 0x100;
+constexpr OwnerDrawState odNoFocusRect = 0x200;
+constexpr OwnerDrawState odReserved1 = 0x400;  // free for the frame painter's marker
+constexpr OwnerDrawState odComboBoxEdit = 0x800;
+
+using MenuMeasureEvent = Event<Component* /*item*/, gfx::Canvas&, int& /*width*/, int& /*height*/>;
+using MenuDrawEvent = Event<Component* /*item*/, gfx::Canvas&, gfx::Rect, bool /*selected*/>;
+using MenuAdvancedDrawEvent = Event<Component* /*item*/, gfx::Canvas&, gfx::Rect, OwnerDrawState>;
+
+class MenuItem : public Component {
+ public:
+  explicit MenuItem(Component* owner);
+  ~MenuItem() override;
+  std::string ClassName() const override { return "TMenuItem"; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& c);
+  // "-" is a separator; "-word-" a title item; a leading backspace (8)
+  // right-aligns the item.
+  bool IsLine() const { return caption_ == "-"; }
+  ShortCut GetShortCut() const { return shortCut_; }
+  void SetShortCut(ShortCut s);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool on);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool on);
+  bool Checked() const { return checked_; }
+  void SetChecked(bool on);
+  bool RadioItem() const { return radioItem_; }
+  void SetRadioItem(bool on) { radioItem_ = on; }
+  bool Default() const { return default_; }
+  void SetDefault(bool on);
+  int GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int g) { groupIndex_ = g; }
+  bool Break() const { return break_; }
+  void SetBreak(bool on) { break_ = on; }
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int i) { imageIndex_ = i; }
+  gfx::Bitmap& Bitmap() { return bitmap_; }
+  ImageListBase* SubMenuImages() const { return subMenuImages_; }
+  void SetSubMenuImages(ImageListBase* l) { subMenuImages_ = l; }
+  // A system command carried by system-menu items (also in Tag).
+  unsigned Command() const { return command_; }
+  void SetCommand(unsigned c) { command_ = c; }
+
+  // --- tree --------------------------------------------------------------
+  MenuItem* Parent() const { return parent_; }
+  int Count() const { return static_cast<int>(items_.size()); }
+  MenuItem* Item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
+  const std::vector<MenuItem*>& Items() const { return items_; }
+  int MenuIndex() const;
+  // Adds a child (this item owns it unless it has an owner already).
+  void Add(MenuItem* item);
+  void Insert(int index, MenuItem* item);
+  void Remove(MenuItem* item);
+  // Deletes every child.
+  void Clear();
+  Menu* GetParentMenu() const;
+  // Visible children only.
+  std::vector<MenuItem*> VisibleItems() const;
+  // The index of the item among the visible items of its list.
+  // Runs OnClick (or the menu's default handling).
+  virtual void Click();
+  // Finds an item by shortcut in this subtree (enabled only).
+  MenuItem* FindByShortCut(ShortCut sc);
+
+  NotifyEvent OnClick;
+  MenuMeasureEvent OnMeasureItem;
+  MenuDrawEvent OnDrawItem;
+  MenuAdvancedDrawEvent OnAdvancedDrawItem;
+
+ protected:
+  void Notification(Component* c, Operation op) override;
+
+ private:
+  friend class Menu;
+  void Changed(bool rebuild);
+
+  std::string caption_;
+  ShortCut shortCut_ = scNone;
+  bool enabled_ = true;
+  bool visible_ = true;
+  bool checked_ = false;
+  bool radioItem_ = false;
+  bool default_ = false;
+  bool break_ = false;
+  int groupIndex_ = 0;
+  int imageIndex_ = -1;
+  unsigned command_ = 0;
+  gfx::Bitmap bitmap_;
+  ImageListBase* subMenuImages_ = nullptr;
+  MenuItem* parent_ = nullptr;
+  Menu* menu_ = nullptr;  // for the root item
+  std::vector<MenuItem*> items_;
+};
+
+class Menu : public Component {
+ public:
+  explicit Menu(Component* owner);
+  ~Menu() override;
+  std::string ClassName() const override { return "TMenu"; }
+
+  MenuItem* Items() const { return items_; }
+  ImageListBase* Images() const { return images_; }
+  void SetImages(ImageListBase* l);
+  bool OwnerDraw() const { return ownerDraw_; }
+  void SetOwnerDraw(bool on);
+  // The window the menu belongs to (a form), or null.
+  Form* WindowForm() const { return form_; }
+  // Called when an item or the list changes (menu bar re-layout).
+  virtual void Changed();
+  // Runs the item with this shortcut; true when one ran.
+  bool IsShortCut(ShortCut sc);
+
+ protected:
+  void Notification(Component* c, Operation op) override;
+
+ private:
+  friend class Form;
+  friend class MenuItem;
+  MenuItem* items_;
+  ImageListBase* images_ = nullptr;
+  bool ownerDraw_ = false;
+  Form* form_ = nullptr;
+};
+
+class MainMenu : public Menu {
+ public:
+  explicit MainMenu(Component* owner);
+  std::string ClassName() const override { return "TMainMenu"; }
+  bool AutoMerge() const { return autoMerge_; }
+  void SetAutoMerge(bool on) { autoMerge_ = on; }
+  void Changed() override;
+
+ private:
+  bool autoMerge_ = false;
+};
+
+enum class MenuAnimation { maNone, maLeftToRight, maRightToLeft, maTopToBottom, maBottomToTop };
+
+class PopupMenu : public Menu {
+ public:
+  explicit PopupMenu(Component* owner);
+  std::string ClassName() const override { return "TPopupMenu"; }
+  // Shows the menu with its top-left at the screen point and tracks it
+  // modally; the chosen item's OnClick runs after the menu has closed.
+  virtual void Popup(int x, int y);
+  Component* PopupComponent() const { return popupComponent_; }
+  void SetPopupComponent(Component* c) { popupComponent_ = c; }
+  MenuAnimation Animation() const { return animation_; }
+  void SetAnimation(MenuAnimation a) { animation_ = a; }
+  // The form that receives WM_INITMENUPOPUP, WM_MEASUREITEM and the system
+  // command of a system menu.
+  Form* TargetForm() const { return target_; }
+  void SetTargetForm(Form* f) { target_ = f; }
+  bool IsSystemMenu() const { return systemMenu_; }
+  void SetSystemMenu(bool on) { systemMenu_ = on; }
+  NotifyEvent OnPopup;
+
+ private:
+  Component* popupComponent_ = nullptr;
+  MenuAnimation animation_ = MenuAnimation::maNone;
+  Form* target_ = nullptr;
+  bool systemMenu_ = false;
+};
+
+// Base of image lists, so that menus can refer to one without knowing the
+// standard image list class.
+class ImageListBase : public Component {
+ public:
+  using Component::Component;
+  std::string ClassName() const override { return "TCustomImageList"; }
+  virtual int Count() const = 0;
+  virtual int ImageWidth() const = 0;
+  virtual int ImageHeight() const = 0;
+  virtual void Draw(gfx::Canvas& canvas, int x, int y, int index, bool enabled) = 0;
+};
+
+}  // namespace ui
