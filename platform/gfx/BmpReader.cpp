@@ -205,6 +205,8 @@ Bitmap ReadBmp(std::span<const std::uint8_t> d) {
     Fail("pixel data offset " + std::to_string(pixelOffset) + " is beyond the end of the file (" +
          std::to_string(d.size()) + " bytes)");
 
+  std::vector<Color> palette = ReadPalette(d, h, pixelOffset);
+
   const int width = static_cast<int>(h.width);
   const bool topDown = h.height < 0;
   const int height = static_cast<int>(topDown ? -h.height : h.height);
@@ -241,8 +243,6 @@ Bitmap ReadBmp(std::span<const std::uint8_t> d) {
   if (d.size() - pixelOffset < needed)
     Fail("pixel data truncated: " + std::to_string(needed) + " bytes needed at offset " +
          std::to_string(pixelOffset) + ", file has " + std::to_string(d.size()) + " bytes");
-
-  std::vector<Color> palette = ReadPalette(d, h, pixelOffset);
 
   Bitmap bmp(width, height, format, topDown ? RowOrder::TopDown : RowOrder::BottomUp);
   bmp.Palette() = std::move(palette);

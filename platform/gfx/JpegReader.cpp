@@ -41,10 +41,13 @@ struct Session {
   std::longjmp(s->jump, 1);
 }
 
-// Warnings (level -1) are ignored except running out of data: libjpeg would
-// pad the rest of the picture with grey, we call that a truncated file.
+// Warnings (level -1) are ignored except missing data: libjpeg would pad the
+// rest of the picture with grey, we call that a truncated or lying file. That
+// is the end of the data before the end-of-image marker, and an entropy-coded
+// segment that ends before the frame's rows are complete.
 void EmitMessage(j_common_ptr cinfo, int level) {
-  if (level == -1 && cinfo->err->msg_code == JWRN_JPEG_EOF) ErrorExit(cinfo);
+  if (level == -1 && (cinfo->err->msg_code == JWRN_JPEG_EOF || cinfo->err->msg_code == JWRN_HIT_MARKER))
+    ErrorExit(cinfo);
 }
 
 void OutputMessage(j_common_ptr) {}
@@ -160,8 +163,8 @@ Bitmap ReadJpeg(std::span<const std::uint8_t> data) {
   if (s.cinfo.out_color_space == JCS_CMYK) cmyk.resize(static_cast<std::size_t>(w) * 4);
   if (!DecodeRowsGuarded(&s, bmp.Scanline(0), bmp.Stride(), cmyk.empty() ? nullptr : cmyk.data()))
     dec.Throw();
-  // The trailer after the last scanline is not needed; the destructor aborts
-  // the decoder, so a missing end-of-image marker is tolerated.
+  // Anything after the last scanline is of no interest; the destructor
+  // releases the decoder without reading it.
   return bmp;
 }
 

@@ -3,8 +3,10 @@
 // Colour and greyscale JPEGs (greyscale is expanded to B = G = R) and
 // Adobe-style CMYK/YCCK JPEGs (converted naively to RGB) are accepted.
 // Sides over kMaxImageSide, decoded pixels over kMaxImageBytes, data that ends
-// before the last scanline and progressive files with absurd numbers of scans
-// are refused with an ImageError carrying libjpeg's or our message.
+// before the end-of-image marker, scans shorter than the frame and progressive
+// files with absurd numbers of scans are refused with an ImageError carrying
+// libjpeg's or our message. Other recoverable corruption that libjpeg only
+// warns about (stray bytes, damaged restart markers) is tolerated.
 #pragma once
 
 #include <cstdint>
