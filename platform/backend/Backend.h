@@ -97,7 +97,8 @@ class Backend {
   virtual void Show(SurfaceId id, bool activate) = 0;
   virtual void Hide(SurfaceId id) = 0;
   virtual bool IsVisible(SurfaceId id) const = 0;
-  // Asks for the keyboard focus (the window manager may decline).
+  // Raises the surface and asks for the keyboard focus (the window manager
+  // may decline). Popups and NoActivate surfaces never take the focus.
   virtual void Activate(SurfaceId id) = 0;
   virtual SurfaceId FocusedSurface() const = 0;
 
@@ -152,7 +153,9 @@ class Backend {
   // Takes the next event without waiting.
   virtual bool PollEvent(Event& event) = 0;
   virtual gfx::Point PointerPosition() const = 0;
-  // While a surface holds the capture, every mouse event goes to it.
+  // While a surface holds the capture, every mouse event goes to it. Without
+  // one, a press starts an implicit grab: until every button is up again,
+  // mouse events go to the pressed surface.
   virtual void SetCapture(SurfaceId id) = 0;
   virtual void ReleaseCapture() = 0;
   virtual SurfaceId Capture() const = 0;

@@ -12,7 +12,10 @@
 // deadline at once, so idle stretches cost no real time.
 //
 // Like a window manager, a mouse press on a surface that may take the focus
-// (not a popup, not NoActivate) gives it the focus before the press is reported.
+// (not a popup, not NoActivate) raises it and gives it the focus before the
+// press is reported; a press on the bare desktop takes the focus away. Like
+// X, a press starts an implicit grab: until every button is up again, mouse
+// events go to the pressed surface.
 #pragma once
 
 #include <atomic>
@@ -23,7 +26,8 @@
 #include <string>
 
 #include "platform/backend/Backend.h"
-#include "platform/backend/RetainedPixels.h"
+#include "platform/backend/StackOrder.h"
+#include "platform/backend/SurfaceState.h"
 
 namespace backend {
 
@@ -57,7 +61,7 @@ class HeadlessBackend final : public Backend {
   void PlaceBelow(SurfaceId id, SurfaceId sibling) override;
   void SetTopmost(SurfaceId id, bool topmost) override;
   bool IsTopmost(SurfaceId id) const override;
-  std::vector<SurfaceId> StackingOrder() const override { return order_; }
+  std::vector<SurfaceId> StackingOrder() const override { return order_.BottomFirst(); }
   SurfaceId SurfaceAt(gfx::Point screen) const override;
   void SetTitle(SurfaceId id, std::string_view utf8) override;
   void SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) override;
@@ -130,14 +134,8 @@ class HeadlessBackend final : public Backend {
   void SetLayeredAvailable(bool on) { options_.LayeredAvailable = on; }
 
  private:
-  struct Surface {
-    SurfaceOptions Options;
-    gfx::Rect Bounds;
-    bool Visible = false;
-    RetainedPixels Pixels;
-    std::optional<gfx::Region> Shape;
-    std::uint8_t ConstantAlpha = 255;
-    Cursor CursorShape = Cursor::Arrow;
+  struct Surface : SurfaceState {
+    using SurfaceState::SurfaceState;
     std::size_t Icons = 0;
   };
 
@@ -145,11 +143,8 @@ class HeadlessBackend final : public Backend {
   const Surface& Get(SurfaceId id) const;
   Surface* Find(SurfaceId id);
   const Surface* Find(SurfaceId id) const;
-  // Effective alpha of the surface's pixel at screen point `p`, 0 outside.
-  int AlphaAt(const Surface& s, gfx::Point p) const;
-  void Restack(SurfaceId id, std::size_t index);
-  std::size_t BandEnd(bool topmost) const;
-  std::size_t IndexOf(SurfaceId id) const;
+  void LoseSurface(SurfaceId id);
+  void EndGrab();
   void SetFocus(SurfaceId id);
   void Push(Event e);
   Event MouseEvent(EventType type, SurfaceId target) const;
@@ -158,11 +153,12 @@ class HeadlessBackend final : public Backend {
 
   HeadlessOptions options_;
   std::map<SurfaceId, Surface> surfaces_;
-  std::vector<SurfaceId> order_;  // bottom first
+  StackOrder order_;
   SurfaceId nextId_ = 1;
   std::deque<Event> events_;
   gfx::Point pointer_{-1, -1};
   SurfaceId hover_ = kNoSurface;
+  SurfaceId pressed_ = kNoSurface;  // implicit grab
   SurfaceId capture_ = kNoSurface;
   SurfaceId focus_ = kNoSurface;
   std::uint32_t modifiers_ = 0;

@@ -1,0 +1,19 @@
+// What a plain keyboard produces for injected keys.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace backend {
+
+// The Modifier bit a key holds down (Shift, Control, Alt and their left and
+// right variants), or 0.
+std::uint32_t ModifierOfKey(int key);
+
+// The text a key down types with the given modifiers on a US layout:
+// letters (upper case with Shift; control characters 1..26 with Control),
+// digits, space, a few punctuation keys, "\r", "\t", "\b" and "\x1b".
+// Empty for keys that type nothing and for Alt combinations.
+std::string DefaultKeyText(int key, std::uint32_t modifiers);
+
+}  // namespace backend

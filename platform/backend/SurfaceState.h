@@ -1,0 +1,40 @@
+// What every backend remembers about one surface, and the questions both
+// backends answer the same way from it.
+#pragma once
+
+#include <optional>
+
+#include "platform/backend/Backend.h"
+#include "platform/backend/RetainedPixels.h"
+
+namespace backend {
+
+struct SurfaceState {
+  explicit SurfaceState(const SurfaceOptions& options);
+
+  SurfaceOptions Options;  // Title follows SetTitle
+  gfx::Rect Bounds;        // screen coordinates, never empty
+  bool Visible = false;
+  RetainedPixels Pixels;
+  std::optional<gfx::Region> Shape;  // surface coordinates
+  std::uint8_t ConstantAlpha = 255;
+  Cursor CursorShape = Cursor::Arrow;
+
+  // Whether `local` (surface coordinates) lies inside the shape, if any.
+  bool InShape(gfx::Point local) const;
+  // Visible, and neither a popup nor a NoActivate surface.
+  bool MayFocus() const;
+  // The alpha with which the surface covers `screen` (0 where it does not),
+  // counting shape, pixel and constant alpha; without `blending` every
+  // covered pixel counts as opaque.
+  int AlphaAt(gfx::Point screen, bool blending) const;
+  // Where a mouse event at `screen` belongs to this surface.
+  bool TakesMouseAt(gfx::Point screen, bool blending) const {
+    return !Options.ClickThrough && AlphaAt(screen, blending) > 0;
+  }
+};
+
+// Sizes below 1 become 1; the position is kept.
+gfx::Rect SanitizeBounds(const gfx::Rect& r);
+
+}  // namespace backend
