@@ -64,16 +64,12 @@ TEST_F(HeadlessInput, PressOnTheDesktopTakesTheFocusAway) {
   EXPECT_EQ(b.FocusedSurface(), kNoSurface);
 }
 
-TEST_F(HeadlessInput, InputPassesThroughHolesClickThroughAndTransparentPixels) {
+TEST_F(HeadlessInput, InputPassesThroughClickThroughHiddenAndTransparentPixels) {
   struct Case {
     const char* name;
     void (*setup)(HeadlessBackend&, SurfaceId top);
   };
   const Case cases[] = {
-      {"shape hole",
-       [](HeadlessBackend& b, SurfaceId top) {
-         b.SetShape(top, gfx::Region(gfx::Rect{20, 20, 50, 50}));
-       }},
       {"click-through",
        [](HeadlessBackend& b, SurfaceId top) {
          b.DestroySurface(top);
