@@ -1,0 +1,81 @@
+// Process-wide cache of FreeType faces and rendered glyphs.
+//
+// One FontCache exists per process (the FreeType library handle and the
+// fontconfig lookups are expensive and fonts are shared by every window).
+// Faces are keyed by (face name, pixel height, bold, italic); each face keeps
+// its rendered glyphs keyed by code point, so a glyph is rasterised once per
+// (face, size, glyph). Everything runs on the user-interface thread; the cache
+// takes no locks.
+//
+// Rendering is deterministic: outlines are loaded without hinting and
+// without embedded bitmaps (FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) and
+// rendered as 8-bit grey coverage; advances are rounded to whole pixels and
+// kerning is not applied, so a text's width is the sum of its glyph advances.
+// A bold or italic request that the installed faces cannot meet is
+// synthesised (outline emboldening, a 12-degree slant).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/gfx/Font.h"
+
+namespace gfx {
+
+// One rendered glyph: coverage rows (0 = none, 255 = full), placed relative
+// to the pen position on the baseline.
+struct GlyphImage {
+  int Width = 0;
+  int Height = 0;
+  int Left = 0;  // pen x to the bitmap's left column
+  int Top = 0;   // baseline to the bitmap's top row (upwards positive)
+  int Advance = 0;
+  std::vector<std::uint8_t> Coverage;  // Width * Height bytes, rows top to bottom
+};
+
+class FontFace {
+ public:
+  FontFace(const std::string& file, int index, int pixelHeight, bool emboldened, bool slanted,
+           const std::string& family);
+  ~FontFace();
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+
+  const FontMetrics& Metrics() const { return metrics_; }
+  // The glyph of a code point (the face's missing-glyph box when it has none).
+  const GlyphImage& Glyph(char32_t cp);
+  int Advance(char32_t cp) { return Glyph(cp).Advance; }
+
+ private:
+  GlyphImage Render(char32_t cp);
+
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  FontMetrics metrics_;
+  std::unordered_map<char32_t, GlyphImage> glyphs_;
+  bool emboldened_;
+};
+
+class FontCache {
+ public:
+  static FontCache& Instance();
+  ~FontCache();
+  FontCache(const FontCache&) = delete;
+  FontCache& operator=(const FontCache&) = delete;
+
+  // The face for a font; never fails while any font is installed (throws
+  // std::runtime_error when fontconfig finds no face at all).
+  FontFace& FaceFor(const Font& font);
+
+ private:
+  FontCache();
+  using Key = std::tuple<std::string, int, bool, bool>;
+  std::map<Key, std::unique_ptr<FontFace>> faces_;
+};
+
+}  // namespace gfx

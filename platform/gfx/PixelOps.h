@@ -1,0 +1,92 @@
+// Row-level pixel helpers shared by the Canvas sources. Internal to gfx.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Color.h"
+#include "platform/gfx/Region.h"
+
+namespace gfx::pixel {
+
+struct Rgb {
+  std::uint8_t R = 0;
+  std::uint8_t G = 0;
+  std::uint8_t B = 0;
+};
+
+inline Rgb Resolve(Color c) {
+  Color v = ColorToRGB(c);
+  return {static_cast<std::uint8_t>(GetR(v)), static_cast<std::uint8_t>(GetG(v)),
+          static_cast<std::uint8_t>(GetB(v))};
+}
+
+inline std::uint8_t Grey(Rgb c) { return static_cast<std::uint8_t>((c.R + c.G + c.B) / 3); }
+
+// Bytes per pixel of the formats a canvas draws on (0 for the others).
+inline int Bpp(PixelFormat f) {
+  switch (f) {
+    case PixelFormat::Gray8: return 1;
+    case PixelFormat::Bgr24: return 3;
+    case PixelFormat::Bgra32: return 4;
+    default: return 0;
+  }
+}
+
+// (a * x + b * (255 - x)) / 255 rounded to nearest, for 0 <= x <= 255.
+inline std::uint8_t Mix(int a, int b, int x) {
+  return static_cast<std::uint8_t>((a * x + b * (255 - x) + 127) / 255);
+}
+
+// Writes colour `c` to pixels [x0, x1) of row y; alpha bytes stay as they are.
+inline void FillSpan(Bitmap& bm, int y, int x0, int x1, Rgb c) {
+  std::uint8_t* p = bm.Scanline(y);
+  switch (bm.Format()) {
+    case PixelFormat::Gray8: std::memset(p + x0, Grey(c), static_cast<std::size_t>(x1 - x0)); break;
+    case PixelFormat::Bgr24:
+      for (std::uint8_t* q = p + 3 * x0; q < p + 3 * x1; q += 3) {
+        q[0] = c.B;
+        q[1] = c.G;
+        q[2] = c.R;
+      }
+      break;
+    case PixelFormat::Bgra32:
+      for (std::uint8_t* q = p + 4 * x0; q < p + 4 * x1; q += 4) {
+        q[0] = c.B;
+        q[1] = c.G;
+        q[2] = c.R;
+      }
+      break;
+    default: break;
+  }
+}
+
+// Blends colour `c` over pixel x of row y with weight `a` (0..255); alpha stays.
+inline void BlendPixel(std::uint8_t* row, PixelFormat f, int x, Rgb c, int a) {
+  switch (f) {
+    case PixelFormat::Gray8: row[x] = Mix(Grey(c), row[x], a); break;
+    case PixelFormat::Bgr24:
+    case PixelFormat::Bgra32: {
+      std::uint8_t* q = row + x * (f == PixelFormat::Bgr24 ? 3 : 4);
+      q[0] = Mix(c.B, q[0], a);
+      q[1] = Mix(c.G, q[1], a);
+      q[2] = Mix(c.R, q[2], a);
+      break;
+    }
+    default: break;
+  }
+}
+
+// Calls f(rect) for every part of `device` inside the clip region.
+template <class F>
+void ForEachClipped(const Region& clip, const Rect& device, F&& f) {
+  if (device.IsEmpty()) return;
+  for (const Rect& c : clip.Rects()) {
+    if (c.Top >= device.Bottom) break;
+    Rect r = Intersect(c, device);
+    if (!r.IsEmpty()) f(r);
+  }
+}
+
+}  // namespace gfx::pixel

@@ -1,0 +1,258 @@
+// Text output against the pinned DejaVu Sans face (fonts-dejavu-core).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/gfx/Canvas.h"
+
+namespace gfx {
+namespace {
+
+Font TestFont(int height = -13) {
+  Font f;
+  f.Name = "Tahoma";
+  f.Height = height;
+  f.Color = clBlack;
+  return f;
+}
+
+Bitmap White(int w, int h, PixelFormat f = PixelFormat::Bgr24) {
+  Bitmap b(w, h, f);
+  b.FillBytes(0xFF);
+  return b;
+}
+
+bool SameBytes(const Bitmap& a, const Bitmap& b) {
+  if (a.GetSize() != b.GetSize() || a.Format() != b.Format()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.PixelAt(x, y) != b.PixelAt(x, y)) return false;
+  return true;
+}
+
+// Bounding box of pixels that are not white (colour bytes).
+Rect Ink(const Bitmap& b) {
+  Rect box{};
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      if ((b.PixelAt(x, y) & 0xFFFFFF) != 0xFFFFFF) box = Bounds(box, {x, y, x + 1, y + 1});
+  return box;
+}
+
+class TextTest : public ::testing::Test {
+ protected:
+  TextTest() : bm_(White(200, 60)), c_(bm_) { c_.SetFont(TestFont()); }
+  Rect Calc(const std::string& text, unsigned flags, int width = 1000) {
+    Rect r{10, 5, 10 + width, 5};
+    c_.DrawText(text, r, flags | DT_CALCRECT);
+    return r;
+  }
+  int LineHeight() { return c_.TextMetrics().Height; }
+
+  Bitmap bm_;
+  Canvas c_;
+};
+
+TEST_F(TextTest, FontNamesResolveToDejaVuAndBothHeightSignsAgree) {
+  const FontMetrics m = GetFontMetrics(TestFont(-13));
+  EXPECT_EQ(m.FamilyName, "DejaVu Sans");
+  EXPECT_EQ(GetFontMetrics(TestFont(13)).Height, m.Height);
+  Font sans = TestFont();
+  sans.Name = "MS Sans Serif";
+  EXPECT_EQ(GetFontMetrics(sans).FamilyName, "DejaVu Sans");
+  EXPECT_GE(m.Height, 13);
+  EXPECT_GT(m.AveCharWidth, 0);
+  Font big = TestFont();
+  big.SetSize(9);  // 9 pt = 12 px
+  EXPECT_EQ(big.Height, -12);
+  EXPECT_EQ(big.Size(), 9);
+}
+
+TEST_F(TextTest, EveryLineBreakFormBreaks) {
+  const int lh = LineHeight();
+  struct {
+    const char* Text;
+    unsigned Flags;
+    int Lines;
+  } cases[] = {{"One\rTwo", 0, 2},
+               {"One\nTwo", 0, 2},
+               {"One\r\nTwo", 0, 2},
+               {"One\r\rTwo", 0, 3},
+               {"One\rTwo", DT_SINGLELINE, 1},
+               {"", 0, 0}};
+  for (const auto& k : cases) {
+    const Rect r = Calc(k.Text, k.Flags);
+    EXPECT_EQ(r.Height(), k.Lines * lh) << k.Text;
+  }
+  Rect r{0, 0, 200, 0};
+  EXPECT_EQ(c_.DrawText("One\rTwo", r, DT_CALCRECT), 2 * lh);
+  EXPECT_EQ(r.Right, std::max(c_.TextWidth("One"), c_.TextWidth("Two")));  // the wider line
+}
+
+TEST_F(TextTest, WordWrapBreaksAtSpacesWithinTheWidth) {
+  const int lh = LineHeight();
+  const int two = c_.TextWidth("xxx xxx");
+  const char* text = "xxx xxx xxx xxx xxx";
+  Rect r = Calc(text, DT_WORDBREAK, two);
+  EXPECT_EQ(r.Height(), 3 * lh);
+  EXPECT_EQ(r.Width(), two);
+  r = Calc(text, DT_WORDBREAK, two - 1);
+  EXPECT_EQ(r.Height(), 5 * lh);
+  EXPECT_EQ(r.Width(), c_.TextWidth("xxx"));
+  r = Calc(text, 0, two);  // no word break: one line, as wide as it is
+  EXPECT_EQ(r.Height(), lh);
+  EXPECT_EQ(r.Width(), c_.TextWidth(text));
+  r = Calc("xxxxxxxxxxxx", DT_WORDBREAK, 10);  // a long word stays whole
+  EXPECT_EQ(r.Height(), lh);
+  EXPECT_EQ(r.Width(), c_.TextWidth("xxxxxxxxxxxx"));
+}
+
+TEST_F(TextTest, PrefixesUnderlineHideAndEscape) {
+  EXPECT_EQ(Calc("&Open", 0).Width(), c_.TextWidth("Open"));
+  EXPECT_EQ(Calc("&Open", DT_NOPREFIX).Width(), c_.TextWidth("&Open"));
+  EXPECT_EQ(Calc("A&&B", 0).Width(), c_.TextWidth("A&B"));
+
+  // The underline sits below the baseline, where "o" has no ink of its own.
+  const FontMetrics m = c_.TextMetrics();
+  auto inkBelowBaseline = [&](const char* text, unsigned flags) {
+    Bitmap b = White(60, 30);
+    Canvas c(b);
+    c.SetFont(TestFont());
+    Rect r{0, 0, 60, 30};
+    c.DrawText(text, r, flags);
+    for (int y = m.Ascent + 1; y < m.Height; ++y)
+      for (int x = 0; x < 60; ++x)
+        if ((b.PixelAt(x, y) & 0xFFFFFF) != 0xFFFFFF) return true;
+    return false;
+  };
+  EXPECT_TRUE(inkBelowBaseline("&ooo", 0));
+  EXPECT_FALSE(inkBelowBaseline("&ooo", DT_HIDEPREFIX));
+  EXPECT_FALSE(inkBelowBaseline("&ooo", DT_NOPREFIX));
+  EXPECT_FALSE(inkBelowBaseline("o&&oo", 0));
+}
+
+TEST_F(TextTest, EndEllipsisShortensAnOverflowingLine) {
+  const char* text = "Supercalifragilistic";
+  const int full = c_.TextWidth(text);
+  Rect r = Calc(text, DT_SINGLELINE | DT_END_ELLIPSIS, full / 2);
+  EXPECT_LE(r.Width(), full / 2);
+  EXPECT_GT(r.Width(), c_.TextWidth("..."));
+  EXPECT_EQ(Calc(text, DT_SINGLELINE | DT_END_ELLIPSIS, full).Width(), full);
+
+  // Drawn: nothing passes the right edge, and the text differs from a clipped one.
+  Bitmap clipped = White(200, 30), dotted = White(200, 30);
+  for (Bitmap* b : {&clipped, &dotted}) {
+    Canvas c(*b);
+    c.SetFont(TestFont());
+    Rect box{0, 0, full / 2, 30};
+    c.DrawText(text, box, DT_SINGLELINE | (b == &dotted ? DT_END_ELLIPSIS : 0));
+    EXPECT_LE(Ink(*b).Right, full / 2);
+  }
+  EXPECT_FALSE(SameBytes(clipped, dotted));
+}
+
+TEST_F(TextTest, CalcRectDrawsNothingAndTabsExpand) {
+  const Bitmap before = bm_.ConvertTo(PixelFormat::Bgr24);
+  Rect r{0, 0, 100, 0};
+  c_.DrawText("Hello\rWorld", r, DT_CALCRECT | DT_WORDBREAK);
+  EXPECT_TRUE(SameBytes(before, bm_));
+  const int ave = c_.TextMetrics().AveCharWidth;
+  EXPECT_EQ(Calc("\tx", DT_EXPANDTABS).Width(), 8 * ave + c_.TextWidth("x"));
+  EXPECT_EQ(Calc("\tx", 0).Width(), c_.TextWidth(" x"));
+}
+
+TEST_F(TextTest, AlignmentAndVerticalCentring) {
+  const int lh = LineHeight();
+  const int w = c_.TextWidth("Hi");
+  struct {
+    unsigned Flags;
+    int Left;  // expected x where the text cell starts
+  } cases[] = {{DT_LEFT, 20}, {DT_CENTER, 20 + (100 - w) / 2}, {DT_RIGHT, 120 - w}};
+  for (const auto& k : cases) {
+    Bitmap b = White(200, 60), ref = White(200, 60);
+    Canvas c(b), rc(ref);
+    c.SetFont(TestFont());
+    rc.SetFont(TestFont());
+    Rect r{20, 10, 120, 50};
+    const int h = c.DrawText("Hi", r, k.Flags | DT_SINGLELINE | DT_VCENTER);
+    const int top = 10 + (40 - lh) / 2;
+    EXPECT_EQ(h, top - 10 + lh);
+    rc.TextOut(k.Left, top, "Hi");
+    EXPECT_TRUE(SameBytes(b, ref)) << k.Flags;
+  }
+  Rect r{0, 0, 100, 40};
+  EXPECT_EQ(c_.DrawText("Hi", r, DT_SINGLELINE | DT_BOTTOM), 40);
+  EXPECT_EQ(c_.DrawText("Hi", r, 0), lh);
+}
+
+TEST_F(TextTest, ClippedToTheRectangleUnlessNoClip) {
+  Rect r{20, 10, 30, 40};
+  c_.DrawText("WWWW", r, 0);
+  const Rect ink = Ink(bm_);
+  EXPECT_FALSE(ink.IsEmpty());
+  EXPECT_EQ(Intersect(ink, r), ink);
+  Bitmap b = White(200, 60);
+  Canvas c(b);
+  c.SetFont(TestFont());
+  c.DrawText("WWWW", r, DT_NOCLIP);
+  EXPECT_GT(Ink(b).Right, 30);
+}
+
+TEST_F(TextTest, RussianTextRendersRealGlyphs) {
+  const char* russian = "Привет, мир";
+  EXPECT_GT(c_.TextWidth(russian), 0);
+  c_.TextOut(2, 2, russian);
+  EXPECT_FALSE(Ink(bm_).IsEmpty());
+  // Cyrillic letters are not the missing-glyph box.
+  Bitmap a = White(30, 30), b = White(30, 30);
+  Canvas ca(a), cb(b);
+  ca.SetFont(TestFont());
+  cb.SetFont(TestFont());
+  ca.TextOut(0, 0, "П");
+  cb.TextOut(0, 0, "\xEE\x80\x80");  // U+E000, which the face lacks
+  EXPECT_FALSE(SameBytes(a, b));
+}
+
+TEST_F(TextTest, ThirtyTwoBitKeepsAlphaAndGreyMasksDarken) {
+  Bitmap b(60, 20, PixelFormat::Bgra32);
+  Canvas c(b);
+  c.FillRectAlpha({0, 0, 60, 20}, clWhite, 77);
+  c.SetFont(TestFont());
+  c.TextOut(0, 0, "Alpha");
+  bool inked = false;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 60; ++x) {
+      EXPECT_EQ(b.PixelAt(x, y) >> 24, 77u);
+      inked |= (b.PixelAt(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    }
+  EXPECT_TRUE(inked);
+
+  Bitmap mask(60, 20, PixelFormat::Gray8);
+  mask.FillBytes(255);
+  Canvas mc(mask);
+  mc.SetFont(TestFont());
+  mc.TextOut(0, 0, "Glow");
+  int darkest = 255;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 60; ++x) darkest = std::min<int>(darkest, mask.PixelAt(x, y) & 0xFF);
+  EXPECT_LT(darkest, 64);
+}
+
+TEST_F(TextTest, OpaqueBackgroundAndRepeatableOutput) {
+  Bitmap a = White(80, 20), b = White(80, 20);
+  for (Bitmap* bm : {&a, &b}) {
+    Canvas c(*bm);
+    c.SetFont(TestFont());
+    c.SetTextColor(RGB(200, 0, 0));
+    c.SetBackgroundMode(BackgroundMode::Opaque);
+    c.SetBackgroundColor(RGB(0, 0, 90));
+    c.TextOut(1, 1, "Same");
+  }
+  EXPECT_TRUE(SameBytes(a, b));
+  EXPECT_EQ(a.PixelAt(1, 1), RGB(0, 0, 90));  // the cell's corner is background
+  EXPECT_EQ(a.PixelAt(0, 0), clWhite);
+}
+
+}  // namespace
+}  // namespace gfx
