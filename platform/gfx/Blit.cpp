@@ -125,7 +125,7 @@ Rect Copy(Bitmap& dst, const Region& clip, Point at, const Bitmap& srcIn, const 
   }
   const int sbpp = pixel::Bpp(from->Format());
   Rect touched{};
-  pixel::ForEachClipped(clip, d, [&](const Rect& part) {
+  pixel::ForEachClipped(dst, clip, d, [&](const Rect& part) {
     const int sx = origin.X + part.Left - d.Left;
     for (int y = part.Top; y < part.Bottom; ++y) {
       const std::uint8_t* srow = from->Scanline(origin.Y + y - d.Top) + sx * sbpp;
@@ -153,7 +153,7 @@ Rect Stretch(Bitmap& dst, const Region& clip, const Rect& dstRect, const Bitmap&
                static_cast<int>(dstRect.Right - (srcRect.Right - s.Right) * dw0 / sw0),
                static_cast<int>(dstRect.Bottom - (srcRect.Bottom - s.Bottom) * dh0 / sh0)};
   if (d.IsEmpty()) return {};
-  const Rect visible = Intersect(d, clip.BoundingBox());
+  const Rect visible = Intersect(Intersect(d, clip.BoundingBox()), dst.Bounds());
   if (visible.IsEmpty()) return {};
 
   const int sw = s.Width(), sh = s.Height(), dw = d.Width(), dh = d.Height();
@@ -191,7 +191,7 @@ Rect Stretch(Bitmap& dst, const Region& clip, const Rect& dstRect, const Bitmap&
     for (std::size_t k = 0; k < acc.size(); ++k)
       out[k] = static_cast<std::uint8_t>((acc[k] + total / 2) / total);
     const int y = d.Top + j;
-    pixel::ForEachClipped(clip, {visible.Left, y, visible.Right, y + 1}, [&](const Rect& part) {
+    pixel::ForEachClipped(dst, clip, {visible.Left, y, visible.Right, y + 1}, [&](const Rect& part) {
       WriteRow(dst.Scanline(y), dst.Format(), part.Left,
                &out[static_cast<std::size_t>(part.Left - visible.Left) * nc], sf, part.Width(), opt);
       touched = Bounds(touched, part);

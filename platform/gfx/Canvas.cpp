@@ -23,7 +23,19 @@ void Canvas::Restore() {
 void Canvas::Damage(const Rect& device) const {
   if (!damage_) return;
   Rect r = Intersect(device, st_.Clip.BoundingBox());
-  if (!r.IsEmpty()) damage_(r);
+  if (r.IsEmpty()) return;
+  if (batch_) {
+    *batch_ = Bounds(*batch_, r);
+  } else {
+    damage_(r);
+  }
+}
+
+Canvas::DamageBatch::DamageBatch(Canvas& c) : c_(c), outer_(c.batch_) { c_.batch_ = &acc_; }
+
+Canvas::DamageBatch::~DamageBatch() {
+  c_.batch_ = outer_;
+  c_.Damage(acc_);
 }
 
 // --- clipping ---------------------------------------------------------------
@@ -57,7 +69,7 @@ void Canvas::FillRect(const Rect& r) {
 void Canvas::FillRect(const Rect& r, gfx::Color c) {
   const Rect d = ToDevice(r);
   const pixel::Rgb rgb = pixel::Resolve(c);
-  pixel::ForEachClipped(st_.Clip, d, [&](const Rect& part) {
+  pixel::ForEachClipped(*target_, st_.Clip, d, [&](const Rect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) pixel::FillSpan(*target_, y, part.Left, part.Right, rgb);
   });
   Damage(d);
@@ -70,7 +82,7 @@ void Canvas::FillRectAlpha(const Rect& r, gfx::Color c, std::uint8_t alpha) {
   }
   const Rect d = ToDevice(r);
   const pixel::Rgb rgb = pixel::Resolve(c);
-  pixel::ForEachClipped(st_.Clip, d, [&](const Rect& part) {
+  pixel::ForEachClipped(*target_, st_.Clip, d, [&](const Rect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       std::uint8_t* p = target_->Scanline(y);
       for (std::uint8_t* q = p + 4 * part.Left; q < p + 4 * part.Right; q += 4) {
@@ -85,7 +97,7 @@ void Canvas::FillRectAlpha(const Rect& r, gfx::Color c, std::uint8_t alpha) {
 }
 
 void Canvas::FillRegion(const Region& logical, gfx::Color c) {
-  const Region d = logical.Offset(st_.Origin.X, st_.Origin.Y) & st_.Clip;
+  const Region d = logical.Offset(st_.Origin.X, st_.Origin.Y) & st_.Clip & Region(target_->Bounds());
   const pixel::Rgb rgb = pixel::Resolve(c);
   for (const Rect& part : d.Rects())
     for (int y = part.Top; y < part.Bottom; ++y) pixel::FillSpan(*target_, y, part.Left, part.Right, rgb);
@@ -122,7 +134,7 @@ gfx::Color Canvas::GetPixel(int x, int y) const {
 
 void Canvas::SetPixel(int x, int y, gfx::Color c) {
   const int dx = x + st_.Origin.X, dy = y + st_.Origin.Y;
-  if (!st_.Clip.Contains(dx, dy)) return;
+  if (!pixel::Visible(*target_, st_.Clip, dx, dy)) return;
   pixel::FillSpan(*target_, dy, dx, dx + 1, pixel::Resolve(c));
   Damage({dx, dy, dx + 1, dy + 1});
 }

@@ -19,6 +19,12 @@
 // Every drawing operation reports the device rectangle it touched (clipped,
 // possibly larger than the exact pixels) to the damage handler, once per call,
 // when a handler is set and something may have changed.
+//
+// The clip is also cut to the bitmap's current size at every operation, so a
+// bitmap resized under a canvas is never written out of bounds (call
+// ResetClip to use the new size in full). Only 8-bit grey, 24-bit and 32-bit
+// bitmaps can be drawn on: the constructor throws std::invalid_argument for
+// palette formats.
 #pragma once
 
 #include <cstdint>
@@ -165,10 +171,12 @@ class Canvas {
   void GradientTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
 
   // --- copies -------------------------------------------------------------
-  // Copies pixels 1:1. Destination origin and clip apply; the source rectangle
+  // Copies pixels. Destination origin and clip apply; the source rectangle
   // is in the source's logical coordinates (its origin applies) and is cut to
   // the source bitmap. Formats convert: 24 -> 32 writes alpha 255, 32 -> 32
-  // copies alpha, 32 -> 24 drops it, grey <-> colour by grey level.
+  // copies alpha, 32 -> 24 drops it, grey <-> colour by grey level. The
+  // first form scales (as StretchCopy) when the two rectangles differ in
+  // size; the second copies 1:1 to (x, y).
   void CopyRect(const Rect& dst, const Canvas& src, const Rect& srcRect);
   void CopyRect(int x, int y, const Canvas& src, const Rect& srcRect);
   // The same from a bitmap (no origin on the source side). Palette bitmaps are
@@ -222,14 +230,28 @@ class Canvas {
     Point PenPos;
   };
 
-  friend class CanvasAccess;  // shared helpers of the Canvas*.cpp files
-
   Rect ToDevice(const Rect& logical) const { return logical.Offset(st_.Origin.X, st_.Origin.Y); }
   void Damage(const Rect& device) const;
+
+  // Collects the damage of the nested steps of one operation (a polygon's
+  // fill and outline) and reports it once at the end.
+  class DamageBatch {
+   public:
+    explicit DamageBatch(Canvas& c);
+    ~DamageBatch();
+    DamageBatch(const DamageBatch&) = delete;
+    DamageBatch& operator=(const DamageBatch&) = delete;
+
+   private:
+    Canvas& c_;
+    Rect* outer_;
+    Rect acc_{};
+  };
 
   Bitmap* target_;
   void* tag_ = nullptr;
   DamageHandler damage_;
+  mutable Rect* batch_ = nullptr;
   State st_;
   std::vector<State> stack_;
 };

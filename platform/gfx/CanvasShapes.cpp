@@ -44,13 +44,13 @@ void Canvas::LineTo(int x, int y) {
   Bresenham(from, {x, y}, [&](int px, int py) {
     const int dx = px + ox, dy = py + oy;
     if (w <= 1) {
-      if (!st_.Clip.Contains(dx, dy)) return;
+      if (!pixel::Visible(*target_, st_.Clip, dx, dy)) return;
       pixel::FillSpan(*target_, dy, dx, dx + 1, c);
       touched = Bounds(touched, {dx, dy, dx + 1, dy + 1});
       return;
     }
     const Rect sq = Rect::FromXYWH(dx - w / 2, dy - w / 2, w, w);
-    pixel::ForEachClipped(st_.Clip, sq, [&](const Rect& part) {
+    pixel::ForEachClipped(*target_, st_.Clip, sq, [&](const Rect& part) {
       for (int yy = part.Top; yy < part.Bottom; ++yy) pixel::FillSpan(*target_, yy, part.Left, part.Right, c);
       touched = Bounds(touched, part);
     });
@@ -60,6 +60,7 @@ void Canvas::LineTo(int x, int y) {
 
 void Canvas::Polyline(std::span<const Point> pts) {
   if (pts.empty()) return;
+  DamageBatch batch(*this);
   const Point saved = st_.PenPos;
   st_.PenPos = pts[0];
   for (std::size_t i = 1; i < pts.size(); ++i) LineTo(pts[i].X, pts[i].Y);
@@ -68,6 +69,7 @@ void Canvas::Polyline(std::span<const Point> pts) {
 
 void Canvas::Polygon(std::span<const Point> pts, FillRule rule) {
   if (pts.size() < 2) return;
+  DamageBatch batch(*this);
   const int ox = st_.Origin.X, oy = st_.Origin.Y;
   if (st_.Brush == BrushStyle::Solid && pts.size() >= 3) {
     const pixel::Rgb c = pixel::Resolve(st_.BrushColor);
@@ -108,7 +110,7 @@ void Canvas::Polygon(std::span<const Point> pts, FillRule rule) {
         const double lo = box.Left - ox - 1.0, hi = box.Right - ox + 1.0;
         const int x0 = static_cast<int>(std::ceil(std::clamp(xs[i].X, lo, hi) - 0.5)) + ox;
         const int x1 = static_cast<int>(std::ceil(std::clamp(xs[i + 1].X, lo, hi) - 0.5)) + ox;
-        pixel::ForEachClipped(st_.Clip, {x0, y, x1, y + 1}, [&](const Rect& part) {
+        pixel::ForEachClipped(*target_, st_.Clip, {x0, y, x1, y + 1}, [&](const Rect& part) {
           pixel::FillSpan(*target_, y, part.Left, part.Right, c);
           touched = Bounds(touched, part);
         });
@@ -142,7 +144,7 @@ void Canvas::GradientTriangle(const GradientVertex& a, const GradientVertex& b, 
   const Rect tri{std::min({a.X, b.X, c.X}) + ox, std::min({a.Y, b.Y, c.Y}) + oy,
                  std::max({a.X, b.X, c.X}) + ox + 1, std::max({a.Y, b.Y, c.Y}) + oy + 1};
   Rect touched{};
-  pixel::ForEachClipped(st_.Clip, tri, [&](const Rect& part) {
+  pixel::ForEachClipped(*target_, st_.Clip, tri, [&](const Rect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       std::uint8_t* row = target_->Scanline(y);
       for (int x = part.Left; x < part.Right; ++x) {

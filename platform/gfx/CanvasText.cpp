@@ -34,7 +34,7 @@ int FullWidth(const LaidLine& line) {
 }
 
 void FillClipped(Bitmap& bm, const Region& clip, const Rect& r, pixel::Rgb c, Rect& touched) {
-  pixel::ForEachClipped(clip, r, [&](const Rect& part) {
+  pixel::ForEachClipped(bm, clip, r, [&](const Rect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) pixel::FillSpan(bm, y, part.Left, part.Right, c);
     touched = Bounds(touched, part);
   });
@@ -51,7 +51,7 @@ void DrawLine(Bitmap& bm, const Region& clip, const LaidLine& line, int x, int b
     const GlyphImage& g = face.Glyph(lg.Cp);
     if (g.Width > 0) {
       const Rect box = Rect::FromXYWH(x + lg.X + g.Left, baseline - g.Top, g.Width, g.Height);
-      pixel::ForEachClipped(clip, box, [&](const Rect& part) {
+      pixel::ForEachClipped(bm, clip, box, [&](const Rect& part) {
         for (int y = part.Top; y < part.Bottom; ++y) {
           std::uint8_t* row = bm.Scanline(y);
           const std::uint8_t* cov =

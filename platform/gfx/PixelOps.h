@@ -78,15 +78,23 @@ inline void BlendPixel(std::uint8_t* row, PixelFormat f, int x, Rgb c, int a) {
   }
 }
 
-// Calls f(rect) for every part of `device` inside the clip region.
+// Calls f(rect) for every part of `device` inside the clip region and inside
+// the bitmap (checked every time, so a bitmap resized under a canvas whose
+// clip still has the old size is never written out of bounds).
 template <class F>
-void ForEachClipped(const Region& clip, const Rect& device, F&& f) {
-  if (device.IsEmpty()) return;
+void ForEachClipped(const Bitmap& bm, const Region& clip, const Rect& device, F&& f) {
+  const Rect d = Intersect(device, bm.Bounds());
+  if (d.IsEmpty()) return;
   for (const Rect& c : clip.Rects()) {
-    if (c.Top >= device.Bottom) break;
-    Rect r = Intersect(c, device);
+    if (c.Top >= d.Bottom) break;
+    Rect r = Intersect(c, d);
     if (!r.IsEmpty()) f(r);
   }
+}
+
+// The same test for one pixel.
+inline bool Visible(const Bitmap& bm, const Region& clip, int x, int y) {
+  return bm.Bounds().Contains({x, y}) && clip.Contains(x, y);
 }
 
 }  // namespace gfx::pixel

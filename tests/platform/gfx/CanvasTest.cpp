@@ -104,11 +104,31 @@ TEST(CanvasState, DamageHandlerGetsOneClippedDeviceRectPerOperation) {
   c.FillRect({10, 10, 20, 20}, clWhite);  // invisible: no report
   c.MoveTo(0, 0);
   c.LineTo(4, 0);
-  EXPECT_EQ(damage, (std::vector<Rect>{{2, 2, 5, 5}, {2, 2, 6, 3}}));
+  const Point tri[] = {{0, 0}, {2, 0}, {0, 2}};
+  c.Polygon(tri);  // fill and outline: still one report
+  EXPECT_EQ(damage, (std::vector<Rect>{{2, 2, 5, 5}, {2, 2, 6, 3}, {2, 2, 5, 5}}));
   int tag = 0;
   c.SetTag(&tag);
   EXPECT_EQ(c.Tag(), &tag);
   EXPECT_EQ(&c.Target(), &bm);
+}
+
+TEST(CanvasState, BitmapShrunkUnderTheCanvasIsNotOverrun) {
+  Bitmap bm = Filled(40, 40, PixelFormat::Bgr24, 0);
+  Canvas c(bm);
+  bm = Filled(3, 2, PixelFormat::Bgr24, 0);
+  const Point tri[] = {{0, 0}, {39, 0}, {0, 39}};
+  Bitmap big = Filled(40, 40, PixelFormat::Bgr24, 0x22);
+  c.FillRect({0, 0, 40, 40}, clWhite);
+  c.SetPixel(20, 1, clWhite);
+  c.MoveTo(0, 1);
+  c.LineTo(39, 1);
+  c.Polygon(tri);
+  c.GradientTriangle({0, 0, clWhite}, {39, 0, clWhite}, {0, 39, clWhite});
+  c.DrawBitmap(0, 0, big);
+  c.StretchDraw({0, 0, 40, 40}, big, {0, 0, 20, 20});
+  c.TextOut(0, 0, "Wide text that runs far past the edge");
+  EXPECT_EQ(bm.PixelAt(2, 1), 0x222222u);
 }
 
 TEST(CanvasFill, FormatsAndAlpha) {
