@@ -1,0 +1,26 @@
+// Reading the general keys of a section into its TsGeneralData record, with
+// inheritance through PARENTCLASS.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "skin/data/MemIniFile.h"
+#include "skin/data/sMaskData.h"
+
+namespace skin {
+
+// The sections in which a key of `section` is looked up: the section, its
+// PARENTCLASS, that section's PARENTCLASS and so on. The chain ends at a
+// section without PARENTCLASS, at one whose PARENTCLASS is empty, "?" or its
+// own name, at a missing section, and at a section already in the chain.
+std::vector<const MemIniFile::Section*> ParentChain(const MemIniFile& ini, std::string_view section);
+
+// Reads every general key. A key found in none of `chain` (an integer of -1
+// and a text of "?" count as not found) takes the field of `fallback`.
+// ParentClass and SectionName come from the first section of the chain.
+// Throws the conversion error for a gradient list that is not all integers.
+TsGeneralData ReadGeneralData(const std::vector<const MemIniFile::Section*>& chain,
+                              const TsGeneralData& fallback);
+
+}  // namespace skin

@@ -1,0 +1,19 @@
+// Conversions of option values: integers, strict integers, floats, booleans.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace skin {
+
+// Decimal digits with an optional sign, within the signed 32-bit range.
+std::optional<std::int32_t> ParseInteger(std::string_view text);
+// Like ParseInteger, but a malformed text throws the conversion error.
+std::int32_t StrToInt(std::string_view text);
+// A decimal number with "." as the separator (an exponent is accepted).
+std::optional<double> ParseFloat(std::string_view text);
+// "TRUE" in any letter case is true; any other text is false.
+bool ParseBool(std::string_view text);
+
+}  // namespace skin

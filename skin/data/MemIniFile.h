@@ -1,0 +1,61 @@
+// An INI text held in memory. Lines are split at CR, LF or CR LF and trimmed;
+// empty lines and lines starting with ";" are skipped; "[name]" starts a
+// section; "key=value" lines inside a section are its keys. Names keep their
+// spelling; lookups ignore letter case and find the first section, then the
+// first key, of the wanted name.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace skin {
+
+class MemIniFile {
+ public:
+  struct Key {
+    std::string Name;
+    std::string Value;
+  };
+
+  class Section {
+   public:
+    explicit Section(std::string name) : name_(std::move(name)) {}
+    const std::string& Name() const { return name_; }
+    // Keys in file order, duplicates included.
+    const std::vector<Key>& Keys() const { return keys_; }
+    // Value of the first key of that name, in any letter case.
+    const std::string* Find(std::string_view key) const;
+    void Add(std::string key, std::string value);
+
+   private:
+    std::string name_;
+    std::vector<Key> keys_;
+    std::unordered_map<std::string, std::size_t> first_;  // upper-cased name -> index in keys_
+  };
+
+  MemIniFile() = default;
+  explicit MemIniFile(std::string_view text);
+
+  // Sections in file order, duplicates included.
+  const std::vector<Section>& Sections() const { return sections_; }
+  // The first section of that name, in any letter case; null if none.
+  const Section* FindSection(std::string_view name) const;
+
+  // The value of a key, or nothing when the section or the key is missing.
+  const std::string* Find(std::string_view section, std::string_view key) const;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  // Missing or malformed values give `def`.
+  int ReadInteger(std::string_view section, std::string_view key, int def) const;
+  double ReadFloat(std::string_view section, std::string_view key, double def) const;
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+
+ private:
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, std::size_t> first_;  // upper-cased name -> index in sections_
+};
+
+}  // namespace skin

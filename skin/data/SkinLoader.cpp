@@ -1,0 +1,349 @@
+#include "skin/data/SkinLoader.h"
+
+#include <utility>
+
+#include "platform/gfx/FileBytes.h"
+#include "skin/data/GeneralData.h"
+#include "skin/data/IniValues.h"
+#include "skin/data/MaskValues.h"
+#include "skin/data/MemIniFile.h"
+#include "skin/data/SkinErrors.h"
+#include "skin/data/SkinFiles.h"
+#include "skin/data/SkinLoadSteps.h"
+#include "skin/data/TextUtil.h"
+
+namespace skin {
+namespace {
+
+constexpr std::string_view kGlobal = "GLOBALINFO";
+constexpr std::int64_t kMinPatternPixels = 90000;
+
+std::int16_t Short(std::int32_t v) { return static_cast<std::int16_t>(v); }
+
+bool IsJpegName(std::string_view upper) { return Contains(upper, ".JPG") || Contains(upper, ".JPEG"); }
+
+// Calls `fn(section, key, value)` for every key of every section, in file
+// order. Keys are read the way the INI reader reads them: from the first
+// section of that name, the first key of that name.
+template <class Fn>
+void ForEachValue(const MemIniFile& ini, Fn&& fn) {
+  for (const MemIniFile::Section& listed : ini.Sections()) {
+    const MemIniFile::Section* s = ini.FindSection(listed.Name());
+    for (const MemIniFile::Key& k : s->Keys()) fn(s->Name(), k.Name, *s->Find(k.Name));
+  }
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& l : lines) text.append(l).push_back('\n');
+  return text;
+}
+
+class SkinBuilder {
+ public:
+  SkinBuilder(const MemIniFile& ini, SkinFiles& files, const TsLoadSettings& settings, std::string skinPath)
+      : ini_(ini),
+        common_(JoinLines(settings.CommonSections)),
+        files_(files),
+        commonFiles_(skinPath),
+        settings_(settings),
+        model_(std::make_unique<TsSkinModel>()) {
+    model_->SkinWideData.SkinPath = std::move(skinPath);
+  }
+
+  TsLoadResult Run(bool packed) {
+    model_->Packed = packed;
+    LoadMaster();
+    ForEachValue(ini_, [&](const std::string& s, const std::string& k, const std::string& v) {
+      if (!(SameText(s, kGlobal) && SameText(k, "MASTERBITMAP"))) Guarded(s, k, [&] { AddMask(s, k, v); });
+    });
+    AddCommonMasks();
+    ForEachValue(ini_, [&](const std::string& s, const std::string& k, const std::string& v) {
+      Guarded(s, k, [&] { AddPattern(s, k, v, files_, true); });
+    });
+    ForEachValue(common_, [&](const std::string& s, const std::string& k, const std::string& v) {
+      Guarded(s, k, [&] { AddPattern(s, k, v, commonFiles_, false); });
+    });
+    ReadSkinWideData();
+    ReadGeneralTable();
+    ApplyCommonGeneral();
+    model_->UpdateBorderIndexes();
+    ApplyColourShifts(*model_, settings_);
+    FinishIndexes(*model_);
+    return TsLoadResult{std::move(model_), std::move(warnings_)};
+  }
+
+ private:
+  // Adds the section and key to a conversion error so that the skin's author
+  // can find the line.
+  template <class Fn>
+  static void Guarded(const std::string& section, const std::string& key, Fn&& fn) {
+    try {
+      fn();
+    } catch (const ConvertError& e) {
+      throw ConvertError(std::string(e.what()) + " (section " + section + ", key " + key + ")");
+    }
+  }
+
+  TsMaskData NewEntry(std::string section, std::string key) const {
+    TsMaskData m;
+    m.SectionName = std::move(section);
+    m.PropertyName = std::move(key);
+    m.Owner = settings_.Owner;
+    return m;
+  }
+
+  void LoadMaster() {
+    const std::string name = ini_.ReadString(kGlobal, "MASTERBITMAP", "");
+    if (name.empty()) return;
+    const auto bytes = files_.Find(name);
+    if (!bytes) return;
+    gfx::Bitmap b = DecodeImage(*bytes, name);
+    if (b.Format() != gfx::PixelFormat::Bgr24) b = b.ConvertTo(gfx::PixelFormat::Bgr24);
+    b.SetTransparent(true);
+    b.SetTransparentColor(gfx::clFuchsia);
+    model_->MasterBitmap = std::move(b);
+  }
+
+  void AddMask(const std::string& section, const std::string& key, const std::string& value) {
+    MaskValue v = ParseMaskValue(value);
+    switch (v.Kind) {
+      case MaskValueKind::None: return;
+      case MaskValueKind::Border:
+      case MaskValueKind::Glyph:
+      case MaskValueKind::Texture: {
+        TsMaskData m = std::move(v.Entry);
+        m.SectionName = section;
+        m.PropertyName = key;
+        m.Owner = settings_.Owner;
+        model_->MaskTable.push_back(std::move(m));
+        return;
+      }
+      case MaskValueKind::OldMask: return AddOldMask(std::move(v.Entry), section, key);
+      case MaskValueKind::OldBitmap: return AddOldBitmap(files_, v.FileName, section, key);
+      case MaskValueKind::ImageFile: return AddImageFile(v, section, key);
+    }
+  }
+
+  void AddOldMask(TsMaskData entry, const std::string& section, const std::string& key) {
+    entry.SectionName = UpperCase(section);
+    entry.PropertyName = UpperCase(key);
+    entry.Owner = settings_.Owner;
+    model_->MaskTable.push_back(std::move(entry));
+  }
+
+  void AddOldBitmap(SkinFiles& files, const std::string& name, const std::string& section,
+                    const std::string& key) {
+    const auto bytes = files.Find(name);
+    if (!bytes) return;
+    gfx::Bitmap b = DecodeImage(*bytes, name);
+    if (b.Width() == 0) return;
+    if (b.Format() != gfx::PixelFormat::Bgr24) b = b.ConvertTo(gfx::PixelFormat::Bgr24);
+    TsMaskData m = NewEntry(UpperCase(section), UpperCase(key));
+    m.Right = b.Width();
+    m.Bottom = b.Height();
+    m.ImageCount = 3;
+    m.MaskType = 1;
+    m.WL = m.WR = Short(b.Width() / 9);
+    m.WT = m.WB = Short(b.Height() / 6);
+    m.Image = std::make_shared<gfx::Bitmap>(std::move(b));
+    model_->MaskTable.push_back(std::move(m));
+  }
+
+  void AddImageFile(const MaskValue& v, const std::string& section, const std::string& key) {
+    const auto bytes = files_.Find(v.FileName);
+    if (!bytes) return;
+    const bool isBitmap = Contains(v.FileName, ".BMP");
+    gfx::Bitmap b = isBitmap ? DecodeImage(*bytes, v.FileName) : DecodePng32(*bytes, v.FileName);
+    if (b.Width() == 0) return;
+    TsMaskData m = ParseImageFileFields(v.Words, b.Width(), b.Height());
+    if (isBitmap && m.ImgType != TacImgType::itisaTexture && b.Format() != gfx::PixelFormat::Bgr24)
+      b = b.ConvertTo(gfx::PixelFormat::Bgr24);
+    m.SectionName = section;
+    m.PropertyName = key;
+    m.Owner = settings_.Owner;
+    m.Image = std::make_shared<gfx::Bitmap>(std::move(b));
+    model_->MaskTable.push_back(std::move(m));
+  }
+
+  // Option lines given by the program: older "#" masks in the master bitmap
+  // and ".BMP" files.
+  void AddCommonMasks() {
+    ForEachValue(common_, [&](const std::string& s, const std::string& k, const std::string& value) {
+      if (SameText(s, kGlobal)) return;
+      Guarded(s, k, [&] {
+        MaskValue v = ParseMaskValue(value);
+        if (v.Kind == MaskValueKind::OldMask && !model_->MasterBitmap.Empty())
+          AddOldMask(std::move(v.Entry), s, k);
+        if (v.Kind == MaskValueKind::OldBitmap) AddOldBitmap(commonFiles_, v.FileName, s, k);
+      });
+    });
+  }
+
+  // JPEG values: large pictures become patterns, small ones textures (only
+  // for the skin's own values; `convertSmall` is false for program lines).
+  void AddPattern(const std::string& section, const std::string& key, const std::string& value,
+                  SkinFiles& files, bool convertSmall) {
+    const std::string upper = UpperCase(value);
+    if (!IsJpegName(upper)) return;
+    const auto bytes = files.Find(upper);
+    if (!bytes) return;
+    gfx::Bitmap b = DecodeImage(*bytes, upper);
+    if (b.Width() < 1) return;
+    if (b.Format() != gfx::PixelFormat::Bgr24) b = b.ConvertTo(gfx::PixelFormat::Bgr24);
+    const std::int64_t pixels = std::int64_t{b.Width()} * b.Height();
+    if (pixels >= kMinPatternPixels || !convertSmall) {
+      model_->PatternTable.push_back(
+          TsPatternData{std::make_shared<gfx::Bitmap>(std::move(b)), UpperCase(section), UpperCase(key)});
+      return;
+    }
+    TsMaskData m = NewEntry(UpperCase(section), UpperCase(key));
+    m.ImgType = TacImgType::itisaTexture;
+    m.ImageCount = 1;
+    m.Image = std::make_shared<gfx::Bitmap>(std::move(b));
+    model_->MaskTable.push_back(std::move(m));
+  }
+
+  std::int32_t Strict(std::string_view key, std::string_view def) const {
+    const std::string text = ini_.ReadString(kGlobal, key, def);
+    try {
+      return StrToInt(text);
+    } catch (const ConvertError& e) {
+      throw ConvertError(std::string(e.what()) + " (section GLOBALINFO, key " + std::string(key) + ")");
+    }
+  }
+
+  void ReadSkinWideData() {
+    TsSkinData& d = model_->SkinWideData;
+    auto integer = [&](std::string_view key, int def) { return Short(ini_.ReadInteger(kGlobal, key, def)); };
+    d.Version = ini_.ReadFloat(kGlobal, "VERSION", 0);
+    d.Author = ini_.ReadString(kGlobal, "AUTHOR", "");
+    d.Description = ini_.ReadString(kGlobal, "DESCRIPTION", "");
+    d.BorderWidth = integer("BORDERWIDTH", 4);
+    d.TitleHeight = integer("TITLEHEIGHT", 30);
+    d.MaxHeight = integer("MAXHEIGHT", 0);
+    if (d.MaxHeight == 0) d.MaxHeight = d.TitleHeight;
+    d.FormOffset = integer("FORMOFFSET", 8);
+    d.CenterOffset = integer("CENTEROFFSET", 0);
+    d.BorderMode = integer("BORDERMODE", 0);
+    d.Shadow1Color = static_cast<gfx::Color>(ini_.ReadInteger(kGlobal, "SHADOW1COLOR", 0));
+    d.Shadow1Offset = Short(Strict("SHADOW1OFFSET", "0"));
+    d.Shadow1Blur = Short(Strict("SHADOW1BLUR", "-1"));
+    d.Shadow1Transparency = Short(Strict("SHADOW1TRANSPARENCY", "0"));
+    d.BISpace = integer("BISPACE", 0);
+    d.BIVAlign = integer("BIVALIGN", 0);
+    d.BIRight = integer("BIRIGHT", 0);
+    d.BILeft = integer("BILEFT", 0);
+    d.BITop = integer("BITOP", 0);
+    d.BorderColor = static_cast<gfx::Color>(ini_.ReadInteger(kGlobal, "BORDERCOLOR", 0));
+    d.BIKeepHue = integer("BIKEEPHUE", 0);
+    d.BICloseGlow = Short(Strict("BICONCLOSEGLOW", "0"));
+    d.BICloseGlowMargin = Short(Strict("BICONCLOSEGLOWMARGIN", "0"));
+    d.BIMaxGlow = Short(Strict("BICONMAXGLOW", "0"));
+    d.BIMaxGlowMargin = Short(Strict("BICONMAXGLOWMARGIN", "0"));
+    d.BIMinGlow = Short(Strict("BICONMINGLOW", "0"));
+    d.BIMinGlowMargin = Short(Strict("BICONMINGLOWMARGIN", "0"));
+    if (d.Version > 6.99) warnings_.emplace_back(kVersionWarning);
+  }
+
+  void ReadGeneralTable() {
+    const TsGeneralData defaults;
+    model_->GeneralTable.reserve(ini_.Sections().size());
+    for (const MemIniFile::Section& s : ini_.Sections()) {
+      const auto chain = ParentChain(ini_, s.Name());
+      Guarded(s.Name(), "GRADIENTDATA",
+              [&] { model_->GeneralTable.push_back(ReadGeneralData(chain, defaults)); });
+    }
+  }
+
+  // Sections of the program's option lines replace or add records; a value
+  // they leave out comes from their PARENTCLASS record, else the default.
+  void ApplyCommonGeneral() {
+    for (const MemIniFile::Section& s : common_.Sections()) {
+      const std::string* parent = s.Find("PARENTCLASS");
+      const int parentIndex = parent != nullptr ? model_->SectionIndexOf(*parent) : -1;
+      TsGeneralData fallback = parentIndex >= 0 ? model_->GeneralTable[parentIndex] : TsGeneralData{};
+      TsGeneralData record;
+      Guarded(s.Name(), "GRADIENTDATA", [&] { record = ReadGeneralData({&s}, fallback); });
+      const int existing = model_->SectionIndexOf(s.Name());
+      if (existing >= 0)
+        model_->GeneralTable[existing] = std::move(record);
+      else
+        model_->GeneralTable.push_back(std::move(record));
+    }
+  }
+
+  const MemIniFile& ini_;
+  const MemIniFile common_;
+  SkinFiles& files_;
+  DirectoryFiles commonFiles_;
+  const TsLoadSettings& settings_;
+  std::unique_ptr<TsSkinModel> model_;
+  std::vector<std::string> warnings_;
+};
+
+std::string AsText(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+std::string WithSeparator(std::string path) {
+  if (path.empty() || path.back() != '/') path.push_back('/');
+  return path;
+}
+
+// File errors reach the user like every other load error.
+template <class Fn>
+auto AsSkinError(Fn&& fn) {
+  try {
+    return fn();
+  } catch (const gfx::FileError& e) {
+    throw SkinError(e.what());
+  }
+}
+
+}  // namespace
+
+TsLoadResult LoadSkinFromDirectory(const std::string& skinDir, const TsLoadSettings& settings) {
+  return AsSkinError([&] {
+    const std::string path = WithSeparator(skinDir);
+    DirectoryFiles files(path);
+    const auto options = files.Find("Options.dat");
+    const MemIniFile ini(
+        options ? std::string_view(reinterpret_cast<const char*>(options->data()), options->size())
+                : std::string_view{});
+    return SkinBuilder(ini, files, settings, path).Run(false);
+  });
+}
+
+TsLoadResult LoadSkinFromPackage(std::span<const std::uint8_t> package, const std::string& skinPath,
+                                 const TsLoadSettings& settings) {
+  TacSkinConvertor reader;
+  reader.LoadFromData(package);
+  const MemIniFile ini(reader.Options ? AsText(*reader.Options) : std::string());
+  PackageFiles files(reader);
+  return SkinBuilder(ini, files, settings, skinPath).Run(true);
+}
+
+std::optional<TsLoadResult> LoadSkinFromPackageFile(const std::string& file, const std::string& skinPath,
+                                                    const TsLoadSettings& settings) {
+  return AsSkinError([&]() -> std::optional<TsLoadResult> {
+    const std::unique_ptr<TacSkinConvertor> reader = TacSkinConvertor::LoadFromFile(file);
+    if (!reader) return std::nullopt;
+    const MemIniFile ini(reader->Options ? AsText(*reader->Options) : std::string());
+    PackageFiles files(*reader);
+    return SkinBuilder(ini, files, settings, skinPath).Run(true);
+  });
+}
+
+TsLoadResult LoadSkinFromStored(const TsStoredSkin& stored, const TsLoadSettings& settings) {
+  if (!stored.Data.empty()) return LoadSkinFromPackage(stored.Data, "", settings);
+  return LoadStructuredSkin(stored, settings);
+}
+
+int SelectStoredSkin(const TsStoredSkins& skins, std::string& name) {
+  if (skins.empty()) return -1;
+  for (std::size_t i = 0; i < skins.size(); ++i)
+    if (skins[i].Name == name) return static_cast<int>(i);
+  name = skins.front().Name;
+  return 0;
+}
+
+}  // namespace skin

@@ -1,0 +1,225 @@
+#include "skin/data/SkinModel.h"
+
+#include <limits>
+
+namespace skin {
+namespace {
+
+int Truncated(std::int64_t v) { return static_cast<int>(v); }
+
+std::int64_t Divide(std::int64_t a, std::int64_t b) { return b == 0 ? 0 : a / b; }
+
+// Indexes cached in 16 bits; one that does not fit counts as absent.
+std::int16_t Short(int index) {
+  return index >= 0 && index <= std::numeric_limits<std::int16_t>::max() ? static_cast<std::int16_t>(index)
+                                                                         : std::int16_t{-1};
+}
+
+bool IsNoColour(gfx::Color c) { return c == 0xFFFFFFFF || c == gfx::clFuchsia || c == gfx::clWhite; }
+
+}  // namespace
+
+int TsSkinModel::SectionIndexOf(std::string_view name) const {
+  for (std::size_t i = 0; i < GeneralTable.size(); ++i)
+    if (GeneralTable[i].SectionName == name) return static_cast<int>(i);
+  return -1;
+}
+
+template <class Match>
+int TsSkinModel::WalkUp(int skinIndex, std::string_view section, Match&& match) const {
+  // Each step moves to another record; more steps than records means the
+  // PARENTCLASS chain runs in a circle.
+  for (std::size_t steps = 0; steps <= GeneralTable.size(); ++steps) {
+    if (skinIndex < 0 || section.empty()) return -1;
+    const int found = match(section);
+    if (found >= 0) return found;
+    if (static_cast<std::size_t>(skinIndex) >= GeneralTable.size()) return -1;
+    const std::string& parent = GeneralTable[static_cast<std::size_t>(skinIndex)].ParentClass;
+    if (parent.empty() || parent == section) return -1;
+    skinIndex = SectionIndexOf(parent);
+    section = parent;
+  }
+  return -1;
+}
+
+int TsSkinModel::MaskIndexOfExact(std::string_view section, std::string_view property) const {
+  if (section.empty()) return -1;
+  for (std::size_t i = 0; i < MaskTable.size(); ++i)
+    if (MaskTable[i].SectionName == section && MaskTable[i].PropertyName == property)
+      return static_cast<int>(i);
+  return -1;
+}
+
+int TsSkinModel::MaskIndexOf(int skinIndex, std::string_view section, std::string_view property) const {
+  return WalkUp(skinIndex, section, [&](std::string_view s) { return MaskIndexOfExact(s, property); });
+}
+
+int TsSkinModel::TextureIndexOf(int skinIndex, std::string_view section, std::string_view property) const {
+  return WalkUp(skinIndex, section, [&](std::string_view s) {
+    for (std::size_t i = 0; i < MaskTable.size(); ++i) {
+      const TsMaskData& m = MaskTable[i];
+      if (m.ImgType == TacImgType::itisaTexture && m.SectionName == s && m.PropertyName == property)
+        return static_cast<int>(i);
+    }
+    return -1;
+  });
+}
+
+int TsSkinModel::PatternIndexOf(int skinIndex, std::string_view section, std::string_view property) const {
+  return WalkUp(skinIndex, section, [&](std::string_view s) {
+    for (std::size_t i = 0; i < PatternTable.size(); ++i)
+      if (PatternTable[i].SectionName == s && PatternTable[i].PropertyName == property)
+        return static_cast<int>(i);
+    return -1;
+  });
+}
+
+const TsMaskData* TsSkinModel::Mask(int maskIndex) const {
+  if (maskIndex < 0 || static_cast<std::size_t>(maskIndex) >= MaskTable.size()) return nullptr;
+  return &MaskTable[static_cast<std::size_t>(maskIndex)];
+}
+
+int TsSkinModel::MaskWidthLeft(int maskIndex) const {
+  const TsMaskData* m = Mask(maskIndex);
+  if (m == nullptr) return 0;
+  if (m->WL > 0) return m->WL;
+  if (m->BorderWidth > 0) return m->BorderWidth;
+  return Truncated(Divide(m->Width(), m->ImageCount == 0 ? 1 : m->ImageCount));
+}
+
+int TsSkinModel::MaskWidthRight(int maskIndex) const {
+  const TsMaskData* m = Mask(maskIndex);
+  if (m == nullptr) return 0;
+  if (m->WR > 0) return m->WR;
+  if (m->BorderWidth > 0) return m->BorderWidth;
+  return Truncated(Divide(m->Width(), m->ImageCount));
+}
+
+int TsSkinModel::MaskWidthTop(int maskIndex) const {
+  const TsMaskData* m = Mask(maskIndex);
+  if (m == nullptr) return 0;
+  if (m->WT > 0) return m->WT;
+  if (m->BorderWidth > 0) return m->BorderWidth;
+  return Truncated(Divide(m->Height(), m->MaskType + 1));
+}
+
+int TsSkinModel::MaskWidthBottom(int maskIndex) const {
+  const TsMaskData* m = Mask(maskIndex);
+  if (m == nullptr) return 0;
+  if (m->WB > 0) return m->WB;
+  if (m->BorderWidth > 0) return m->BorderWidth;
+  return Truncated(Divide(m->Height(), m->MaskType + 1));
+}
+
+gfx::Size TsSkinModel::MaskCellSize(int maskIndex) const {
+  const TsMaskData* m = Mask(maskIndex);
+  if (m == nullptr) return {};
+  if (m->Image) return {m->Image->Width() / 3, m->Image->Height() / 2};
+  return {Truncated(Divide(m->Width(), m->ImageCount)), Truncated(Divide(m->Height(), m->MaskType + 1))};
+}
+
+gfx::Color TsSkinModel::GetGlobalColor() const {
+  const int i = SectionIndexOf("GLOBALINFO");
+  return i >= 0 ? gfx::ColorToRGB(GeneralTable[i].Color) : gfx::ColorToRGB(gfx::clBtnFace);
+}
+
+gfx::Color TsSkinModel::GetGlobalFontColor() const {
+  const int i = SectionIndexOf("GLOBALINFO");
+  return i >= 0 ? gfx::ColorToRGB(GeneralTable[i].FontColor[0]) : gfx::clFuchsia;
+}
+
+gfx::Color TsSkinModel::GetGlobalHotColor() const {
+  const int i = SectionIndexOf("GLOBALINFO");
+  return i >= 0 ? gfx::ColorToRGB(GeneralTable[i].HotColor) : gfx::ColorToRGB(gfx::clWindow);
+}
+
+gfx::Color TsSkinModel::GetActiveEditFontColor() const {
+  const int i = SectionIndexOf("EDIT");
+  return i >= 0 ? gfx::ColorToRGB(GeneralTable[i].HotFontColor[0]) : gfx::clFuchsia;
+}
+
+gfx::Color TsSkinModel::GetHighLightColor() const {
+  const int i = SectionIndexOf("MENUITEM");
+  if (i >= 0 && !IsNoColour(GeneralTable[i].HotColor)) return gfx::ColorToRGB(GeneralTable[i].HotColor);
+  return gfx::ColorToRGB(gfx::clHighlight);
+}
+
+gfx::Color TsSkinModel::GetHighLightFontColor() const {
+  const int i = SectionIndexOf("MENUITEM");
+  if (i >= 0) {
+    const TsGeneralData& g = GeneralTable[i];
+    const gfx::Color text = g.HotFontColor[0];
+    if (!IsNoColour(g.HotColor) && !IsNoColour(text) && text != 0) return gfx::ColorToRGB(text);
+  }
+  return gfx::ColorToRGB(gfx::clHighlightText);
+}
+
+void TsSkinModel::UpdateBorderIndexes() {
+  for (std::size_t i = 0; i < GeneralTable.size(); ++i) {
+    TsGeneralData& g = GeneralTable[i];
+    if (g.SectionName == "GLOBALINFO") continue;
+    const int idx = static_cast<int>(i);
+    g.BordersMaskIndex = MaskIndexOf(idx, g.SectionName, "BORDERSMASK");
+    g.ImgTopLeftIndex = MaskIndexOf(idx, g.SectionName, "IMGTOPLEFT");
+    g.ImgTopRightIndex = MaskIndexOf(idx, g.SectionName, "IMGTOPRIGHT");
+    g.ImgBtmLeftIndex = MaskIndexOf(idx, g.SectionName, "IMGBTMLEFT");
+    g.ImgBtmRightIndex = MaskIndexOf(idx, g.SectionName, "IMGBTMRIGHT");
+  }
+}
+
+void TsSkinModel::UpdateCommonIndexes() {
+  TsCommonIndexes c;
+  const int global = SectionIndexOf("GLOBALINFO");
+  c.GlobalInfo = Short(global);
+  auto globalMask = [&](const char* key) { return Short(MaskIndexOf(global, "GLOBALINFO", key)); };
+  c.CheckBoxChecked = globalMask("BOXCHECKED");
+  c.CheckBoxUnChecked = globalMask("BOXUNCHECKED");
+  c.CheckBoxGrayed = globalMask("BOXGRAYED");
+  c.RadioButtonChecked = globalMask("RADIOCHECKED");
+  c.RadioButtonUnChecked = globalMask("RADIOUNCHECKED");
+  c.RadioButtonGrayed = globalMask("RADIOGRAYED");
+  c.SmallBoxChecked = globalMask("SMALLCHECKED");
+  c.SmallBoxUnChecked = globalMask("SMALLUNCHECKED");
+  c.SmallBoxGrayed = globalMask("SMALLGRAYED");
+  c.ExBorder = globalMask("EXBORDER");
+
+  c.TabTop = Short(SectionIndexOf("TABTOP"));
+  c.TabBottom = Short(SectionIndexOf("TABBOTTOM"));
+  c.TabLeft = Short(SectionIndexOf("TABLEFT"));
+  c.TabRight = Short(SectionIndexOf("TABRIGHT"));
+  // The tab masks all start their parent walk at TABTOP's record.
+  c.TabTopMask = Short(MaskIndexOf(c.TabTop, "TABTOP", "BORDERSMASK"));
+  c.TabBottomMask = Short(MaskIndexOf(c.TabTop, "TABBOTTOM", "BORDERSMASK"));
+  c.TabLeftMask = Short(MaskIndexOf(c.TabTop, "TABLEFT", "BORDERSMASK"));
+  c.TabRightMask = Short(MaskIndexOf(c.TabTop, "TABRIGHT", "BORDERSMASK"));
+
+  auto part = [&](const char* name, bool hasGlyph) {
+    TsScrollPartIndexes p;
+    const int s = SectionIndexOf(name);
+    p.Section = Short(s);
+    p.BordersMask = Short(MaskIndexOf(s, name, "BORDERSMASK"));
+    if (hasGlyph) p.GlyphMask = Short(MaskIndexOf(s, name, "GLYPHMASK"));
+    p.Pattern = Short(MaskIndexOf(s, name, "PATTERN"));
+    p.HotPattern = Short(MaskIndexOf(s, name, "HOTPATTERN"));
+    return p;
+  };
+  c.ScrollBtnTop = part("SCROLLBTNTOP", true);
+  c.ScrollBtnBottom = part("SCROLLBTNBOTTOM", true);
+  c.ScrollBtnLeft = part("SCROLLBTNLEFT", true);
+  c.ScrollBtnRight = part("SCROLLBTNRIGHT", true);
+  c.ScrollSliderV = part("SCROLLSLIDERV", true);
+  c.ScrollSliderH = part("SCROLLSLIDERH", true);
+  c.ScrollBar1H = part("SCROLLBAR1H", false);
+  c.ScrollBar1V = part("SCROLLBAR1V", false);
+  c.ScrollBar2H = part("SCROLLBAR2H", false);
+  c.ScrollBar2V = part("SCROLLBAR2V", false);
+
+  c.ComboBtn = SectionIndexOf("COMBOBTN");
+  c.ComboBtnBorder = MaskIndexOf(c.ComboBtn, "COMBOBTN", "BORDERSMASK");
+  c.ComboBtnPattern = TextureIndexOf(c.ComboBtn, "COMBOBTN", "PATTERN");
+  c.ComboBtnHotPattern = TextureIndexOf(c.ComboBtn, "COMBOBTN", "HOTPATTERN");
+  c.ComboBoxGlyph = MaskIndexOfExact("COMBOBOX", "GLYPHMASK");
+  CommonIndexes = c;
+}
+
+}  // namespace skin
