@@ -126,6 +126,7 @@ class PngLoader {
   void ReadBackground(const PngChunk& c);
   void ReadTransparency(const PngChunk& c);
   void SetupImage();
+  void FillBackground(int fromRow);
   void DecodeImageData(const PngChunk& first);
   bool ReadRow(std::uint8_t* row, std::size_t length);
   bool FetchInput();
@@ -223,7 +224,10 @@ void PngLoader::ReadChunks() {
     }
   }
   // A file without image data still yields a bitmap of the header's size.
-  if (!imageReady_) SetupImage();
+  if (!imageReady_) {
+    SetupImage();
+    FillBackground(0);
+  }
 }
 
 void PngLoader::ReadPalette(const PngChunk& c) {
@@ -311,28 +315,33 @@ void PngLoader::SetupImage() {
     bmp.Palette() = plte_;
   }
 
-  // Undecoded parts show the background colour.
-  const gfx::Color bg = g_.background_;
-  if (f->Format == gfx::PixelFormat::Bgr24 || f->Format == gfx::PixelFormat::Bgra32) {
-    const int bytes = f->Format == gfx::PixelFormat::Bgr24 ? 3 : 4;
-    const std::uint8_t px[4] = {static_cast<std::uint8_t>(gfx::GetB(bg)),
-                                static_cast<std::uint8_t>(gfx::GetG(bg)),
-                                static_cast<std::uint8_t>(gfx::GetR(bg)), 255};
-    for (int y = 0; y < bmp.Height(); ++y) {
-      std::uint8_t* row = bmp.Scanline(y);
-      for (int x = 0; x < bmp.Width(); ++x) std::memcpy(row + x * bytes, px, static_cast<std::size_t>(bytes));
-    }
-  } else if (!bmp.Palette().empty()) {
-    int index = NearestPaletteIndex(bmp.Palette(), bg);
-    const int bits = gfx::BitsPerPixel(f->Format);
-    for (int shift = bits; shift < 8; shift *= 2) index |= index << shift;
-    bmp.FillBytes(static_cast<std::uint8_t>(index));
-  }
   if (g_.transparentKey_ != gfx::clNone) {
     bmp.SetTransparent(true);
     bmp.SetTransparentColor(g_.transparentKey_);
   }
   g_.bitmap_ = std::move(bmp);
+}
+
+// Rows from `fromRow` on take the background colour (the parts of the image
+// that the data does not reach).
+void PngLoader::FillBackground(int fromRow) {
+  gfx::Bitmap& bmp = g_.bitmap_;
+  if (fromRow >= bmp.Height()) return;
+  const gfx::Color bg = g_.background_;
+  const std::size_t rowBytes = bmp.RowBytes();
+  std::vector<std::uint8_t> pattern(rowBytes);
+  if (bmp.Format() == gfx::PixelFormat::Bgr24 || bmp.Format() == gfx::PixelFormat::Bgra32) {
+    const std::size_t bytes = bmp.Format() == gfx::PixelFormat::Bgr24 ? 3 : 4;
+    const std::uint8_t px[4] = {static_cast<std::uint8_t>(gfx::GetB(bg)),
+                                static_cast<std::uint8_t>(gfx::GetG(bg)),
+                                static_cast<std::uint8_t>(gfx::GetR(bg)), 255};
+    for (std::size_t i = 0; i < rowBytes; i += bytes) std::memcpy(&pattern[i], px, bytes);
+  } else if (!bmp.Palette().empty()) {
+    int index = NearestPaletteIndex(bmp.Palette(), bg);
+    for (int shift = gfx::BitsPerPixel(bmp.Format()); shift < 8; shift *= 2) index |= index << shift;
+    std::fill(pattern.begin(), pattern.end(), static_cast<std::uint8_t>(index));
+  }
+  for (int y = fromRow; y < bmp.Height(); ++y) std::memcpy(bmp.Scanline(y), pattern.data(), rowBytes);
 }
 
 bool PngLoader::FetchInput() {
@@ -418,6 +427,10 @@ void PngLoader::DecodeImageData(const PngChunk& first) {
   std::uint8_t* cur = bufA.data();
   std::uint8_t* prev = bufB.data();
 
+  // Interlaced passes leave gaps until the last one: start from the
+  // background. Plain images fill only what the data does not reach.
+  if (p.Interlaced) FillBackground(0);
+  int rowsDone = 0;
   const std::span<const Adam7Pass> passes =
       p.Interlaced ? std::span<const Adam7Pass>(kAdam7) : std::span<const Adam7Pass>(&kWholeImage, 1);
   bool complete = true;
@@ -436,9 +449,11 @@ void PngLoader::DecodeImageData(const PngChunk& first) {
       g_.colorManager_.ConvertRow(cur + 1, g_.bitmap_.Scanline(pass.Y0 + r * pass.DY), passWidth, pass.X0,
                                   pass.DX);
       std::swap(cur, prev);
+      ++rowsDone;
     }
     if (!complete) break;
   }
+  if (!p.Interlaced) FillBackground(rowsDone);
   if (complete) {
     ConsumeRemainingData();
   } else if (!dataEnded_) {
