@@ -8,8 +8,9 @@ namespace game {
 
 namespace {
 
-// Number of tiles in the current round's sequence. The store bounds it; with
-// the levels' lengths a round never reaches that bound (the game is won first).
+// Number of tiles in the current round's sequence, bounded by the store. With
+// the levels' lengths the bound never cuts a round short: the game is won
+// before a sequence would grow beyond it.
 int SequenceLength(const GameObjects& g) { return std::min(g.RoundCount + g.ExtraLength, kSequenceSize); }
 
 }  // namespace
