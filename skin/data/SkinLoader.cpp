@@ -23,13 +23,14 @@ std::int16_t Short(std::int32_t v) { return static_cast<std::int16_t>(v); }
 bool IsJpegName(std::string_view upper) { return Contains(upper, ".JPG") || Contains(upper, ".JPEG"); }
 
 // Calls `fn(section, key, value)` for every key of every section, in file
-// order. Keys are read the way the INI reader reads them: from the first
-// section of that name, the first key of that name.
+// order, with the section name as written. Keys and values are read the way
+// the INI reader reads them: from the first section of that name (in any
+// case), the first key of that name.
 template <class Fn>
 void ForEachValue(const MemIniFile& ini, Fn&& fn) {
   for (const MemIniFile::Section& listed : ini.Sections()) {
     const MemIniFile::Section* s = ini.FindSection(listed.Name());
-    for (const MemIniFile::Key& k : s->Keys()) fn(s->Name(), k.Name, *s->Find(k.Name));
+    for (const MemIniFile::Key& k : s->Keys()) fn(listed.Name(), k.Name, *s->Find(k.Name));
   }
 }
 
@@ -251,8 +252,11 @@ class SkinBuilder {
     model_->GeneralTable.reserve(ini_.Sections().size());
     for (const MemIniFile::Section& s : ini_.Sections()) {
       const auto chain = ParentChain(ini_, s.Name());
-      Guarded(s.Name(), "GRADIENTDATA",
-              [&] { model_->GeneralTable.push_back(ReadGeneralData(chain, defaults)); });
+      Guarded(s.Name(), "GRADIENTDATA", [&] {
+        model_->GeneralTable.push_back(ReadGeneralData(chain, defaults));
+        model_->GeneralTable.back().SectionName =
+            s.Name();  // as written, even where an earlier section answers
+      });
     }
   }
 
