@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/gfx/BoxFilter.h"
 #include "platform/gfx/PixelOps.h"
 
 namespace gfx::blit {
@@ -70,35 +71,6 @@ const Bitmap& AsDrawable(const Bitmap& src, std::optional<Bitmap>& holder) {
   return *holder;
 }
 
-// One destination pixel of an axis draws from source pixels [First, First+Count)
-// with these weights; the weights of one destination pixel add up to the
-// source length.
-struct AxisTaps {
-  std::vector<int> First;
-  std::vector<int> Offset;  // into Weights, size d + 1
-  std::vector<std::uint32_t> Weights;
-};
-
-// Box filter: destination pixel i covers source [i*s/d, (i+1)*s/d); measured in
-// units of 1/d source pixel, source pixel k covers [k*d, (k+1)*d).
-AxisTaps MakeTaps(int s, int d) {
-  AxisTaps t;
-  t.First.resize(static_cast<std::size_t>(d));
-  t.Offset.resize(static_cast<std::size_t>(d) + 1);
-  for (int i = 0; i < d; ++i) {
-    const long long start = static_cast<long long>(i) * s, end = static_cast<long long>(i + 1) * s;
-    const long long k0 = start / d, k1 = (end - 1) / d;
-    t.First[static_cast<std::size_t>(i)] = static_cast<int>(k0);
-    t.Offset[static_cast<std::size_t>(i)] = static_cast<int>(t.Weights.size());
-    for (long long k = k0; k <= k1; ++k) {
-      const long long w = std::min(end, (k + 1) * d) - std::max(start, k * d);
-      t.Weights.push_back(static_cast<std::uint32_t>(w));
-    }
-  }
-  t.Offset[static_cast<std::size_t>(d)] = static_cast<int>(t.Weights.size());
-  return t;
-}
-
 }  // namespace
 
 Rect Copy(Bitmap& dst, const Region& clip, Point at, const Bitmap& srcIn, const Rect& srcRect,
@@ -156,44 +128,19 @@ Rect Stretch(Bitmap& dst, const Region& clip, const Rect& dstRect, const Bitmap&
   const Rect visible = Intersect(Intersect(d, clip.BoundingBox()), dst.Bounds());
   if (visible.IsEmpty()) return {};
 
-  const int sw = s.Width(), sh = s.Height(), dw = d.Width(), dh = d.Height();
-  const AxisTaps hx = MakeTaps(sw, dw);
-  const AxisTaps vy = MakeTaps(sh, dh);
+  // Rows of the visible part, averaged in the source's format, then written
+  // through the same row writer as a 1:1 copy.
   const PixelFormat sf = src.Format();
   const int nc = pixel::Bpp(sf);
-  const std::uint64_t total = static_cast<std::uint64_t>(sw) * static_cast<std::uint64_t>(sh);
-  // Only the visible columns are computed.
-  const int c0 = visible.Left - d.Left, c1 = visible.Right - d.Left, cols = c1 - c0;
-  std::vector<std::uint32_t> hrow(static_cast<std::size_t>(cols) * nc);
-  std::vector<std::uint64_t> acc(static_cast<std::size_t>(cols) * nc);
-  std::vector<std::uint8_t> out(static_cast<std::size_t>(cols) * nc);
+  BoxFilter filter(src, s, d.GetSize(), visible.Left - d.Left, visible.Right - d.Left);
+  std::vector<std::uint8_t> out(static_cast<std::size_t>(visible.Width()) * static_cast<std::size_t>(nc));
   Rect touched{};
-  for (int j = visible.Top - d.Top; j < visible.Bottom - d.Top; ++j) {
-    std::fill(acc.begin(), acc.end(), 0);
-    const int vfirst = vy.First[static_cast<std::size_t>(j)];
-    for (int t = vy.Offset[static_cast<std::size_t>(j)]; t < vy.Offset[static_cast<std::size_t>(j) + 1];
-         ++t) {
-      const std::uint64_t wy = vy.Weights[static_cast<std::size_t>(t)];
-      const std::uint8_t* srow =
-          src.Scanline(s.Top + vfirst + (t - vy.Offset[static_cast<std::size_t>(j)])) + s.Left * nc;
-      for (int i = c0; i < c1; ++i) {
-        std::uint32_t* h = &hrow[static_cast<std::size_t>(i - c0) * nc];
-        std::fill(h, h + nc, 0u);
-        const std::uint8_t* p = srow + hx.First[static_cast<std::size_t>(i)] * nc;
-        for (int u = hx.Offset[static_cast<std::size_t>(i)]; u < hx.Offset[static_cast<std::size_t>(i) + 1];
-             ++u, p += nc) {
-          const std::uint32_t wx = hx.Weights[static_cast<std::size_t>(u)];
-          for (int ch = 0; ch < nc; ++ch) h[ch] += wx * p[ch];
-        }
-      }
-      for (std::size_t k = 0; k < acc.size(); ++k) acc[k] += wy * hrow[k];
-    }
-    for (std::size_t k = 0; k < acc.size(); ++k)
-      out[k] = static_cast<std::uint8_t>((acc[k] + total / 2) / total);
-    const int y = d.Top + j;
+  for (int y = visible.Top; y < visible.Bottom; ++y) {
+    filter.Row(y - d.Top, out.data());
     pixel::ForEachClipped(dst, clip, {visible.Left, y, visible.Right, y + 1}, [&](const Rect& part) {
       WriteRow(dst.Scanline(y), dst.Format(), part.Left,
-               &out[static_cast<std::size_t>(part.Left - visible.Left) * nc], sf, part.Width(), opt);
+               &out[static_cast<std::size_t>(part.Left - visible.Left) * static_cast<std::size_t>(nc)], sf,
+               part.Width(), opt);
       touched = Bounds(touched, part);
     });
   }

@@ -41,23 +41,36 @@ inline std::uint8_t Mix(int a, int b, int x) {
 
 // Writes colour `c` to pixels [x0, x1) of row y; alpha bytes stay as they are.
 inline void FillSpan(Bitmap& bm, int y, int x0, int x1, Rgb c) {
+  if (x1 <= x0) return;
   std::uint8_t* p = bm.Scanline(y);
+  const std::size_t n = static_cast<std::size_t>(x1 - x0);
   switch (bm.Format()) {
-    case PixelFormat::Gray8: std::memset(p + x0, Grey(c), static_cast<std::size_t>(x1 - x0)); break;
-    case PixelFormat::Bgr24:
-      for (std::uint8_t* q = p + 3 * x0; q < p + 3 * x1; q += 3) {
-        q[0] = c.B;
-        q[1] = c.G;
-        q[2] = c.R;
+    case PixelFormat::Gray8: std::memset(p + x0, Grey(c), n); break;
+    case PixelFormat::Bgr24: {
+      // One pixel, then the filled part copied onto the rest, doubling each time.
+      std::uint8_t* q = p + 3 * static_cast<std::size_t>(x0);
+      q[0] = c.B;
+      q[1] = c.G;
+      q[2] = c.R;
+      const std::size_t total = 3 * n;
+      for (std::size_t done = 3; done < total;) {
+        const std::size_t step = done < total - done ? done : total - done;
+        std::memcpy(q + done, q, step);
+        done += step;
       }
       break;
-    case PixelFormat::Bgra32:
-      for (std::uint8_t* q = p + 4 * x0; q < p + 4 * x1; q += 4) {
-        q[0] = c.B;
-        q[1] = c.G;
-        q[2] = c.R;
+    }
+    case PixelFormat::Bgra32: {
+      const std::uint32_t rgb = c.B | (c.G << 8) | (static_cast<std::uint32_t>(c.R) << 16);
+      std::uint8_t* q = p + 4 * static_cast<std::size_t>(x0);
+      for (std::size_t i = 0; i < n; ++i, q += 4) {
+        std::uint32_t v;
+        std::memcpy(&v, q, 4);
+        v = (v & 0xFF000000u) | rgb;  // little-endian: B, G, R, A in memory
+        std::memcpy(q, &v, 4);
       }
       break;
+    }
     default: break;
   }
 }

@@ -230,6 +230,53 @@ TEST(CanvasStretch, TwoDimensionalBoxAndClip) {
   EXPECT_EQ(dst.PixelAt(1, 1), 0x80000000u | RGB(25, 25, 50));
 }
 
+// Every size pair up to 9 x 9 against a direct evaluation of the box filter:
+// destination pixel (i, j) covers [i*sw, (i+1)*sw) x [j*sh, (j+1)*sh) and
+// source pixel (k, l) covers [k*dw, (k+1)*dw) x [l*dh, (l+1)*dh) in common units.
+TEST(CanvasStretch, AgreesWithDirectEvaluationForAllSmallSizes) {
+  auto overlap = [](long long a0, long long a1, long long b0, long long b1) {
+    return std::max(0LL, std::min(a1, b1) - std::max(a0, b0));
+  };
+  for (int sw = 1; sw <= 9; ++sw)
+    for (int sh = 1; sh <= 9; sh += 2)
+      for (int dw = 1; dw <= 9; ++dw)
+        for (int dh = 1; dh <= 9; dh += 3) {
+          Bitmap src(sw, sh, PixelFormat::Gray8);
+          for (int y = 0; y < sh; ++y)
+            for (int x = 0; x < sw; ++x)
+              src.SetPixelAt(x, y, static_cast<Color>((x * 53 + y * 91 + sw) % 256));
+          Bitmap dst(dw, dh, PixelFormat::Gray8);
+          Canvas c(dst);
+          c.StretchDraw({0, 0, dw, dh}, src, src.Bounds());
+          for (int j = 0; j < dh; ++j)
+            for (int i = 0; i < dw; ++i) {
+              long long sum = 0;
+              for (int l = 0; l < sh; ++l)
+                for (int k = 0; k < sw; ++k)
+                  sum += overlap(1LL * i * sw, 1LL * (i + 1) * sw, 1LL * k * dw, 1LL * (k + 1) * dw) *
+                         overlap(1LL * j * sh, 1LL * (j + 1) * sh, 1LL * l * dh, 1LL * (l + 1) * dh) *
+                         static_cast<long long>(src.PixelAt(k, l) & 0xFF);
+              const long long total = 1LL * sw * sh;  // a destination pixel spans sw x sh units
+              const long long want = (2 * sum + total) / (2 * total);  // half up
+              ASSERT_EQ(static_cast<long long>(dst.PixelAt(i, j) & 0xFF), want)
+                  << sw << "x" << sh << " -> " << dw << "x" << dh << " at " << i << "," << j;
+            }
+        }
+}
+
+// A source of more than 2^24 pixels needs 64-bit sums.
+TEST(CanvasStretch, HugeSourceAveragesWithoutOverflow) {
+  Bitmap src(4200, 4100, PixelFormat::Gray8);
+  src.FillBytes(201);
+  for (int y = 0; y < 4100; y += 2) src.Scanline(y)[0] = 255;
+  Bitmap dst(2, 1, PixelFormat::Gray8);
+  Canvas c(dst);
+  c.StretchDraw({0, 0, 2, 1}, src, src.Bounds());
+  // Left half: 2050 of its 2100 * 4100 pixels are 255 instead of 201.
+  EXPECT_EQ(dst.PixelAt(0, 0) & 0xFF, 201u);
+  EXPECT_EQ(dst.PixelAt(1, 0) & 0xFF, 201u);
+}
+
 TEST(CanvasCopy, CopiesHonourOriginsClipAndFormats) {
   Bitmap src(3, 1, PixelFormat::Bgr24);
   src.SetPixelAt(0, 0, RGB(1, 1, 1));

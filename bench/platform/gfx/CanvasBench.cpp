@@ -1,0 +1,127 @@
+// Times Canvas fills, copies and stretches against memcpy of the same number
+// of bytes (a 24-bit bitmap of the destination size), measured in the same
+// run, and prints the ratios at the end.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/gfx/Canvas.h"
+
+namespace {
+
+struct Dims {
+  int W, H;
+  std::string Name() const { return std::to_string(W) + "x" + std::to_string(H); }
+};
+
+const Dims kSizes[] = {{602, 421}, {200, 200}};
+const char* const kOps[] = {"FillRect", "FillRectClipped", "CopyRect", "Stretch2to1", "Stretch2to3"};
+
+void Pattern(gfx::Bitmap& b, unsigned seed) {
+  const int bytes = static_cast<int>(b.RowBytes());
+  for (int y = 0; y < b.Height(); ++y) {
+    std::uint8_t* p = b.Scanline(y);
+    for (int i = 0; i < bytes; ++i) p[i] = static_cast<std::uint8_t>((i * 7 + y * 13 + seed) & 0xFF);
+  }
+}
+
+void Memcpy(benchmark::State& state, Dims s) {
+  const std::size_t n = static_cast<std::size_t>(s.W) * static_cast<std::size_t>(s.H) * 3;
+  std::vector<std::uint8_t> a(n, 1), b(n, 2);
+  for (auto _ : state) {
+    std::memcpy(b.data(), a.data(), n);
+    benchmark::DoNotOptimize(b.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+void Fill(benchmark::State& state, Dims s, bool clipped) {
+  gfx::Bitmap dst = gfx::NewBitmap24(s.W, s.H);
+  gfx::Canvas c(dst);
+  if (clipped) c.ExcludeClipRect({s.W / 4, s.H / 4, s.W / 2, s.H / 2});  // a banded clip of three bands
+  for (auto _ : state) {
+    c.FillRect(dst.Bounds(), 0x00C08040);
+    benchmark::DoNotOptimize(dst.Scanline(0));
+    benchmark::ClobberMemory();
+  }
+}
+
+void Copy(benchmark::State& state, Dims s) {
+  gfx::Bitmap dst = gfx::NewBitmap24(s.W, s.H), src = gfx::NewBitmap24(s.W, s.H);
+  Pattern(src, 1);
+  gfx::Canvas c(dst);
+  for (auto _ : state) {
+    c.DrawBitmap(0, 0, src);
+    benchmark::DoNotOptimize(dst.Scanline(0));
+    benchmark::ClobberMemory();
+  }
+}
+
+// Destination of the stretch tests is the named size; the source is 2x or 2/3 of it.
+void Stretch(benchmark::State& state, Dims s, int num, int den) {
+  gfx::Bitmap dst = gfx::NewBitmap24(s.W, s.H);
+  gfx::Bitmap src = gfx::NewBitmap24(s.W * num / den, s.H * num / den);
+  Pattern(src, 2);
+  gfx::Canvas c(dst);
+  for (auto _ : state) {
+    c.StretchDraw(dst.Bounds(), src, src.Bounds());
+    benchmark::DoNotOptimize(dst.Scanline(0));
+    benchmark::ClobberMemory();
+  }
+}
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median") {
+        cpu_[r.run_name.function_name] = r.GetAdjustedCPUTime();
+        real_[r.run_name.function_name] = r.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void PrintRatios() const {
+    std::printf("\nTime relative to memcpy of the destination's bytes (cpu, wall):\n");
+    for (const Dims& s : kSizes) {
+      const std::string base = "memcpy/" + s.Name();
+      if (!cpu_.contains(base) || cpu_.at(base) <= 0 || real_.at(base) <= 0) continue;
+      for (const char* op : kOps) {
+        const std::string name = std::string(op) + "/" + s.Name();
+        if (!cpu_.contains(name)) continue;
+        std::printf("  %-16s %-8s %7.2fx %7.2fx\n", op, s.Name().c_str(), cpu_.at(name) / cpu_.at(base),
+                    real_.at(name) / real_.at(base));
+      }
+    }
+  }
+
+ private:
+  std::map<std::string, double> cpu_;
+  std::map<std::string, double> real_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (const Dims& s : kSizes) {
+    benchmark::RegisterBenchmark(("memcpy/" + s.Name()).c_str(), Memcpy, s);
+    benchmark::RegisterBenchmark(("FillRect/" + s.Name()).c_str(), Fill, s, false);
+    benchmark::RegisterBenchmark(("FillRectClipped/" + s.Name()).c_str(), Fill, s, true);
+    benchmark::RegisterBenchmark(("CopyRect/" + s.Name()).c_str(), Copy, s);
+    benchmark::RegisterBenchmark(("Stretch2to1/" + s.Name()).c_str(), Stretch, s, 2, 1);
+    benchmark::RegisterBenchmark(("Stretch2to3/" + s.Name()).c_str(), Stretch, s, 2, 3);
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}
