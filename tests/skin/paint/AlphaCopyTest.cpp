@@ -50,6 +50,37 @@ TEST(AlphaCopyTest, PixelRules) {
   }
 }
 
+TEST(AlphaCopyTest, WideRowsFollowThePixelRule) {
+  // Rows long enough for the vectorised paths, every alpha value, and holes.
+  constexpr int W = 71, H = 4, kBlend = 30;
+  for (gfx::RowOrder order : test::kRowOrders) {
+    gfx::Bitmap dst(W, H, PixelFormat::Bgr24, order);
+    gfx::Bitmap src(W, H, PixelFormat::Bgra32, test::kRowOrders[1 - static_cast<int>(order)]);
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) {
+        const int i = y * W + x;
+        dst.SetPixelAt(x, y, RGB(i * 3 % 256, i * 5 % 256, 255 - i % 256));
+        src.SetPixelAt(x, y, i % 11 == 0 ? kHole : ((i * 37 % 256) << 24) | RGB(i * 7 % 256, 200, i % 256));
+      }
+    const gfx::Bitmap before = dst;
+    AlphaCopy(dst.Bounds(), src.Bounds(), dst, false, kBlend, gfx::clNone, false, NoBackdrop, src);
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) {
+        const gfx::Color s = src.PixelAt(x, y), d = before.PixelAt(x, y);
+        gfx::Color expected = d;
+        if (s != kHole) {
+          const int a = (100 - kBlend) * static_cast<int>(s >> 24) / 100;
+          expected = 0;
+          for (int shift : {0, 8, 16}) {
+            const int dc = static_cast<int>((d >> shift) & 0xFF), sc = static_cast<int>((s >> shift) & 0xFF);
+            expected |= static_cast<gfx::Color>((dc * 256 + (sc - dc) * a) >> 8) << shift;
+          }
+        }
+        ASSERT_EQ(dst.PixelAt(x, y), expected) << x << "," << y << " " << test::OrderName(order);
+      }
+  }
+}
+
 TEST(AlphaCopyTest, Non32BitSourceCountsAsOpaque) {
   gfx::Bitmap dst = test::Filled(PixelFormat::Bgr24, 2, 1, D);
   const gfx::Bitmap src = MakeBitmap(PixelFormat::Bgr24, 2, 1, {RGB(100, 0, 50), gfx::clFuchsia});
