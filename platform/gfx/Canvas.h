@@ -14,7 +14,10 @@
 // on a white mask darkens it).
 //
 // State (origin, clip, font, brush, pen, text colour, background) is saved and
-// restored as a stack with Save/Restore or the StateGuard.
+// restored as a stack with Save/Restore or the StateGuard. A new canvas has
+// origin (0, 0), the whole bitmap as clip, the default Font, a solid white
+// brush, a solid black pen of width 1, the font's colour as text colour and a
+// transparent background (background colour white).
 //
 // Every drawing operation reports the device rectangle it touched (clipped,
 // possibly larger than the exact pixels) to the damage handler, once per call,
@@ -71,6 +74,11 @@ class Canvas {
   // Called once per drawing operation with the device rectangle it touched.
   using DamageHandler = std::function<void(const Rect& deviceRect)>;
   void SetDamageHandler(DamageHandler handler) { damage_ = std::move(handler); }
+
+  // Bracketing calls kept for code written against locking canvases; all
+  // drawing happens on one thread, so they do nothing.
+  void Lock() {}
+  void Unlock() {}
 
   // --- state --------------------------------------------------------------
   void Save();

@@ -120,11 +120,12 @@ class LineBuilder {
     return adv_.Advance(cp);
   }
 
-  // Ends a line. At a wrap point the trailing spaces do not count towards the
-  // width; at the end of a paragraph they do (as in a one-line measurement).
+  // Ends a line. With word wrap, trailing spaces do not count towards the
+  // width; without it they do (as in a one-line measurement).
   void Finish(LaidLine& line, std::vector<LaidLine>& out, bool wrapped) {
     std::size_t n = line.Glyphs.size();
-    while (wrapped && n > 0 && (line.Glyphs[n - 1].Cp == U' ' || line.Glyphs[n - 1].Cp == U'\t')) --n;
+    while ((wrapped || wrap_) && n > 0 && (line.Glyphs[n - 1].Cp == U' ' || line.Glyphs[n - 1].Cp == U'\t'))
+      --n;
     line.Width = n > 0 ? line.Glyphs[n - 1].X + line.Glyphs[n - 1].Advance : 0;
     out.push_back(std::move(line));
     continued_ = true;

@@ -11,8 +11,8 @@
 //   break at the very end of the text starts no further line. With
 //   DT_SINGLELINE, CR and LF are dropped. An empty text has no lines.
 // - DT_WORDBREAK wraps at spaces when the next word would cross maxWidth;
-//   spaces at a wrap point do not count towards the width (and are not
-//   carried to the next line); a
+//   trailing spaces of a line do not count towards its width (and spaces at
+//   a wrap point are not carried to the next line); a
 //   single word longer than maxWidth stays whole on its own line and
 //   overflows (it is clipped when drawn, unless DT_NOCLIP).
 // - Tabs: with DT_EXPANDTABS a tab moves to the next multiple of 8 average
@@ -46,7 +46,7 @@ struct LaidGlyph {
 
 struct LaidLine {
   std::vector<LaidGlyph> Glyphs;
-  int Width = 0;  // a wrapped line's width leaves out the spaces at the wrap point
+  int Width = 0;  // with word wrap, trailing spaces are left out
 };
 
 struct TextBlockLayout {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,46 @@ TEST(TextLayout, LinesPrefixesWrapAndEllipsis) {
     }
     EXPECT_EQ(lines, c.Lines) << '"' << c.Text << "\" flags " << c.Flags;
     EXPECT_EQ(widths, c.Widths) << '"' << c.Text << "\" flags " << c.Flags;
+  }
+}
+
+// Random bytes, flags and widths: the layout always ends, glyphs run left to
+// right, and a wrapped line only overflows when it holds a single word.
+TEST(TextLayout, RandomInputKeepsTheLayoutInvariants) {
+  std::mt19937 rng(2024);
+  const char alphabet[] = {'a', 'b', ' ', ' ', '\t', '\r', '\n', '&', '.', '\xD0', '\x9F', '\xFF'};
+  const unsigned flagBits[] = {DT_WORDBREAK, DT_SINGLELINE, DT_EXPANDTABS,
+                               DT_NOPREFIX,  DT_HIDEPREFIX, DT_END_ELLIPSIS};
+  FixedAdvances adv;
+  for (int iter = 0; iter < 3000; ++iter) {
+    std::string text;
+    const int len = static_cast<int>(rng() % 40);
+    for (int i = 0; i < len; ++i) text += alphabet[rng() % sizeof alphabet];
+    unsigned flags = 0;
+    for (unsigned f : flagBits)
+      if (rng() % 2) flags |= f;
+    const int width = static_cast<int>(rng() % 120) - 10;
+    const TextBlockLayout block = LayoutText(text, flags, width, adv);
+    for (const LaidLine& line : block.Lines) {
+      int x = 0;
+      int words = 0;
+      bool inWord = false;
+      for (const LaidGlyph& g : line.Glyphs) {
+        ASSERT_EQ(g.X, x) << iter;
+        x += g.Advance;
+        const bool space = g.Cp == U' ' || g.Cp == U'\t';
+        if (!space && !inWord) ++words;
+        inWord = !space;
+      }
+      ASSERT_LE(line.Width, x);
+      ASSERT_LE(line.Width, block.Width);
+      if ((flags & DT_END_ELLIPSIS) && width >= 9) {
+        ASSERT_LE(line.Width, width) << iter;
+      }
+      if ((flags & DT_WORDBREAK) && !(flags & (DT_SINGLELINE | DT_END_ELLIPSIS)) && line.Width > width) {
+        ASSERT_LE(words, 1) << iter << " \"" << text << "\" flags " << flags << " width " << width;
+      }
+    }
   }
 }
 
