@@ -174,7 +174,7 @@ void HeadlessBackend::SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) 
   Get(id).Icons = icons.size();
 }
 
-void HeadlessBackend::SetCursor(SurfaceId id, Cursor cursor) { Get(id).CursorShape = cursor; }
+void HeadlessBackend::SetCursor(SurfaceId id, Cursor cursor) { Get(id).PointerCursor = cursor; }
 
 // --- Pixels ------------------------------------------------------------------------
 
@@ -463,7 +463,7 @@ void HeadlessBackend::SaveSurfaceScreenshot(SurfaceId id, const std::string& pat
 // --- Inspection ---------------------------------------------------------------------
 
 const SurfaceOptions& HeadlessBackend::OptionsOf(SurfaceId id) const { return Get(id).Options; }
-Cursor HeadlessBackend::CursorOf(SurfaceId id) const { return Get(id).CursorShape; }
+Cursor HeadlessBackend::CursorOf(SurfaceId id) const { return Get(id).PointerCursor; }
 std::size_t HeadlessBackend::IconCount(SurfaceId id) const { return Get(id).Icons; }
 std::uint8_t HeadlessBackend::ConstantAlphaOf(SurfaceId id) const { return Get(id).ConstantAlpha; }
 bool HeadlessBackend::HasShape(SurfaceId id) const { return Get(id).Shape.has_value(); }

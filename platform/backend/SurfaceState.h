@@ -18,7 +18,7 @@ struct SurfaceState {
   RetainedPixels Pixels;
   std::optional<gfx::Region> Shape;  // surface coordinates
   std::uint8_t ConstantAlpha = 255;
-  Cursor CursorShape = Cursor::Arrow;
+  Cursor PointerCursor = Cursor::Arrow;
 
   // Whether `local` (surface coordinates) lies inside the shape, if any.
   bool InShape(gfx::Point local) const;

@@ -1,0 +1,175 @@
+// Window-manager hints of the X11 backend: class, protocols, window types,
+// states, titles and icons (ICCCM and EWMH).
+#include <unistd.h>
+#include "platform/backend/X11Headers.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+#include "platform/backend/X11Backend.h"
+
+namespace backend {
+
+namespace {
+
+void SetAtoms(Display* d, Window w, Atom property, const std::vector<Atom>& atoms) {
+  XChangeProperty(d, w, property, XA_ATOM, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(atoms.data()), static_cast<int>(atoms.size()));
+}
+
+void SetCardinals(Display* d, Window w, Atom property, const std::vector<long>& values) {
+  XChangeProperty(d, w, property, XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(values.data()), static_cast<int>(values.size()));
+}
+
+// Motif window-manager hints: decorations present, none of them.
+struct MotifHints {
+  long Flags, Functions, Decorations, InputMode, State;
+};
+constexpr long kMwmHintsDecorations = 1L << 1;
+
+// Icons beyond this size only make the property heavy.
+constexpr int kMaxIconSide = 256;
+
+}  // namespace
+
+void X11Backend::SetInitialHints(Surface& s) {
+  Display* d = x_.Get();
+  const X11Atoms& a = x_.Atoms();
+  const Window w = s.XWindow;
+
+  char instance[] = "zintor2";
+  char klass[] = "Zintor 2";
+  static_assert(sizeof instance == sizeof "zintor2" && sizeof klass == sizeof "Zintor 2");
+  XClassHint classHint{instance, klass};
+  XSetClassHint(d, w, &classHint);
+
+  Atom protocols[] = {a.WmDeleteWindow, a.NetWmPing};
+  XSetWMProtocols(d, w, protocols, 2);
+
+  SetCardinals(d, w, a.NetWmPid, {static_cast<long>(getpid())});
+  char host[256] = {};
+  if (gethostname(host, sizeof host - 1) == 0) {
+    char* list[] = {host};
+    XTextProperty machine;
+    if (XStringListToTextProperty(list, 1, &machine)) {
+      XSetWMClientMachine(d, w, &machine);
+      XFree(machine.value);
+    }
+  }
+
+  const MotifHints motif{kMwmHintsDecorations, 0, 0, 0, 0};
+  XChangeProperty(d, w, a.MotifWmHints, a.MotifWmHints, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(&motif), 5);
+
+  Atom type = a.NetWmWindowTypeNormal;
+  switch (s.Options.Kind) {
+    case SurfaceKind::Normal: break;
+    case SurfaceKind::Popup: type = a.NetWmWindowTypePopupMenu; break;
+    case SurfaceKind::Auxiliary: type = a.NetWmWindowTypeUtility; break;
+    case SurfaceKind::Dialog: type = a.NetWmWindowTypeDialog; break;
+  }
+  SetAtoms(d, w, a.NetWmWindowType, {type});
+
+  const bool dialog = s.Options.Kind == SurfaceKind::Dialog || s.Options.Kind == SurfaceKind::Popup;
+  if (dialog && s.Options.Owner != kNoSurface) XSetTransientForHint(d, w, Get(s.Options.Owner).XWindow);
+
+  if (s.Options.Kind == SurfaceKind::Dialog && s.Options.Modal) s.States.push_back(a.NetWmStateModal);
+  if (s.Options.Kind == SurfaceKind::Auxiliary) {
+    s.States.push_back(a.NetWmStateSkipTaskbar);
+    s.States.push_back(a.NetWmStateSkipPager);
+  }
+  if (s.Options.Topmost && s.Options.Kind != SurfaceKind::Popup) s.States.push_back(a.NetWmStateAbove);
+  SetAtoms(d, w, a.NetWmState, s.States);
+
+  XWMHints hints{};
+  hints.flags = InputHint | StateHint;
+  hints.input = s.Options.Kind != SurfaceKind::Popup && !s.Options.NoActivate ? True : False;
+  hints.initial_state = NormalState;
+  XSetWMHints(d, w, &hints);
+
+  XSizeHints size{};
+  size.flags = PPosition | PSize | USPosition | USSize;
+  size.x = s.Bounds.Left;
+  size.y = s.Bounds.Top;
+  size.width = s.Bounds.Width();
+  size.height = s.Bounds.Height();
+  XSetWMNormalHints(d, w, &size);
+
+  SetTitleHints(s);
+}
+
+void X11Backend::SetStateAtom(Surface& s, Atom state, bool on) {
+  Display* d = x_.Get();
+  const X11Atoms& a = x_.Atoms();
+  const bool had = std::find(s.States.begin(), s.States.end(), state) != s.States.end();
+  if (had == on) return;
+  if (on)
+    s.States.push_back(state);
+  else
+    std::erase(s.States, state);
+  SetAtoms(d, s.XWindow, a.NetWmState, s.States);
+  if (!s.Visible) return;
+  // A mapped window asks the window manager to change its state.
+  XEvent ev{};
+  ev.xclient.type = ClientMessage;
+  ev.xclient.window = s.XWindow;
+  ev.xclient.message_type = a.NetWmState;
+  ev.xclient.format = 32;
+  ev.xclient.data.l[0] = on ? 1 : 0;  // add / remove
+  ev.xclient.data.l[1] = static_cast<long>(state);
+  ev.xclient.data.l[3] = 1;  // from an application
+  XSendEvent(d, x_.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
+}
+
+void X11Backend::SetTitleHints(Surface& s) {
+  Display* d = x_.Get();
+  const X11Atoms& a = x_.Atoms();
+  const std::string& title = s.Options.Title;
+  const int length = static_cast<int>(std::min<std::size_t>(title.size(), INT_MAX / 2));
+  for (Atom property : {a.NetWmName, a.NetWmIconName})
+    XChangeProperty(d, s.XWindow, property, a.Utf8String, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(title.data()), length);
+  // The old-style names, in whatever encoding Xlib picks for the text.
+  std::string copy = title.substr(0, static_cast<std::size_t>(length));
+  char* list[] = {copy.data()};
+  XTextProperty text{};
+  if (Xutf8TextListToTextProperty(d, list, 1, XStdICCTextStyle, &text) >= Success && text.value) {
+    XSetWMName(d, s.XWindow, &text);
+    XSetWMIconName(d, s.XWindow, &text);
+    XFree(text.value);
+  }
+}
+
+void X11Backend::SetTitle(SurfaceId id, std::string_view utf8) {
+  Surface& s = Get(id);
+  s.Options.Title = utf8;
+  SetTitleHints(s);
+}
+
+void X11Backend::SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) {
+  Surface& s = Get(id);
+  Display* d = x_.Get();
+  std::vector<long> data;
+  for (const gfx::Bitmap& icon : icons) {
+    if (icon.Empty() || icon.Width() > kMaxIconSide || icon.Height() > kMaxIconSide) continue;
+    const gfx::Bitmap argb = icon.ConvertTo(gfx::PixelFormat::Bgra32);
+    data.push_back(argb.Width());
+    data.push_back(argb.Height());
+    for (int y = 0; y < argb.Height(); ++y) {
+      const std::uint8_t* row = argb.Scanline(y);
+      for (int x = 0; x < argb.Width(); ++x) {
+        const std::uint8_t* p = row + x * 4;
+        data.push_back(static_cast<long>((std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) |
+                                         (std::uint32_t{p[1]} << 8) | p[0]));
+      }
+    }
+  }
+  if (data.empty())
+    XDeleteProperty(d, s.XWindow, x_.Atoms().NetWmIcon);
+  else
+    SetCardinals(d, s.XWindow, x_.Atoms().NetWmIcon, data);
+}
+
+}  // namespace backend
