@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -171,6 +172,43 @@ TEST(JpegReader, BadDataRaisesWithAClearMessage) {
   // Tables only, no image.
   const std::vector<std::uint8_t> soiEoi = {0xFF, 0xD8, 0xFF, 0xD9};
   ExpectError(soiEoi, "");
+}
+
+// Byte ranges [begin, end) of the scans (SOS segment and its entropy data).
+std::vector<std::pair<std::size_t, std::size_t>> Scans(const std::vector<std::uint8_t>& f) {
+  std::vector<std::pair<std::size_t, std::size_t>> scans;
+  std::size_t at = 2;
+  while (at + 4 <= f.size() && f[at] == 0xFF && f[at + 1] != 0xD9) {
+    const std::size_t segment = at + 2 + ((f[at + 2] << 8) | f[at + 3]);
+    if (f[at + 1] != 0xDA) {
+      at = segment;
+      continue;
+    }
+    std::size_t end = segment;
+    while (end + 1 < f.size() && !(f[end] == 0xFF && f[end + 1] != 0 && (f[end + 1] & 0xF8) != 0xD0)) ++end;
+    scans.emplace_back(at, end);
+    at = end;
+  }
+  return scans;
+}
+
+// A progressive file whose first (DC) scan repeats hundreds of times: each
+// repeat revisits the whole picture, so a small file could cost unbounded time.
+TEST(JpegReader, TooManyScansRaise) {
+  const std::vector<std::uint8_t> file = Jpeg(true);
+  const auto scans = Scans(file);
+  ASSERT_GT(scans.size(), 3u);
+  const auto [begin, end] = scans.front();
+  auto repeated = [&](int times) {
+    std::vector<std::uint8_t> out(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(end));
+    for (int i = 1; i < times; ++i)
+      out.insert(out.end(), file.begin() + static_cast<std::ptrdiff_t>(begin),
+                 file.begin() + static_cast<std::ptrdiff_t>(end));
+    out.insert(out.end(), file.begin() + static_cast<std::ptrdiff_t>(end), file.end());
+    return out;
+  };
+  EXPECT_NO_THROW(ReadJpeg(repeated(20)));
+  ExpectError(repeated(300), "progressive scans");
 }
 
 TEST(JpegReader, CorruptEntropyDataDoesNotCrash) {
