@@ -1,9 +1,9 @@
 #include "tests/skin/data/SkinFixture.h"
 
-#include <jpeglib.h>
-
 #include <cstdio>
 #include <cstdlib>
+// jpeglib.h needs size_t and FILE declared first.
+#include <jpeglib.h>
 #include <fstream>
 #include <random>
 #include <stdexcept>
