@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,7 +95,7 @@ class Application : public Component {
   // --- time ----------------------------------------------------------------
   std::int64_t NowMs() const;
   // Starts (or restarts) a timer that sends WM_TIMER with `id` to `target`
-  // every `ms` milliseconds (a windowless target gets CM_CONTROLTIMER).
+  // (windowed or windowless) every `ms` milliseconds.
   void SetTimer(Control* target, unsigned id, unsigned ms);
   void KillTimer(Control* target, unsigned id);
   void KillTimers(Control* target);
@@ -134,7 +135,31 @@ class Application : public Component {
   int ModalLevel() const { return static_cast<int>(modalStack_.size()); }
   // Cancels pressed states and capture (sent before modal loops and menus).
   void CancelMode();
+  // Cancels capture and pressed states held inside one top-level window.
+  void CancelModeFor(WinControl* topLevel);
+  // Nested loops (moving, sizing, menu tracking) see raw input first; a
+  // filter returning true consumes the event. The newest filter runs first.
+  using InputFilter = std::function<bool(const backend::Event&)>;
+  int PushInputFilter(InputFilter filter);
+  void PopInputFilter(int id);
+  // True when input may reach this top-level window under the current
+  // modal state.
+  bool InputAllowed(const WinControl* topLevel) const;
+  // The toolkit window of a backend surface, or null.
+  WinControl* WindowOfSurface(backend::SurfaceId id) const;
+  // Every top-level window, in creation order.
+  std::vector<WinControl*> TopLevels() const;
+  // Deletes the form at the next quiet point of the loop (outside modal loops).
+  void ReleaseForm(Form* f);
+  // A control stops being reachable (hidden, reparented): it loses focus,
+  // capture and hover.
+  void ControlDetached(Control* c);
   int DoubleClickTime() const { return 500; }
+  // Modifier keys and buttons of the last input event (backend bits).
+  std::uint32_t Modifiers() const { return modifiers_; }
+  // The default WM_SETCURSOR: the cursor for a hit code of `w` (in the
+  // client: the cursor of the control under the pointer). Returns 1.
+  LRESULT DefaultSetCursor(WinControl* w, int hit);
 
   // Platform facts with a test override.
   struct PlatformFacts {
@@ -161,6 +186,13 @@ class Application : public Component {
   class Impl;
 
   void FormCreated(Form& f, const std::function<void()>& setup);
+  void HandleEvent(const backend::Event& e);
+  void RouteMouse(const backend::Event& e);
+  void RouteKey(const backend::Event& e);
+  bool RunSyncQueue();
+  bool RunPosts();
+  bool RunTimers();
+  std::optional<std::int64_t> NextTimerDue() const;
   void PushModal(Form* f);
   void PopModal(Form* f);
   void SetActiveForm(Form* f);
@@ -185,6 +217,7 @@ class Application : public Component {
   WinControl* focused_ = nullptr;
   std::vector<Form*> modalStack_;
   PlatformFacts facts_;
+  std::uint32_t modifiers_ = 0;
 };
 
 // The process-wide application (Application::Instance()).

@@ -147,6 +147,8 @@ class Control : public Component {
   void SetAnchors(Anchors a) { anchors_ = a; }
   bool AutoSize() const { return autoSize_; }
   virtual void SetAutoSize(bool on);
+  // Applies CanAutoSize when AutoSize is on.
+  void AdjustSize();
   // Asks whether the control wants another size; may change width/height.
   virtual bool CanAutoSize(int& width, int& height);
   virtual bool CanResize(int& width, int& height);
@@ -240,6 +242,7 @@ class Control : public Component {
   // Sends a parent notice to every ancestor windowed parent (used by the
   // default handling of font/colour changes).
   void NotifyChildrenOfParentChange(std::uint32_t msg);
+  void Notification(Component* c, Operation op) override;
 
   // Helpers for derived controls.
   static ShiftState ShiftFromKeys(WPARAM keys);

@@ -149,6 +149,10 @@ class Form : public WinControl {
   // command through WM_SYSCOMMAND.
   void TrackSystemMenu(gfx::Point screen);
 
+  // Popup-menu windows take input while a modal form runs.
+  bool IsMenuWindow() const { return menuWindow_; }
+  void SetMenuWindow(bool on) { menuWindow_ = on; }
+
   // The default and cancel button of the form (through AnswersDialogKey).
   Control* FindDialogButton(DialogKey key) const;
 
@@ -189,6 +193,8 @@ class Form : public WinControl {
   void DefaultHandler(Message& msg) override;
   void CreateParams(ui::CreateParams& params) override;
   void CreateWnd() override;
+  void SurfaceOptions(backend::SurfaceOptions& options) const override;
+  void Notification(Component* c, Operation op) override;
   void NcCalcSize(NcCalcSizeParams& params) override;
   int NcHitTest(gfx::Point screen) override;
   void NcPaint(gfx::Canvas& windowCanvas) override;
@@ -200,12 +206,14 @@ class Form : public WinControl {
  private:
   friend class Application;
   class Impl;
+  friend class FormFrame;
   void ApplyStyles();
   void ApplyPosition();
   void SysCommand(Message& msg);
   void NcButtonDown(Message& msg);
-  void Deactivated();
-  void SetActiveFlag(bool on);
+  void MoveSizeLoop(int hit, gfx::Point start);
+  void TrackCaptionButton(int hit);
+  void SetActiveFlag(bool on, Form* other);
 
   BorderStyle borderStyle_ = BorderStyle::bsSizeable;
   BorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -223,6 +231,7 @@ class Form : public WinControl {
   WinControl* activeControl_ = nullptr;
   bool alphaBlend_ = false;
   std::uint8_t alphaValue_ = 255;
+  bool menuWindow_ = false;
   std::unique_ptr<Impl> impl_;
 };
 

@@ -44,6 +44,26 @@ constexpr OwnerDrawState odNoFocusRect = 0x200;
 constexpr OwnerDrawState odReserved1 = 0x400;  // free for the frame painter's marker
 constexpr OwnerDrawState odComboBoxEdit = 0x800;
 
+// WM_MEASUREITEM / WM_DRAWITEM records for menu items (lParam).
+struct MeasureItemStruct {
+  MenuItem* Item = nullptr;
+  int Width = 0;
+  int Height = 0;
+};
+struct DrawItemStruct {
+  MenuItem* Item = nullptr;
+  gfx::Canvas* Canvas = nullptr;
+  gfx::Rect Rect;
+  OwnerDrawState State = 0;
+};
+
+// Captions: "-word-" is a title item; a leading backspace right-aligns.
+bool IsTitleCaption(const std::string& caption);
+// The character after a single '&' (lower-cased ASCII), or 0.
+char32_t AcceleratorOf(const std::string& caption);
+// Menu item metrics shared by the bar and popups.
+constexpr int kPopupBorder = 3;
+
 using MenuMeasureEvent = Event<Component* /*item*/, gfx::Canvas&, int& /*width*/, int& /*height*/>;
 using MenuDrawEvent = Event<Component* /*item*/, gfx::Canvas&, gfx::Rect, bool /*selected*/>;
 using MenuAdvancedDrawEvent = Event<Component* /*item*/, gfx::Canvas&, gfx::Rect, OwnerDrawState>;
@@ -102,6 +122,8 @@ class MenuItem : public Component {
   // The index of the item among the visible items of its list.
   // Runs OnClick (or the menu's default handling).
   virtual void Click();
+  // True when the item is drawn by its events (or its menu is owner-drawn).
+  bool IsOwnerDrawn() const;
   // Finds an item by shortcut in this subtree (enabled only).
   MenuItem* FindByShortCut(ShortCut sc);
 

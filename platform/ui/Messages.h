@@ -303,6 +303,16 @@ constexpr WPARAM MK_CONTROL = 0x8;
 constexpr WPARAM MK_MBUTTON = 0x10;
 constexpr int WHEEL_DELTA = 120;
 
+// WM_GETDLGCODE answers: which keys a control takes itself.
+constexpr LRESULT DLGC_WANTARROWS = 0x1;
+constexpr LRESULT DLGC_WANTTAB = 0x2;
+constexpr LRESULT DLGC_WANTALLKEYS = 0x4;
+constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x10;
+constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x20;
+constexpr LRESULT DLGC_RADIOBUTTON = 0x40;
+constexpr LRESULT DLGC_WANTCHARS = 0x80;
+constexpr LRESULT DLGC_BUTTON = 0x2000;
+
 // Button check and state values.
 constexpr WPARAM BST_UNCHECKED = 0;
 constexpr WPARAM BST_CHECKED = 1;

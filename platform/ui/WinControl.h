@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/backend/Backend.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Region.h"
 #include "platform/ui/Control.h"
@@ -143,6 +144,12 @@ class WinControl : public Control {
   // RDW_* flags: INVALIDATE, VALIDATE, ERASE, FRAME, ALLCHILDREN, UPDATENOW,
   // ERASENOW, NOCHILDREN. `client` as for InvalidateRect.
   void RedrawWindow(const gfx::Rect* client, unsigned flags);
+  // Opens the paint cycle outside the default WM_PAINT handling: a client
+  // surface clipped to the update region being painted (or, outside a paint
+  // cycle, the pending update region, which is validated).
+  std::unique_ptr<gfx::Canvas> BeginPaint();
+  // The region the running paint cycle repaints (client coordinates).
+  const gfx::Region& PaintRegion() const { return paintRegion_; }
   // Paints this window's pending update now (not its children).
   void UpdateWindow();
   void Invalidate() override;
@@ -183,6 +190,14 @@ class WinControl : public Control {
   bool ParentBackground() const { return HasStyle(csParentBackground); }
   void BringToFront();
   void SendToBack();
+  // Lays out the children by Align and Anchors.
+  void Realign();
+  // ClientRect adjusted by AdjustClientRect.
+  gfx::Rect DisplayRect() const;
+  // Offset of this window's top-left inside its top-level window.
+  gfx::Point OffsetInTopLevel() const;
+  // The top-level window's display side (null until created).
+  TopLevelWindow* Surface() const;
 
   NotifyEvent OnEnter;
   NotifyEvent OnExit;
@@ -207,8 +222,11 @@ class WinControl : public Control {
   void PaintControls(gfx::Canvas& canvas, Control* first = nullptr);
   // Paints one windowless child (save, origin, clip, WM_PAINT, restore).
   void PaintControl(gfx::Canvas& canvas, Control* child);
-  // Hook for the client rectangle (group box caption, panel border).
+  // Hook for the client rectangle used for alignment and children (group
+  // box caption, panel border).
   virtual void AdjustClientRect(gfx::Rect& rect) const;
+  // Backend surface options for a top-level window of this kind.
+  virtual void SurfaceOptions(backend::SurfaceOptions& options) const;
   // Non-client parts of plain child windows: border (WS_BORDER, 1 px;
   // WS_EX_CLIENTEDGE, 2 px), BorderWidth ring, scroll bars.
   virtual void NcCalcSize(NcCalcSizeParams& params);
@@ -230,11 +248,15 @@ class WinControl : public Control {
 
   void InsertControl(Control* c);
   void RemoveControl(Control* c);
-  void DestroyChildWindows();
   void RecalcClient();
-  void DoPaintCycle(gfx::Canvas* surface, bool erase);
-  void PaintChildWindowsNow();
   void ScrollBarRects(gfx::Rect& hbar, gfx::Rect& vbar) const;
+  gfx::Region ExcludedChildren() const;
+  void PaintTree();
+  void PresentTree();
+  void NcScrollPress(int hit, gfx::Point screen);
+  gfx::Size lastClient_;
+  bool paintErase_ = false;
+  bool aligning_ = false;
 
   std::vector<Control*> controls_;
   bool created_ = false;
@@ -250,10 +272,13 @@ class WinControl : public Control {
   int redrawLock_ = 0;
   // Pending update (client coordinates) and whether it wants erasing.
   gfx::Region update_;
+  gfx::Region paintRegion_;
+  bool inPaint_ = false;
+  std::vector<WinControl*> tabList_;
   bool eraseNeeded_ = false;
   bool ncDirty_ = false;
   ScrollInfo scroll_[2];
-  std::unique_ptr<TopLevelWindow> top_;  // only for top-level windows
+  std::shared_ptr<TopLevelWindow> top_;  // only for top-level windows
 };
 
 }  // namespace ui

@@ -1,0 +1,65 @@
+// Private state of the application object.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/ui/Application.h"
+
+namespace ui {
+
+class Application::Impl {
+ public:
+  struct Posted {
+    Control* Target = nullptr;  // null = the application window
+    Message Msg;
+  };
+  struct TimerEntry {
+    Control* Target = nullptr;
+    unsigned Id = 0;
+    int CallbackId = 0;
+    std::function<void()> Fn;
+    unsigned Interval = 0;
+    std::int64_t Due = 0;
+    std::uint64_t Seq = 0;
+  };
+  struct SyncItem {
+    std::function<void()> Fn;
+    bool Done = false;
+  };
+
+  std::deque<Posted> posts;
+  std::vector<TimerEntry> timers;
+  std::uint64_t timerSeq = 0;
+  int nextCallbackId = 1;
+  std::vector<std::pair<int, AppHook>> hooks;
+  int nextHookId = 1;
+  std::vector<std::pair<int, InputFilter>> filters;
+  int nextFilterId = 1;
+  std::map<backend::SurfaceId, WinControl*> surfaces;
+  std::vector<WinControl*> topLevels;
+  std::vector<Form*> released;
+
+  std::mutex syncMutex;
+  std::condition_variable syncCv;
+  std::deque<std::shared_ptr<SyncItem>> syncQueue;
+  std::thread::id uiThread = std::this_thread::get_id();
+
+  // Input state.
+  struct LastDown {
+    Control* Target = nullptr;
+    int Button = -1;
+    std::int64_t Time = 0;
+    gfx::Point At;
+    bool Nc = false;
+  } lastDown;
+  WinControl* mouseWindow = nullptr;  // window that got the last mouse message
+  bool mouseInNc = false;
+  bool altAlone = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,170 @@
+#include "platform/ui/ClassicLook.h"
+
+#include <algorithm>
+
+namespace ui::classic {
+
+using gfx::ColorToRGB;
+
+void Frame3D(gfx::Canvas& c, const gfx::Rect& r, gfx::Color tl, gfx::Color br) {
+  if (r.IsEmpty()) return;
+  tl = ColorToRGB(tl);
+  br = ColorToRGB(br);
+  c.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1}, tl);
+  c.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1}, tl);
+  c.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, br);
+  c.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, br);
+}
+
+void DrawEdge(gfx::Canvas& c, const gfx::Rect& r, unsigned edge) {
+  gfx::Rect x = r;
+  if (edge & BDR_RAISEDOUTER) {
+    Frame3D(c, x, gfx::cl3DLight, gfx::cl3DDkShadow);
+    x = x.Inflate(-1, -1);
+  } else if (edge & BDR_SUNKENOUTER) {
+    Frame3D(c, x, gfx::clBtnShadow, gfx::clBtnHighlight);
+    x = x.Inflate(-1, -1);
+  }
+  if (edge & BDR_RAISEDINNER)
+    Frame3D(c, x, gfx::clBtnHighlight, gfx::clBtnShadow);
+  else if (edge & BDR_SUNKENINNER)
+    Frame3D(c, x, gfx::cl3DDkShadow, gfx::cl3DLight);
+}
+
+void DrawButtonFace(gfx::Canvas& c, const gfx::Rect& r, bool pressed) {
+  c.FillRect(r.Inflate(-2, -2), ColorToRGB(gfx::clBtnFace));
+  if (pressed) {
+    Frame3D(c, r, gfx::cl3DDkShadow, gfx::clBtnHighlight);
+    Frame3D(c, r.Inflate(-1, -1), gfx::clBtnShadow, gfx::cl3DLight);
+  } else {
+    DrawEdge(c, r, EDGE_RAISED);
+  }
+}
+
+namespace {
+// Fills a polygon given in the unit box [0, 16) x [0, 16), scaled into r.
+void Poly(gfx::Canvas& c, const gfx::Rect& r, std::initializer_list<gfx::Point> unit, gfx::Color col) {
+  std::vector<gfx::Point> pts;
+  int s = std::min(r.Width(), r.Height());
+  int ox = r.Left + (r.Width() - s) / 2;
+  int oy = r.Top + (r.Height() - s) / 2;
+  for (gfx::Point p : unit) pts.push_back({ox + (p.X * s + 8) / 16, oy + (p.Y * s + 8) / 16});
+  gfx::Canvas::StateGuard g(c);
+  c.SetBrushColor(col);
+  c.SetBrushStyle(gfx::BrushStyle::Solid);
+  c.SetPenStyle(gfx::PenStyle::Clear);
+  c.Polygon(pts);
+}
+void Box(gfx::Canvas& c, const gfx::Rect& r, int l, int t, int rr, int b, gfx::Color col) {
+  int s = std::min(r.Width(), r.Height());
+  int ox = r.Left + (r.Width() - s) / 2;
+  int oy = r.Top + (r.Height() - s) / 2;
+  auto m = [&](int v) { return (v * s + 8) / 16; };
+  gfx::Rect x{ox + m(l), oy + m(t), ox + m(rr), oy + m(b)};
+  if (x.Width() < 1) x.Right = x.Left + 1;
+  if (x.Height() < 1) x.Bottom = x.Top + 1;
+  c.FillRect(x, col);
+}
+}  // namespace
+
+void DrawGlyph(gfx::Canvas& c, const gfx::Rect& r, Glyph g, gfx::Color color) {
+  gfx::Color col = ColorToRGB(color);
+  switch (g) {
+    case Glyph::Minimize: Box(c, r, 4, 11, 11, 13, col); break;
+    case Glyph::Maximize:
+      Box(c, r, 3, 3, 13, 5, col);    // thick top
+      Box(c, r, 3, 3, 4, 13, col);    // left
+      Box(c, r, 12, 3, 13, 13, col);  // right
+      Box(c, r, 3, 12, 13, 13, col);  // bottom
+      break;
+    case Glyph::Restore:
+      Box(c, r, 6, 2, 14, 4, col);
+      Box(c, r, 13, 2, 14, 9, col);
+      Box(c, r, 11, 8, 14, 9, col);
+      Box(c, r, 6, 2, 7, 5, col);
+      Box(c, r, 2, 6, 10, 8, col);
+      Box(c, r, 2, 6, 3, 14, col);
+      Box(c, r, 9, 6, 10, 14, col);
+      Box(c, r, 2, 13, 10, 14, col);
+      break;
+    case Glyph::Close:
+      Poly(c, r,
+           {{3, 4},
+            {5, 4},
+            {8, 7},
+            {11, 4},
+            {13, 4},
+            {9, 8},
+            {13, 12},
+            {11, 12},
+            {8, 9},
+            {5, 12},
+            {3, 12},
+            {7, 8}},
+           col);
+      break;
+    case Glyph::Help:
+      Box(c, r, 5, 3, 11, 5, col);
+      Box(c, r, 10, 4, 12, 8, col);
+      Box(c, r, 7, 7, 11, 9, col);
+      Box(c, r, 7, 8, 9, 10, col);
+      Box(c, r, 7, 11, 9, 13, col);
+      break;
+    case Glyph::ArrowUp: Poly(c, r, {{4, 10}, {8, 6}, {12, 10}}, col); break;
+    case Glyph::ArrowDown: Poly(c, r, {{4, 6}, {12, 6}, {8, 10}}, col); break;
+    case Glyph::ArrowLeft: Poly(c, r, {{10, 4}, {10, 12}, {6, 8}}, col); break;
+    case Glyph::ArrowRight:
+    case Glyph::SubMenu: Poly(c, r, {{6, 4}, {10, 8}, {6, 12}}, col); break;
+    case Glyph::Check: Poly(c, r, {{3, 8}, {6, 11}, {13, 4}, {13, 6}, {6, 13}, {3, 10}}, col); break;
+    case Glyph::Bullet: Poly(c, r, {{6, 5}, {10, 5}, {11, 8}, {10, 11}, {6, 11}, {5, 8}}, col); break;
+  }
+}
+
+gfx::Rect ScrollThumb(const gfx::Rect& bar, bool vertical, const ScrollInfo& s) {
+  int len = vertical ? bar.Height() : bar.Width();
+  int btn = vertical ? bar.Width() : bar.Height();
+  int track = len - 2 * btn;
+  int range = s.Max - s.Min + 1;
+  if (track < 8 || range <= 0 || (s.Page > 0 && static_cast<int>(s.Page) >= range)) return {};
+  int thumb = s.Page > 0 ? std::max(8, track * static_cast<int>(s.Page) / range) : btn;
+  thumb = std::min(thumb, track);
+  int span = range - std::max(1, static_cast<int>(s.Page));
+  int pos = span > 0 ? (s.Pos - s.Min) * (track - thumb) / span : 0;
+  pos = std::clamp(pos, 0, track - thumb);
+  if (vertical) return {bar.Left, bar.Top + btn + pos, bar.Right, bar.Top + btn + pos + thumb};
+  return {bar.Left + btn + pos, bar.Top, bar.Left + btn + pos + thumb, bar.Bottom};
+}
+
+void DrawScrollBar(gfx::Canvas& c, const gfx::Rect& bar, bool vertical, const ScrollInfo& s, bool enabled) {
+  int btn = vertical ? bar.Width() : bar.Height();
+  gfx::Rect a1 = vertical ? gfx::Rect{bar.Left, bar.Top, bar.Right, bar.Top + btn}
+                          : gfx::Rect{bar.Left, bar.Top, bar.Left + btn, bar.Bottom};
+  gfx::Rect a2 = vertical ? gfx::Rect{bar.Left, bar.Bottom - btn, bar.Right, bar.Bottom}
+                          : gfx::Rect{bar.Right - btn, bar.Top, bar.Right, bar.Bottom};
+  c.FillRect(bar, ColorToRGB(gfx::cl3DLight));
+  DrawButtonFace(c, a1, false);
+  DrawButtonFace(c, a2, false);
+  gfx::Color g = enabled ? gfx::clBtnText : gfx::clGrayText;
+  DrawGlyph(c, a1, vertical ? Glyph::ArrowUp : Glyph::ArrowLeft, g);
+  DrawGlyph(c, a2, vertical ? Glyph::ArrowDown : Glyph::ArrowRight, g);
+  gfx::Rect t = ScrollThumb(bar, vertical, s);
+  if (enabled && !t.IsEmpty()) DrawButtonFace(c, t, false);
+}
+
+int ScrollBarPart(const gfx::Rect& bar, bool vertical, const ScrollInfo& s, gfx::Point p) {
+  if (!bar.Contains(p)) return -1;
+  int btn = vertical ? bar.Width() : bar.Height();
+  int at = vertical ? p.Y - bar.Top : p.X - bar.Left;
+  int len = vertical ? bar.Height() : bar.Width();
+  if (at < btn) return SB_LINEUP;
+  if (at >= len - btn) return SB_LINEDOWN;
+  gfx::Rect t = ScrollThumb(bar, vertical, s);
+  if (t.IsEmpty()) return -1;
+  int t0 = vertical ? t.Top - bar.Top : t.Left - bar.Left;
+  int t1 = vertical ? t.Bottom - bar.Top : t.Right - bar.Left;
+  if (at < t0) return SB_PAGEUP;
+  if (at >= t1) return SB_PAGEDOWN;
+  return -1;
+}
+
+}  // namespace ui::classic

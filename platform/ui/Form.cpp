@@ -1,0 +1,490 @@
+// Top-level forms: styles from the border properties, showing, window
+// states, positions, activation, focus, modal loops, closing, layered
+// windows and stacking.
+#include "platform/ui/Form.h"
+
+#include <algorithm>
+
+#include "platform/ui/Application.h"
+#include "platform/ui/FormFrame.h"
+#include "platform/ui/FormImpl.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/TopLevelWindow.h"
+
+namespace ui {
+
+Form::Form(Component* owner) : WinControl(owner), impl_(std::make_unique<Impl>(*this)) {
+  SetVisibleFlag(false);
+  SetParentFont(false);
+  SetBoundsRect(gfx::Rect::FromXYWH(0, 0, 400, 300));
+  SetControlStyle(ControlStyle() | csAcceptsControls);
+}
+
+Form::~Form() {
+  BeginDestruction();
+  if (modal_ && Application::Exists()) App().PopModal(this);
+  OnDestroy(this);
+  DestroyComponents();
+  DestroyWnd();
+}
+
+void Form::DoCreate() { OnCreate(this); }
+
+// --- styles -------------------------------------------------------------------------
+
+void Form::CreateParams(ui::CreateParams& p) {
+  WinControl::CreateParams(p);
+  FormFrame::ComputeStyles(*this, p.Style, p.ExStyle);
+}
+
+void Form::SurfaceOptions(backend::SurfaceOptions& o) const {
+  WinControl::SurfaceOptions(o);
+  if (menuWindow_) {
+    o.Kind = backend::SurfaceKind::Popup;
+  } else if (Tag() == -98 || (ExStyle() & WS_EX_TOOLWINDOW)) {
+    o.Kind = backend::SurfaceKind::Auxiliary;
+  } else if (borderStyle_ == BorderStyle::bsDialog ||
+             (Application::Exists() && App().MainForm() && App().MainForm() != this)) {
+    o.Kind = backend::SurfaceKind::Dialog;
+    Form* main = App().MainForm();
+    if (main && main != this && main->Surface()) o.Owner = main->Surface()->Surface();
+  }
+}
+
+void Form::ApplyStyles() {
+  if (!HandleAllocated()) return;
+  std::uint32_t s = Style(), ex = ExStyle();
+  FormFrame::ComputeStyles(*this, s, ex);
+  s = (s & ~WS_VISIBLE) | (Style() & WS_VISIBLE);
+  SetStyle(s);
+  SetExStyle(ex);
+  FrameChanged();
+  RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+void Form::SetBorderStyle(BorderStyle s) {
+  if (s == borderStyle_) return;
+  borderStyle_ = s;
+  ApplyStyles();
+}
+
+void Form::SetBorderIcons(BorderIcons icons) {
+  if (icons == borderIcons_) return;
+  borderIcons_ = icons;
+  ApplyStyles();
+}
+
+void Form::SetFormStyle(FormStyle s) {
+  if (s == formStyle_) return;
+  formStyle_ = s;
+  ApplyStyles();
+}
+
+void Form::SetMenu(MainMenu* menu) {
+  if (menu_ == menu) return;
+  if (menu_) menu_->form_ = nullptr;
+  menu_ = menu;
+  if (menu_) {
+    menu_->form_ = this;
+    FreeNotification(menu_);
+  }
+  if (HandleAllocated()) {
+    FrameChanged();
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_FRAME);
+  }
+}
+
+void Form::Notification(Component* c, Operation op) {
+  WinControl::Notification(c, op);
+  if (op == Operation::Remove && c == menu_) {
+    menu_ = nullptr;
+    if (HandleAllocated() && !Destroying()) FrameChanged();
+  }
+  if (op == Operation::Remove && c == impl_->sysMenu) impl_->sysMenu = nullptr;
+}
+
+int Form::MenuLineCount() const { return impl_->menuBar.Rows(); }
+MenuBarLayout& Form::MenuBar() { return impl_->menuBar; }
+
+void Form::SetConstraints(const SizeConstraints& c) {
+  constraints_ = c;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void Form::SetCaption(const std::string& text) {
+  WinControl::SetCaption(text);
+  if (Surface()) App().Backend().SetTitle(Surface()->Surface(), text);
+  if (HandleAllocated()) RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+Form::FrameInsets Form::Insets() const { return FormFrame::Insets(*this); }
+
+gfx::Size Form::ClientToWindowSize(gfx::Size client) const {
+  FrameInsets in = Insets();
+  return {client.Width + in.Left + in.Right, client.Height + in.Top + in.Bottom};
+}
+
+gfx::Size Form::WindowToClientSize(gfx::Size window) const {
+  FrameInsets in = Insets();
+  return {std::max(0, window.Width - in.Left - in.Right), std::max(0, window.Height - in.Top - in.Bottom)};
+}
+
+gfx::Rect Form::CaptionButtonRect(int hit) const { return FormFrame::ButtonRect(*this, hit); }
+gfx::Rect Form::CaptionRect() const { return FormFrame::CaptionRect(*this); }
+gfx::Rect Form::MenuBarRect() const { return FormFrame::MenuBarRect(*this); }
+
+void Form::NcCalcSize(NcCalcSizeParams& p) {
+  gfx::Rect& r = p.Rect[0];
+  impl_->menuBar.Layout(std::max(0, r.Width() - 2 * FormFrame::BorderWidth(*this)));
+  FrameInsets in = Insets();
+  r = {r.Left + in.Left, r.Top + in.Top, r.Right - in.Right, r.Bottom - in.Bottom};
+  if (r.Right < r.Left) r.Right = r.Left;
+  if (r.Bottom < r.Top) r.Bottom = r.Top;
+}
+
+int Form::NcHitTest(gfx::Point screen) { return FormFrame::HitTest(*this, screen); }
+
+void Form::NcPaint(gfx::Canvas& c) { FormFrame::Paint(*this, c, impl_->pressedButton); }
+
+void Form::PaintWindow(gfx::Canvas&) { OnPaint(this); }
+
+// --- showing --------------------------------------------------------------------------
+
+bool Form::Showing() const { return Visible() && HandleAllocated(); }
+
+void Form::SetVisible(bool on) {
+  if (on == Visible()) {
+    if (on && impl_->showActivate) Activate();
+    return;
+  }
+  if (on) {
+    HandleNeeded();
+    bool center = position_ == Position::poMainFormCenter || position_ == Position::poOwnerFormCenter;
+    if (!shownOnce_ || center) ApplyPosition();
+    shownOnce_ = true;
+    if (windowState_ == WindowState::wsMaximized && !(Style() & WS_MAXIMIZE))
+      SetWindowState(WindowState::wsMaximized);
+    DoShow();
+    WinControl::SetVisible(true);
+    if (impl_->showActivate && !(ExStyle() & WS_EX_NOACTIVATE)) Activate();
+  } else {
+    DoHide();
+    bool wasActive = active_;
+    if (Application::Exists()) App().CancelModeFor(this);
+    WinControl::SetVisible(false);
+    if (wasActive && Application::Exists()) {
+      App().SetActiveForm(nullptr);
+      // Hand the activation to another visible form (the main form first).
+      Form* next = App().MainForm();
+      if (!next || next == this || !next->Visible() || !App().InputAllowed(next)) {
+        next = nullptr;
+        for (Form* f : App().Screen().Forms())
+          if (f != this && f->Visible() && !f->IsMenuWindow() && !(f->ExStyle() & WS_EX_NOACTIVATE) &&
+              App().InputAllowed(f))
+            next = f;
+      }
+      if (next) next->Activate();
+    }
+  }
+}
+
+void Form::ShowForm() {
+  impl_->showActivate = true;
+  SetVisible(true);
+}
+
+void Form::ShowNoActivate() {
+  impl_->showActivate = false;
+  SetVisible(true);
+  impl_->showActivate = true;
+}
+
+void Form::HideForm() { SetVisible(false); }
+
+void Form::DoShow() { OnShow(this); }
+void Form::DoHide() { OnHide(this); }
+
+void Form::ApplyPosition() {
+  auto& scr = App().Screen();
+  gfx::Rect area;
+  switch (position_) {
+    case Position::poScreenCenter: area = scr.WorkArea(); break;
+    case Position::poDesktopCenter: area = scr.DesktopRect(); break;
+    case Position::poMainFormCenter:
+    case Position::poOwnerFormCenter: {
+      Form* main = App().MainForm();
+      if (position_ == Position::poOwnerFormCenter)
+        if (auto* of = dynamic_cast<Form*>(Owner())) main = of;
+      area = (main && main != this && main->HandleAllocated()) ? main->WindowRect() : scr.DesktopRect();
+      break;
+    }
+    default: return;
+  }
+  int x = area.Left + (area.Width() - Width()) / 2;
+  int y = area.Top + (area.Height() - Height()) / 2;
+  SetBounds(x, y, Width(), Height());
+}
+
+void Form::SetWindowState(WindowState s) {
+  if (!HandleAllocated()) {
+    windowState_ = s;
+    return;
+  }
+  if (s == windowState_ && !(s == WindowState::wsMaximized && !(Style() & WS_MAXIMIZE))) return;
+  WindowState old = windowState_;
+  windowState_ = s;
+  auto& b = App().Backend();
+  switch (s) {
+    case WindowState::wsMaximized: {
+      if (old == WindowState::wsMinimized && Surface()) b.Show(Surface()->Surface(), true);
+      if (!(Style() & WS_MAXIMIZE)) restored_ = BoundsRect();
+      MinMaxInfo mmi = FormFrame::DefaultMinMax(*this);
+      Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+      SetStyle((Style() | WS_MAXIMIZE) & ~WS_MINIMIZE);
+      SetWindowPos(ZOrder::Window, nullptr, mmi.MaxPosition.X, mmi.MaxPosition.Y, mmi.MaxSize.X,
+                   mmi.MaxSize.Y, SWP_NOZORDER | SWP_FRAMECHANGED);
+      Perform(WM_SIZE, SIZE_MAXIMIZED, MakeLong(ClientWidth(), ClientHeight()));
+      break;
+    }
+    case WindowState::wsMinimized:
+      if (old == WindowState::wsNormal) restored_ = BoundsRect();
+      SetStyle(Style() | WS_MINIMIZE);
+      if (Surface()) b.Hide(Surface()->Surface());
+      if (active_) App().SetActiveForm(nullptr);
+      Perform(WM_SIZE, SIZE_MINIMIZED, 0);
+      break;
+    case WindowState::wsNormal:
+      if (old == WindowState::wsMinimized) {
+        SetStyle(Style() & ~WS_MINIMIZE);
+        if (Surface() && Visible()) b.Show(Surface()->Surface(), true);
+        if (Style() & WS_MAXIMIZE) {
+          windowState_ = WindowState::wsMaximized;
+          break;
+        }
+      }
+      if (Style() & WS_MAXIMIZE) {
+        SetStyle(Style() & ~WS_MAXIMIZE);
+        gfx::Rect r = restored_.IsEmpty() ? BoundsRect() : restored_;
+        SetWindowPos(ZOrder::Window, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                     SWP_NOZORDER | SWP_FRAMECHANGED);
+      }
+      Perform(WM_SIZE, SIZE_RESTORED, MakeLong(ClientWidth(), ClientHeight()));
+      break;
+  }
+  RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+// --- modal and closing -----------------------------------------------------------------------
+
+ModalResult Form::ShowModal() {
+  if (modal_ || Visible()) return mrNone;
+  auto& app = App();
+  app.CancelMode();
+  Form* previous = app.ActiveForm();
+  modalResult_ = mrNone;
+  modal_ = true;
+  app.PushModal(this);
+  ShowForm();
+  app.RunUntil([this] { return modalResult_ != mrNone || !Visible() || Destroying(); });
+  ModalResult r = modalResult_ != mrNone ? modalResult_ : mrCancel;
+  if (Visible()) HideForm();
+  app.PopModal(this);
+  modal_ = false;
+  // Give the activation back to the form that had it.
+  for (Form* f : app.Screen().Forms())
+    if (f == previous && f->Visible()) f->Activate();
+  modalResult_ = r;
+  return r;
+}
+
+bool Form::CloseQuery() {
+  bool can = true;
+  OnCloseQuery(this, can);
+  return can;
+}
+
+void Form::Close() {
+  if (!CloseQuery()) return;
+  CloseAction action = modal_ ? caHide : caHide;
+  bool isMain = Application::Exists() && App().MainForm() == this;
+  if (isMain && !modal_) action = caFree;
+  OnClose(this, action);
+  if (action == caNone) return;
+  if (modal_) {
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return;
+  }
+  if (isMain) {
+    HideForm();
+    App().Terminate();
+    return;
+  }
+  switch (action) {
+    case caHide: HideForm(); break;
+    case caMinimize: SetWindowState(WindowState::wsMinimized); break;
+    case caFree: Release(); break;
+    default: break;
+  }
+}
+
+void Form::Release() {
+  HideForm();
+  App().ReleaseForm(this);
+}
+
+// --- activation, focus, stacking --------------------------------------------------------------
+
+void Form::Activate() {
+  if (!HandleAllocated() || !Visible() || (ExStyle() & WS_EX_NOACTIVATE)) return;
+  auto& app = App();
+  if (!app.InputAllowed(this)) {
+    if (Form* m = app.ModalForm(); m && m != this) m->Activate();
+    return;
+  }
+  if (Surface()) app.Backend().Activate(Surface()->Surface());
+  app.SetActiveForm(this);
+}
+
+void Form::SetActiveFlag(bool on, Form* other) {
+  active_ = on;
+  Perform(WM_NCACTIVATE, on ? 1 : 0);
+  Perform(WM_ACTIVATE, on ? WA_ACTIVE : WA_INACTIVE, reinterpret_cast<LPARAM>(other));
+  if (on) {
+    WinControl* c = activeControl_;
+    if (!c || !c->CanFocus()) c = FindNextControl(nullptr, true, true);
+    if (c)
+      FocusControl(c);
+    else
+      App().SetFocusedControl(this);
+    OnActivate(this);
+  } else {
+    WinControl* f = App().FocusedControl();
+    if (f && ContainsControl(f)) {
+      if (f != this) activeControl_ = f;
+      App().SetFocusedControl(nullptr);
+    }
+    OnDeactivate(this);
+  }
+}
+
+void Form::SetActiveControl(WinControl* c) {
+  if (c && !ContainsControl(c)) return;
+  if (active_ && c)
+    FocusControl(c);
+  else
+    activeControl_ = c;
+}
+
+namespace {
+void Broadcast(WinControl* w, std::uint32_t msg, WPARAM wp, LPARAM lp) {
+  for (Control* c : std::vector<Control*>(w->Controls())) {
+    c->Perform(msg, wp, lp);
+    if (auto* cw = dynamic_cast<WinControl*>(c)) Broadcast(cw, msg, wp, lp);
+  }
+}
+}  // namespace
+
+void Form::FocusControl(WinControl* c) {
+  if (!c || c == this || !ContainsControl(c) || !c->CanFocus()) return;
+  auto& app = App();
+  if (!active_) {
+    activeControl_ = c;
+    if (Visible() && app.InputAllowed(this)) Activate();
+    return;
+  }
+  WinControl* old = app.FocusedControl();
+  if (old == c) {
+    activeControl_ = c;
+    return;
+  }
+  activeControl_ = c;
+  if (old && old != this && ContainsControl(old)) old->Perform(CM_EXIT);
+  app.SetFocusedControl(c);
+  if (app.FocusedControl() != c) return;
+  c->Perform(CM_ENTER);
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(c));
+  Broadcast(this, CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(c));
+}
+
+Control* Form::FindDialogButton(DialogKey key) const {
+  auto usable = [](const Control* c) {
+    for (const Control* p = c; p; p = p->Parent())
+      if (!p->Visible() || !p->Enabled()) return false;
+    return true;
+  };
+  WinControl* f = Application::Exists() ? App().FocusedControl() : nullptr;
+  if (f && ContainsControl(f) && usable(f) && f->AnswersDialogKey(key)) return f;
+  std::vector<const WinControl*> stack{this};
+  while (!stack.empty()) {
+    const WinControl* w = stack.back();
+    stack.pop_back();
+    for (Control* c : w->Controls()) {
+      if (usable(c) && c->AnswersDialogKey(key)) return c;
+    }
+    auto& cs = w->Controls();
+    for (auto it = cs.rbegin(); it != cs.rend(); ++it)
+      if (auto* cw = dynamic_cast<const WinControl*>(*it)) stack.push_back(cw);
+  }
+  return nullptr;
+}
+
+void Form::BringToFront() {
+  if (Surface()) App().Backend().Raise(Surface()->Surface());
+}
+
+void Form::SendToBack() {
+  if (Surface()) App().Backend().Lower(Surface()->Surface());
+}
+
+void Form::PlaceAbove(Form& other) {
+  HandleNeeded();
+  other.HandleNeeded();
+  App().Backend().PlaceAbove(Surface()->Surface(), other.Surface()->Surface());
+}
+
+void Form::PlaceBelow(Form& other) {
+  HandleNeeded();
+  other.HandleNeeded();
+  App().Backend().PlaceBelow(Surface()->Surface(), other.Surface()->Surface());
+}
+
+bool Form::Topmost() const { return Surface() ? App().Backend().IsTopmost(Surface()->Surface()) : false; }
+
+void Form::SetTopmost(bool on) {
+  HandleNeeded();
+  SetExStyle(on ? (ExStyle() | WS_EX_TOPMOST) : (ExStyle() & ~WS_EX_TOPMOST));
+}
+
+// --- layered windows ------------------------------------------------------------------------------
+
+void Form::SetAlphaBlend(bool on) {
+  alphaBlend_ = on;
+  if (Surface()) App().Backend().SetConstantAlpha(Surface()->Surface(), on ? alphaValue_ : 255);
+}
+
+void Form::SetAlphaBlendValue(std::uint8_t v) {
+  alphaValue_ = v;
+  if (alphaBlend_ && Surface()) App().Backend().SetConstantAlpha(Surface()->Surface(), v);
+}
+
+bool Form::UpdateLayered(const gfx::Bitmap& picture, gfx::Point position, gfx::Size size,
+                         std::uint8_t constantAlpha) {
+  if (!(ExStyle() & WS_EX_LAYERED)) return false;
+  HandleNeeded();
+  Surface()->UpdateLayered(picture, position, size, constantAlpha);
+  SetWindowPos(ZOrder::Window, nullptr, position.X, position.Y, size.Width, size.Height,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  return true;
+}
+
+bool Form::LayeredAvailable() { return App().Backend().LayeredAvailable(); }
+
+void Form::CreateWnd() {
+  WinControl::CreateWnd();
+  if (alphaBlend_ && Surface()) App().Backend().SetConstantAlpha(Surface()->Surface(), alphaValue_);
+  if (Surface()) App().Backend().SetTitle(Surface()->Surface(), Caption());
+}
+
+}  // namespace ui

@@ -1,0 +1,334 @@
+// The default message handling of forms: non-client mouse handling, the
+// move and size loops, caption buttons, system commands and the system menu.
+#include <algorithm>
+
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/FormFrame.h"
+#include "platform/ui/FormImpl.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/TopLevelWindow.h"
+
+namespace ui {
+
+void Form::WndProc(Message& msg) {
+  switch (msg.msg) {
+    case CM_DIALOGKEY: {
+      // Arrow keys move the focus among the focused control's siblings.
+      unsigned key = static_cast<unsigned>(msg.wParam);
+      if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
+        WinControl* c = App().FocusedControl();
+        if (c && c != this && ContainsControl(c) && c->Parent()) {
+          c->Parent()->SelectNext(c, key == VK_RIGHT || key == VK_DOWN, false);
+          msg.result = 1;
+        }
+        return;
+      }
+      break;
+    }
+    case CM_MENUCHANGED:
+      if (HandleAllocated()) {
+        FrameChanged();
+        RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+      }
+      return;
+    default: break;
+  }
+  WinControl::WndProc(msg);
+}
+
+void Form::DefaultHandler(Message& msg) {
+  switch (msg.msg) {
+    case WM_CLOSE: Close(); return;
+    case WM_SYSCOMMAND: SysCommand(msg); return;
+    case WM_NCLBUTTONDOWN: NcButtonDown(msg); return;
+    case WM_NCLBUTTONDBLCLK:
+      if (msg.wParam == static_cast<WPARAM>(HTCAPTION) && (Style() & WS_MAXIMIZEBOX))
+        Perform(WM_SYSCOMMAND, (Style() & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, msg.lParam);
+      else if (msg.wParam == static_cast<WPARAM>(HTSYSMENU))
+        Perform(WM_SYSCOMMAND, SC_CLOSE, msg.lParam);
+      else
+        NcButtonDown(msg);
+      return;
+    case WM_NCRBUTTONUP:
+      if (msg.wParam == static_cast<WPARAM>(HTCAPTION) || msg.wParam == static_cast<WPARAM>(HTSYSMENU))
+        TrackSystemMenu({GetXParam(msg.lParam), GetYParam(msg.lParam)});
+      return;
+    case WM_NCACTIVATE:
+      if (HandleAllocated()) RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+      msg.result = 1;
+      return;
+    case WM_NCMOUSEMOVE:
+      if (msg.wParam == static_cast<WPARAM>(HTMENU)) {
+        gfx::Point p{GetXParam(msg.lParam), GetYParam(msg.lParam)};
+        gfx::Rect bar = MenuBarRect().Offset(Left(), Top());
+        impl_->menuBar.SetHot(impl_->menuBar.ItemAt({p.X - bar.Left, p.Y - bar.Top}));
+      } else {
+        impl_->menuBar.SetHot(-1);
+      }
+      return;
+    case WM_NCMOUSELEAVE: impl_->menuBar.SetHot(-1); return;
+    case WM_GETMINMAXINFO: return;  // the defaults are filled in by the caller
+    case WM_WINDOWPOSCHANGING: {
+      auto& wp = *reinterpret_cast<WindowPos*>(msg.lParam);
+      if (!(wp.Flags & SWP_NOSIZE)) {
+        const SizeConstraints& k = constraints_;
+        if (k.MaxWidth > 0) wp.Cx = std::min(wp.Cx, k.MaxWidth);
+        if (k.MaxHeight > 0) wp.Cy = std::min(wp.Cy, k.MaxHeight);
+        if (k.MinWidth > 0) wp.Cx = std::max(wp.Cx, k.MinWidth);
+        if (k.MinHeight > 0) wp.Cy = std::max(wp.Cy, k.MinHeight);
+      }
+      return;
+    }
+    case WM_MOUSEACTIVATE: msg.result = (ExStyle() & WS_EX_NOACTIVATE) ? MA_NOACTIVATE : MA_ACTIVATE; return;
+    default: break;
+  }
+  WinControl::DefaultHandler(msg);
+}
+
+void Form::NcButtonDown(Message& msg) {
+  int hit = static_cast<int>(msg.wParam);
+  gfx::Point at{GetXParam(msg.lParam), GetYParam(msg.lParam)};
+  switch (hit) {
+    case HTCAPTION:
+      if (!(Style() & WS_MAXIMIZE)) Perform(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, msg.lParam);
+      return;
+    case HTLEFT:
+    case HTRIGHT:
+    case HTTOP:
+    case HTTOPLEFT:
+    case HTTOPRIGHT:
+    case HTBOTTOM:
+    case HTBOTTOMLEFT:
+    case HTBOTTOMRIGHT:
+      // The low four bits carry the edge (1 left ... 8 bottom-right).
+      Perform(WM_SYSCOMMAND, SC_SIZE | static_cast<WPARAM>(hit - HTLEFT + 1), msg.lParam);
+      return;
+    case HTMINBUTTON:
+    case HTMAXBUTTON:
+    case HTCLOSE:
+    case HTHELP: TrackCaptionButton(hit); return;
+    case HTSYSMENU: {
+      gfx::Rect cap = CaptionRect().Offset(Left(), Top());
+      TrackSystemMenu({cap.Left, cap.Bottom + 1});
+      return;
+    }
+    case HTMENU: {
+      gfx::Rect bar = MenuBarRect().Offset(Left(), Top());
+      int idx = impl_->menuBar.ItemAt({at.X - bar.Left, at.Y - bar.Top});
+      if (idx >= 0) impl_->menuBar.Track(idx, false, true);
+      return;
+    }
+    case HTVSCROLL:
+    case HTHSCROLL: WinControl::DefaultHandler(msg); return;
+    default: return;
+  }
+}
+
+void Form::TrackCaptionButton(int hit) {
+  auto& app = App();
+  gfx::Rect br = CaptionButtonRect(hit);
+  if (br.IsEmpty()) return;
+  bool enabled = hit == HTCLOSE || hit == HTHELP || (hit == HTMAXBUTTON && (Style() & WS_MAXIMIZEBOX)) ||
+                 (hit == HTMINBUTTON && (Style() & WS_MINIMIZEBOX));
+  if (!enabled) return;
+  bool done = false, inside = true;
+  auto setPressed = [&](bool on) {
+    impl_->pressedButton = on ? hit : HTNOWHERE;
+    RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  };
+  setPressed(true);
+  int filter = app.PushInputFilter([&](const backend::Event& e) {
+    gfx::Rect sr = br.Offset(Left(), Top());
+    switch (e.Type) {
+      case backend::EventType::MouseMove:
+        if (sr.Contains(e.Screen) != inside) {
+          inside = !inside;
+          setPressed(inside);
+        }
+        return true;
+      case backend::EventType::MouseUp:
+        if (e.Button == backend::MouseButton::Left) {
+          inside = sr.Contains(e.Screen);
+          done = true;
+        }
+        return true;
+      case backend::EventType::MouseDown:
+      case backend::EventType::KeyDown:
+      case backend::EventType::KeyUp:
+      case backend::EventType::MouseWheel: return true;
+      default: return false;
+    }
+  });
+  if (Surface()) app.Backend().SetCapture(Surface()->Surface());
+  app.RunUntil([&] { return done || Destroying() || !Visible(); });
+  app.PopInputFilter(filter);
+  app.Backend().ReleaseCapture();
+  if (Destroying()) return;
+  setPressed(false);
+  if (!inside) return;
+  switch (hit) {
+    case HTCLOSE: Perform(WM_SYSCOMMAND, SC_CLOSE); break;
+    case HTMINBUTTON: Perform(WM_SYSCOMMAND, SC_MINIMIZE); break;
+    case HTMAXBUTTON: Perform(WM_SYSCOMMAND, (Style() & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE); break;
+    case HTHELP: Perform(WM_SYSCOMMAND, SC_CONTEXTHELP); break;
+    default: break;
+  }
+}
+
+void Form::MoveSizeLoop(int edge, gfx::Point start) {
+  auto& app = App();
+  gfx::Rect startRect = BoundsRect();
+  bool done = false;
+  MinMaxInfo mmi = FormFrame::DefaultMinMax(*this);
+  Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+  auto apply = [&](gfx::Point p) {
+    int dx = p.X - start.X, dy = p.Y - start.Y;
+    gfx::Rect r = startRect;
+    if (edge == 0) {
+      r = r.Offset(dx, dy);
+    } else {
+      // Edge codes: 1 left, 2 right, 3 top, 4 top-left, 5 top-right, 6 bottom,
+      // 7 bottom-left, 8 bottom-right.
+      bool l = edge == 1 || edge == 4 || edge == 7, rt = edge == 2 || edge == 5 || edge == 8;
+      bool t = edge == 3 || edge == 4 || edge == 5, b = edge == 6 || edge == 7 || edge == 8;
+      if (l) r.Left = std::min(r.Left + dx, r.Right - mmi.MinTrackSize.X);
+      if (rt) r.Right = std::max(r.Right + dx, r.Left + mmi.MinTrackSize.X);
+      if (t) r.Top = std::min(r.Top + dy, r.Bottom - mmi.MinTrackSize.Y);
+      if (b) r.Bottom = std::max(r.Bottom + dy, r.Top + mmi.MinTrackSize.Y);
+    }
+    Perform(edge == 0 ? WM_MOVING : WM_SIZING, static_cast<WPARAM>(edge), reinterpret_cast<LPARAM>(&r));
+    SetWindowPos(ZOrder::Window, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | (edge == 0 ? SWP_NOSIZE : 0));
+  };
+  int filter = app.PushInputFilter([&](const backend::Event& e) {
+    switch (e.Type) {
+      case backend::EventType::MouseMove: apply(e.Screen); return true;
+      case backend::EventType::MouseUp:
+        if (e.Button == backend::MouseButton::Left) {
+          apply(e.Screen);
+          done = true;
+        }
+        return true;
+      case backend::EventType::KeyDown:
+        if (e.Key == VK_ESCAPE) {
+          SetWindowPos(ZOrder::Window, nullptr, startRect.Left, startRect.Top, startRect.Width(),
+                       startRect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+          done = true;
+        } else if (e.Key == VK_RETURN) {
+          done = true;
+        }
+        return true;
+      case backend::EventType::MouseDown:
+      case backend::EventType::KeyUp:
+      case backend::EventType::MouseWheel: return true;
+      default: return false;
+    }
+  });
+  Perform(WM_ENTERSIZEMOVE);
+  if (Surface()) app.Backend().SetCapture(Surface()->Surface());
+  app.RunUntil([&] { return done || Destroying(); });
+  app.PopInputFilter(filter);
+  app.Backend().ReleaseCapture();
+  if (!Destroying()) Perform(WM_EXITSIZEMOVE);
+}
+
+void Form::SysCommand(Message& msg) {
+  WPARAM cmd = msg.wParam & 0xFFF0;
+  gfx::Point at{GetXParam(msg.lParam), GetYParam(msg.lParam)};
+  if (msg.lParam == 0) at = App().Screen().CursorPos();
+  switch (cmd) {
+    case SC_MOVE:
+      if (!(Style() & WS_MAXIMIZE)) MoveSizeLoop(0, at);
+      break;
+    case SC_SIZE:
+      if ((Style() & WS_THICKFRAME) && !(Style() & WS_MAXIMIZE)) {
+        int edge = static_cast<int>(msg.wParam & 0xF);
+        MoveSizeLoop(edge == 0 ? 8 : edge, at);
+      }
+      break;
+    case SC_MINIMIZE: SetWindowState(WindowState::wsMinimized); break;
+    case SC_MAXIMIZE: SetWindowState(WindowState::wsMaximized); break;
+    case SC_RESTORE: SetWindowState(WindowState::wsNormal); break;
+    case SC_CLOSE: Perform(WM_CLOSE); break;
+    case SC_KEYMENU: {
+      if (msg.lParam == ' ') {
+        gfx::Rect cap = CaptionRect().Offset(Left(), Top());
+        if (cap.IsEmpty()) cap = gfx::Rect::FromXYWH(Left(), Top(), 0, 0);
+        TrackSystemMenu({cap.Left, cap.Bottom + 1});
+        msg.result = 1;
+      } else if (msg.lParam == 0) {
+        if (impl_->menuBar.Rows() > 0) impl_->menuBar.Track(-1, true, false);
+        msg.result = 1;
+      } else {
+        int idx = impl_->menuBar.FindAccelerator(static_cast<char32_t>(msg.lParam));
+        if (idx >= 0) {
+          impl_->menuBar.Track(idx, true, true);
+          msg.result = 1;
+        }
+      }
+      break;
+    }
+    case SC_MOUSEMENU: TrackSystemMenu(at); break;
+    default:
+      // Commands below 0xF000 belong to the application.
+      break;
+  }
+}
+
+PopupMenu* Form::SystemMenu() {
+  if (impl_->sysMenu) return impl_->sysMenu;
+  auto* m = new PopupMenu(this);
+  m->SetSystemMenu(true);
+  m->SetTargetForm(this);
+  struct Entry {
+    const char* Caption;
+    WPARAM Cmd;
+    ShortCut Sc;
+  };
+  const Entry entries[] = {{"&Restore", SC_RESTORE, scNone},   {"&Move", SC_MOVE, scNone},
+                           {"&Size", SC_SIZE, scNone},         {"Mi&nimize", SC_MINIMIZE, scNone},
+                           {"Ma&ximize", SC_MAXIMIZE, scNone}, {"-", 0, scNone},
+                           {"&Close", SC_CLOSE, scAlt | VK_F4}};
+  for (const Entry& e : entries) {
+    auto* it = new MenuItem(m);
+    it->SetCaption(e.Caption);
+    it->SetShortCut(e.Sc);
+    it->SetTag(static_cast<std::intptr_t>(e.Cmd));
+    it->SetCommand(static_cast<unsigned>(e.Cmd));
+    if (e.Cmd == SC_CLOSE) it->SetDefault(true);
+    if (e.Cmd) {
+      it->OnClick = [this, cmd = e.Cmd](Component*) { PostMessage(this, WM_SYSCOMMAND, cmd, 0); };
+    }
+    m->Items()->Add(it);
+  }
+  impl_->sysMenu = m;
+  return m;
+}
+
+void Form::TrackSystemMenu(gfx::Point screen) {
+  if (!(Style() & WS_SYSMENU)) return;
+  PopupMenu* m = SystemMenu();
+  std::uint32_t s = Style();
+  bool maxed = (s & WS_MAXIMIZE) != 0, minned = (s & WS_MINIMIZE) != 0;
+  for (MenuItem* it : m->Items()->Items()) {
+    switch (it->Command()) {
+      case SC_RESTORE: it->SetEnabled(maxed || minned); break;
+      case SC_MOVE: it->SetEnabled(!maxed); break;
+      case SC_SIZE: it->SetEnabled((s & WS_THICKFRAME) && !maxed && !minned); break;
+      case SC_MINIMIZE:
+        it->SetEnabled((s & WS_MINIMIZEBOX) && !minned);
+        it->SetVisible((s & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0);
+        break;
+      case SC_MAXIMIZE:
+        it->SetEnabled((s & WS_MAXIMIZEBOX) && !maxed);
+        it->SetVisible((s & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0);
+        break;
+      default: break;
+    }
+  }
+  m->Popup(screen.X, screen.Y);
+}
+
+}  // namespace ui

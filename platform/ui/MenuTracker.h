@@ -1,0 +1,98 @@
+// Popup-menu windows and the modal menu loop that tracks the menu bar and
+// cascading popups by mouse and keyboard.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/ui/Form.h"
+#include "platform/ui/Menus.h"
+
+namespace ui {
+
+class MenuBarLayout;
+
+// A popup menu as a real window: borderless, topmost, never activated, with
+// a 3-pixel border in its non-client area. Skin code may hook its procedure
+// chain like any other window's.
+class PopupMenuWindow : public Form {
+ public:
+  PopupMenuWindow(MenuItem* list, Form* target, bool keyboard);
+  ~PopupMenuWindow() override;
+  std::string ClassName() const override { return "#32768"; }
+
+  MenuItem* List() const { return list_; }
+  const std::vector<MenuItem*>& Items() const { return items_; }
+  int Selected() const { return selected_; }
+  void SetSelected(int index);
+  // Index of the item at a client point, or -1.
+  int ItemAt(gfx::Point client) const;
+  gfx::Rect ItemRect(int index) const;  // client coordinates
+  gfx::Rect ItemScreenRect(int index) const;
+  // Shows the window with its top-left near `at`, kept on the screen; `avoid`
+  // is the rectangle it opens from (flipped to its other side when needed).
+  void ShowAt(gfx::Point at, const gfx::Rect& avoid, bool submenu);
+  bool Keyboard() const { return keyboard_; }
+  void SetKeyboard(bool on) { keyboard_ = on; }
+
+ protected:
+  void WndProc(Message& msg) override;
+  void NcCalcSize(NcCalcSizeParams& p) override;
+  void NcPaint(gfx::Canvas& c) override;
+  void PaintWindow(gfx::Canvas& c) override;
+
+ private:
+  void Measure();
+  OwnerDrawState StateOf(int index) const;
+
+  MenuItem* list_;
+  Form* target_;
+  bool keyboard_;
+  std::vector<MenuItem*> items_;
+  std::vector<gfx::Rect> rects_;
+  int shortcutColumn_ = 0;
+  int selected_ = -1;
+};
+
+class MenuTracker {
+ public:
+  // `target` gets the menu notifications; `bar` is the form's menu bar when
+  // tracking starts there.
+  MenuTracker(Form* target, MenuBarLayout* bar);
+  ~MenuTracker();
+  MenuTracker(const MenuTracker&) = delete;
+  MenuTracker& operator=(const MenuTracker&) = delete;
+
+  // Tracks a popup list until it closes; returns the chosen item (its click
+  // is left to the caller, after the windows are gone).
+  MenuItem* RunPopup(MenuItem* list, gfx::Point at, bool systemMenu);
+  MenuItem* RunBar(int index, bool keyboard, bool openPopup);
+  // The tracker running now (menus do not nest), or null.
+  static MenuTracker* Current();
+
+ private:
+  bool OnEvent(const backend::Event& e);
+  void OnMouse(const backend::Event& e);
+  void OnKey(int key);
+  void Open(MenuItem* list, gfx::Point at, const gfx::Rect& avoid, bool submenu);
+  void OpenSubmenu(int level);
+  void CloseFrom(int level);
+  void BarSelect(int index, bool open);
+  int LevelAt(gfx::Point screen) const;
+  void Choose(MenuItem* item);
+  void Cancel();
+  void MoveSelection(PopupMenuWindow& w, int dir);
+  MenuItem* Run();
+
+  Form* target_;
+  MenuBarLayout* bar_;
+  bool systemMenu_ = false;
+  bool keyboard_ = false;
+  bool done_ = false;
+  MenuItem* chosen_ = nullptr;
+  std::vector<std::unique_ptr<PopupMenuWindow>> levels_;
+  std::vector<MenuItem*> openedFrom_;  // the item each level was opened from
+  bool mouseDownSeen_ = false;
+};
+
+}  // namespace ui
