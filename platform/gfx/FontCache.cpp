@@ -174,6 +174,8 @@ FontCache::~FontCache() {
   faces_.clear();
   FT_Done_FreeType(g_library);
   g_library = nullptr;
+  // Fontconfig is used by this cache only; release its configuration too.
+  FcFini();
 }
 
 FontFace& FontCache::FaceFor(const Font& font) {
