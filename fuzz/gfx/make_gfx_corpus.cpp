@@ -85,6 +85,21 @@ void MakeBmps(const std::string& dir) {
   shortPal.palette = {gfx::clWhite, gfx::clBlack};
   shortPal.pixels = {0x01, 0x10, 0, 0};
   Save(dir + "/short_palette4.bmp", shortPal.Build());
+
+  BmpFile rle8;
+  rle8.width = 5;
+  rle8.height = 2;
+  rle8.bitCount = 8;
+  rle8.compression = 1;
+  rle8.palette = {gfx::clWhite, gfx::clBlack, gfx::RGB(255, 0, 0), gfx::RGB(0, 0, 255)};
+  rle8.pixels = {2, 1, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 1, 0, 4, 2, 0, 1};
+  Save(dir + "/rle8.bmp", rle8.Build());
+
+  BmpFile rle4 = rle8;
+  rle4.bitCount = 4;
+  rle4.compression = 2;
+  rle4.pixels = {3, 0x12, 0, 3, 0x12, 0x30, 0, 0, 0, 2, 1, 0, 4, 0x23, 0, 1};
+  Save(dir + "/rle4.bmp", rle4.Build());
 }
 
 struct JpegOptions {

@@ -1,5 +1,6 @@
 #include "platform/gfx/BmpReader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <string>
@@ -74,8 +75,6 @@ struct Header {
 
 const char* CompressionName(std::uint32_t c) {
   switch (c) {
-    case kBiRle8: return "RLE8";
-    case kBiRle4: return "RLE4";
     case kBiJpeg: return "JPEG";
     case kBiPng: return "PNG";
     default: return nullptr;
@@ -121,8 +120,7 @@ Header ParseHeader(std::span<const std::uint8_t> d) {
 
   if (const char* name = CompressionName(h.compression))
     Fail(std::string(name) + " compression is not supported");
-  if (h.compression != kBiRgb && h.compression != kBiBitfields && h.compression != kBiAlphaBitfields)
-    Fail("unknown compression " + std::to_string(h.compression));
+  if (h.compression > kBiAlphaBitfields) Fail("unknown compression " + std::to_string(h.compression));
   switch (h.bitCount) {
     case 1:
     case 4:
@@ -132,6 +130,13 @@ Header ParseHeader(std::span<const std::uint8_t> d) {
     case 32: break;
     default: Fail("unsupported bit count " + std::to_string(h.bitCount));
   }
+
+  if (h.compression == kBiRle8 && h.bitCount != 8)
+    Fail("RLE8 compression needs 8 bits per pixel, not " + std::to_string(h.bitCount));
+  if (h.compression == kBiRle4 && h.bitCount != 4)
+    Fail("RLE4 compression needs 4 bits per pixel, not " + std::to_string(h.bitCount));
+  if ((h.compression == kBiRle8 || h.compression == kBiRle4) && h.height < 0)
+    Fail("run-length compressed bitmaps cannot be stored top-down");
 
   if (h.compression == kBiBitfields || h.compression == kBiAlphaBitfields) {
     if (h.bitCount != 16 && h.bitCount != 32)
@@ -181,6 +186,63 @@ std::vector<Color> ReadPalette(std::span<const std::uint8_t> d, const Header& h,
   return palette;
 }
 
+void PutIndex(Bitmap& bmp, int x, int y, int index) {
+  if (x < bmp.Width() && y < bmp.Height()) bmp.SetPixelAt(x, bmp.Height() - 1 - y, static_cast<Color>(index));
+}
+
+// Decodes RLE8 or RLE4 data into a bottom-up indexed bitmap. Runs and
+// deltas that reach past the picture are clipped; pixels that the data skips
+// stay at index 0. Every step consumes input and only pixels inside the
+// picture are visited, so time is bounded by the data plus the picture size.
+void DecodeRle(std::span<const std::uint8_t> src, bool four, Bitmap& bmp) {
+  const int width = bmp.Width(), height = bmp.Height();
+  std::size_t at = 0;
+  int x = 0, y = 0;  // y counts rows from the bottom
+  auto need = [&](std::size_t n) {
+    if (src.size() - at < n) Fail("run-length data ends before the end-of-bitmap marker");
+  };
+  while (y < height) {
+    need(2);
+    const int count = src[at], value = src[at + 1];
+    at += 2;
+    if (count > 0) {
+      for (int i = 0; i < std::min(count, width - x); ++i)
+        PutIndex(bmp, x + i, y, four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
+      x = std::min(x + count, width);
+      continue;
+    }
+    switch (value) {
+      case 0:  // end of line
+        x = 0;
+        ++y;
+        break;
+      case 1:  // end of bitmap
+        return;
+      case 2: {  // delta
+        need(2);
+        x += src[at];
+        y += src[at + 1];
+        at += 2;
+        break;
+      }
+      default: {  // absolute run of `value` pixels, padded to a 16-bit boundary
+        const std::size_t bytes =
+            four ? (static_cast<std::size_t>(value) + 1) / 2 : static_cast<std::size_t>(value);
+        need(bytes);
+        for (int i = 0; i < std::min(value, width - x); ++i) {
+          const int b = src[at + static_cast<std::size_t>(four ? i / 2 : i)];
+          PutIndex(bmp, x + i, y, four ? ((i & 1) ? b & 0x0F : b >> 4) : b);
+        }
+        x += value;
+        at += bytes + (bytes & 1);
+        if (at > src.size()) at = src.size();
+        break;
+      }
+    }
+    x = std::min(x, width);  // nothing lands past the edge; keeps x from growing
+  }
+}
+
 PixelFormat OutputFormat(const Header& h, bool hasAlpha) {
   switch (h.bitCount) {
     case 1: return PixelFormat::Indexed1;
@@ -215,7 +277,7 @@ Bitmap ReadBmp(std::span<const std::uint8_t> d) {
   const std::size_t fileStride = (rowBits + 31) / 32 * 4;
   const std::size_t rowBytes = (rowBits + 7) / 8;
   // Masks: explicit bitfields, or the fixed layouts of plain data.
-  const bool bitfields = h.compression != kBiRgb;
+  const bool bitfields = h.compression == kBiBitfields || h.compression == kBiAlphaBitfields;
   std::uint32_t masks[4] = {h.masks[0], h.masks[1], h.masks[2], h.masks[3]};
   if (!bitfields && h.bitCount == 16) {
     masks[0] = 0x7C00;
@@ -238,14 +300,20 @@ Bitmap ReadBmp(std::span<const std::uint8_t> d) {
     Fail("image of " + std::to_string(width) + " x " + std::to_string(height) + " pixels needs " +
          std::to_string(outBytes) + " bytes, over the limit of " + std::to_string(kMaxImageBytes));
 
+  const bool rle = h.compression == kBiRle8 || h.compression == kBiRle4;
   // The last row's padding may be missing; everything else must be there.
   const std::size_t needed = fileStride * static_cast<std::size_t>(height - 1) + rowBytes;
-  if (d.size() - pixelOffset < needed)
+  if (!rle && d.size() - pixelOffset < needed)
     Fail("pixel data truncated: " + std::to_string(needed) + " bytes needed at offset " +
          std::to_string(pixelOffset) + ", file has " + std::to_string(d.size()) + " bytes");
 
   Bitmap bmp(width, height, format, topDown ? RowOrder::TopDown : RowOrder::BottomUp);
   bmp.Palette() = std::move(palette);
+
+  if (rle) {
+    DecodeRle(d.subspan(pixelOffset), h.compression == kBiRle4, bmp);
+    return bmp;
+  }
 
   const std::uint8_t* base = d.data() + pixelOffset;
   for (int fileRow = 0; fileRow < height; ++fileRow) {

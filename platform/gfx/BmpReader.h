@@ -2,10 +2,11 @@
 //
 // Accepted: the 12-byte core header, the 40-byte info header and its 52/56-byte
 // extensions, the V4 (108) and V5 (124) headers; 1, 4, 8, 16, 24 and 32 bits
-// per pixel; uncompressed (BI_RGB) data and BI_BITFIELDS/BI_ALPHABITFIELDS
-// masks for 16 and 32 bits; bottom-up (positive height) and top-down
-// (negative height) rows. RLE-, JPEG- and PNG-compressed BMPs are rejected
-// with an ImageError naming the compression.
+// per pixel; uncompressed (BI_RGB) data, BI_BITFIELDS/BI_ALPHABITFIELDS masks
+// for 16 and 32 bits, and RLE8/RLE4 run-length data (bottom-up only; runs past
+// the edge are clipped, skipped pixels are index 0); bottom-up (positive
+// height) and top-down (negative height) rows. JPEG- and PNG-compressed BMPs
+// are rejected with an ImageError naming the compression.
 //
 // Result formats:
 // - 1/4/8 bits: Indexed1/4/8 with the file's palette as stored. A palette may

@@ -174,6 +174,65 @@ TEST(BmpReader, ImpliedPaletteShortenedByThePixelOffset) {
   EXPECT_EQ(bmp.PixelAt(1, 0), clBlack);
 }
 
+struct RleCase {
+  const char* name;
+  int width, height;
+  std::uint32_t compression;
+  std::vector<std::uint8_t> data;
+  std::vector<std::vector<int>> rows;  // expected palette indexes, top row first
+};
+
+const RleCase kRleCases[] = {
+    // Bottom row: run of two 1s, absolute 2 3 1 (padded), end of line. Top
+    // row: delta right by one, run of four 2s, end of bitmap; its first pixel
+    // is skipped.
+    {"Rle8RunsAbsoluteDelta",
+     5,
+     2,
+     1,
+     {2, 1, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 1, 0, 4, 2, 0, 1},
+     {{0, 2, 2, 2, 2}, {1, 1, 2, 3, 1}}},
+    {"Rle8OddAbsoluteIsPadded", 4, 1, 1, {0, 3, 1, 2, 3, 0, 1, 3, 0, 1}, {{1, 2, 3, 3}}},
+    {"Rle8RunClippedAtTheEdge", 2, 1, 1, {200, 1, 0, 4, 3, 3, 3, 3, 0, 1}, {{1, 1}}},
+    {"Rle8DeltaPastTheTop", 2, 2, 1, {1, 3, 0, 2, 0, 9, 1, 1}, {{0, 0}, {3, 0}}},
+    {"Rle8EndsAfterLastLine", 1, 1, 1, {1, 2, 0, 0}, {{2}}},
+    // Runs alternate the two nibbles; absolute nibbles are padded to 16 bits.
+    {"Rle4Runs", 4, 1, 2, {3, 0x12, 1, 0x30, 0, 1}, {{1, 2, 1, 3}}},
+    {"Rle4OddAbsolute", 4, 1, 2, {0, 3, 0x12, 0x30, 1, 0xF0, 0, 1}, {{1, 2, 3, 15}}},
+};
+
+class BmpRle : public ::testing::TestWithParam<RleCase> {};
+
+std::vector<Color> Palette16() {
+  std::vector<Color> pal;
+  for (int i = 0; i < 16; ++i) pal.push_back(RGB(i * 10, i, 255 - i));
+  return pal;
+}
+
+TEST_P(BmpRle, Decodes) {
+  const RleCase& tc = GetParam();
+  BmpFile f;
+  f.width = tc.width;
+  f.height = tc.height;
+  f.compression = tc.compression;
+  f.bitCount = tc.compression == 1 ? 8 : 4;
+  f.colorsUsed = 16;
+  f.palette = Palette16();
+  f.pixels = tc.data;
+  const Bitmap bmp = ReadBmp(f.Build());
+  EXPECT_EQ(bmp.Format(), tc.compression == 1 ? PixelFormat::Indexed8 : PixelFormat::Indexed4);
+  for (int y = 0; y < tc.height; ++y)
+    for (int x = 0; x < tc.width; ++x)
+      EXPECT_EQ(bmp.PixelAt(x, y), Palette16()[static_cast<std::size_t>(
+                                       tc.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)])])
+          << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(RunLength, BmpRle, ::testing::ValuesIn(kRleCases),
+                         [](const ::testing::TestParamInfo<RleCase>& i) {
+                           return std::string(i.param.name);
+                         });
+
 TEST(BmpReader, BottomUpAndTopDownRows) {
   BmpFile f;
   f.width = 1;
@@ -208,6 +267,11 @@ TEST(BmpReader, EveryTruncationRaises) {
   files.push_back(Row16(40, kBitfields, {0xF800, 0x07E0, 0x001F}, {1, 2}).Build());
   files.push_back(Row32(124, kBitfields, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}, {1, 2, 3}).Build());
   files.push_back(Indexed(12, 8, 0, std::vector<Color>(256, clWhite), {1, 2, 3, 4}, 4).Build());
+  BmpFile rle = Indexed(40, 8, 4, {clWhite, clBlack, clWhite, clBlack}, {}, 5);
+  rle.height = 2;
+  rle.compression = 1;
+  rle.pixels = kRleCases[0].data;
+  files.push_back(rle.Build());
   for (const std::vector<std::uint8_t>& file : files) {
     ASSERT_NO_THROW(ReadBmp(file));
     for (std::size_t n = 0; n < file.size(); ++n)
@@ -267,16 +331,36 @@ const BadCase kBadCases[] = {
        f.bitCount = 16;
      }),
      "bit count 16"},
-    {"Rle8", Modified([](BmpFile& f) {
-       f.bitCount = 8;
+    {"Rle8With4Bits", Modified([](BmpFile& f) {
+       f.bitCount = 4;
        f.compression = 1;
      }),
-     "RLE8 compression is not supported"},
-    {"Rle4", Modified([](BmpFile& f) {
-       f.bitCount = 4;
+     "RLE8 compression needs 8 bits"},
+    {"Rle4With8Bits", Modified([](BmpFile& f) {
+       f.bitCount = 8;
        f.compression = 2;
      }),
-     "RLE4"},
+     "RLE4 compression needs 4 bits"},
+    {"RleTopDown", Modified([](BmpFile& f) {
+       f.bitCount = 8;
+       f.compression = 1;
+       f.height = -2;
+     }),
+     "top-down"},
+    {"RleWithoutEnd", Modified([](BmpFile& f) {
+       f.bitCount = 8;
+       f.compression = 1;
+       f.palette = {clWhite};
+       f.pixels = {2, 0, 0, 0};  // one row of two, then nothing for the second
+     }),
+     "ends before the end-of-bitmap"},
+    {"RleAbsoluteRunPastTheData", Modified([](BmpFile& f) {
+       f.bitCount = 8;
+       f.compression = 1;
+       f.palette = {clWhite};
+       f.pixels = {0, 9, 1, 1};
+     }),
+     "ends before"},
     {"EmbeddedJpeg", Modified([](BmpFile& f) { f.compression = 4; }), "JPEG"},
     {"UnknownCompression", Modified([](BmpFile& f) { f.compression = 9; }), "unknown compression 9"},
     {"BitfieldsWith24Bits", Modified([](BmpFile& f) {
