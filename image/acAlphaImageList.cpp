@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "image/IconReader.h"
 #include "image/PictureBlend.h"
 #include "image/SmoothStretch.h"
 #include "image/acPNG.h"
@@ -113,10 +114,15 @@ gfx::Bitmap To32WithoutAlpha(const gfx::Bitmap& pic) {
 bool TsAlphaImageList::ItemImage32(int index, gfx::Bitmap& target) const {
   if (!nativeExists_ || index < 0 || index >= nativeCount_ || index >= items_.Count()) return false;
   const TsImgListItem& item = items_[index];
-  // Icon items would come from the platform icon list, which this list does
-  // not have.
-  if (item.ImageFormat != TsImageFormat::ifPNG || item.ImgData.empty()) return false;
+  if (item.ImgData.empty()) return false;
   try {
+    if (item.ImageFormat == TsImageFormat::ifICO) {
+      // The icon's picture of the list's size (or its largest), scaled to it.
+      gfx::Bitmap icon = ReadIcon(item.ImgData, {width_, height_});
+      target = icon.Width() == width_ && icon.Height() == height_ ? std::move(icon)
+                                                                  : SmoothStretch32(icon, width_, height_);
+      return true;
+    }
     TPNGGraphic png;
     png.LoadFromBytes(item.ImgData);
     const gfx::Bitmap& pic = png.Bitmap();
@@ -134,8 +140,6 @@ bool TsAlphaImageList::ItemImage32(int index, gfx::Bitmap& target) const {
 }
 
 void TsAlphaImageList::Draw(gfx::Canvas& canvas, int x, int y, int index) const {
-  if (index < 0 || index >= items_.Count() || items_[index].ImageFormat == TsImageFormat::ifICO)
-    return;  // the native icon: there is none without a platform icon list
   gfx::Bitmap picture;
   if (!ItemImage32(index, picture)) return;
   gfx::Bitmap work = gfx::NewBitmap24(width_, height_);

@@ -4,7 +4,7 @@
 // This list stands on its own: there is no platform icon list behind it.
 // The "native list" is the set of images the list has been built from its
 // items; its count is derived from the items when the list is (re)built, and
-// PNG items are decoded from their file data at every draw.
+// every item (PNG or icon file) is decoded from its data at every draw.
 #pragma once
 
 #include <cstdint>
@@ -110,8 +110,10 @@ class TsAlphaImageList {
   void RebuildNativeList();
 
   // The image `index` as a 32-bit bitmap of the list's size into `target`.
-  // False when there is no native list, the index is outside it, or the
-  // item's picture cannot be produced (damaged data, icon items).
+  // PNG pictures of another size are resampled; pictures without alpha get
+  // DeriveKeyAlpha. Icon items give their picture of the list's size (or
+  // their largest, resampled). False when there is no native list, the index
+  // is outside it, or the item's data cannot be decoded.
   bool ItemImage32(int index, gfx::Bitmap& target) const;
 
   // Draws image `index` with its alpha at (x, y) of the canvas.

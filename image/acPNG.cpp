@@ -398,9 +398,12 @@ void PngLoader::ConsumeRemainingData() {
     if (streamEnded_) Fail(gesExtraCompressedData);
     std::uint8_t* out = scratch;
     std::size_t outSize = sizeof scratch;
+    const std::size_t before = inSize_;
     const auto status = decoder_.Decode(in_, inSize_, out, outSize);
     if (status == TLZ77Decoder::Status::DataError) Fail(gesDecompression);
     if (outSize != sizeof scratch) Fail(gesExtraCompressedData);
+    if (status != TLZ77Decoder::Status::StreamEnd && inSize_ == before && inSize_ != 0)
+      Fail(gesDecompression);  // no progress
     if (status == TLZ77Decoder::Status::StreamEnd) {
       streamEnded_ = true;
       if (inSize_ != 0) Fail(gesExtraCompressedData);
