@@ -71,6 +71,29 @@ const Bitmap& AsDrawable(const Bitmap& src, std::optional<Bitmap>& holder) {
   return *holder;
 }
 
+// The pixels of `r` with each colour byte multiplied by alpha / 255 (rounded).
+Bitmap Premultiplied(const Bitmap& src, const Rect& r) {
+  Bitmap out(r.Width(), r.Height(), PixelFormat::Bgra32);
+  for (int y = 0; y < r.Height(); ++y) {
+    const std::uint8_t* p = src.Scanline(r.Top + y) + 4 * r.Left;
+    std::uint8_t* q = out.Scanline(y);
+    for (int x = 0; x < r.Width(); ++x, p += 4, q += 4) {
+      for (int ch = 0; ch < 3; ++ch) q[ch] = static_cast<std::uint8_t>((p[ch] * p[3] + 127) / 255);
+      q[3] = p[3];
+    }
+  }
+  return out;
+}
+
+// Back to straight alpha: colour * 255 / alpha, rounded and capped at 255.
+void Unpremultiply(std::uint8_t* row, int n) {
+  for (int x = 0; x < n; ++x, row += 4) {
+    const int a = row[3];
+    for (int ch = 0; ch < 3; ++ch)
+      row[ch] = a == 0 ? 0 : static_cast<std::uint8_t>(std::min(255, (row[ch] * 255 + a / 2) / a));
+  }
+}
+
 }  // namespace
 
 Rect Copy(Bitmap& dst, const Region& clip, Point at, const Bitmap& srcIn, const Rect& srcRect,
@@ -129,14 +152,21 @@ Rect Stretch(Bitmap& dst, const Region& clip, const Rect& dstRect, const Bitmap&
   if (visible.IsEmpty()) return {};
 
   // Rows of the visible part, averaged in the source's format, then written
-  // through the same row writer as a 1:1 copy.
+  // through the same row writer as a 1:1 copy. A 32-bit picture that is
+  // blended is averaged premultiplied, so that the colour of transparent
+  // pixels does not bleed into their neighbours.
   const PixelFormat sf = src.Format();
   const int nc = pixel::Bpp(sf);
-  BoxFilter filter(src, s, d.GetSize(), visible.Left - d.Left, visible.Right - d.Left);
+  const bool premultiply = opt.How == Mode::Blend && sf == PixelFormat::Bgra32;
+  std::optional<Bitmap> pm;
+  if (premultiply) pm = Premultiplied(src, s);
+  BoxFilter filter(premultiply ? *pm : src, premultiply ? pm->Bounds() : s, d.GetSize(),
+                   visible.Left - d.Left, visible.Right - d.Left);
   std::vector<std::uint8_t> out(static_cast<std::size_t>(visible.Width()) * static_cast<std::size_t>(nc));
   Rect touched{};
   for (int y = visible.Top; y < visible.Bottom; ++y) {
     filter.Row(y - d.Top, out.data());
+    if (premultiply) Unpremultiply(out.data(), visible.Width());
     pixel::ForEachClipped(dst, clip, {visible.Left, y, visible.Right, y + 1}, [&](const Rect& part) {
       WriteRow(dst.Scanline(y), dst.Format(), part.Left,
                &out[static_cast<std::size_t>(part.Left - visible.Left) * static_cast<std::size_t>(nc)], sf,

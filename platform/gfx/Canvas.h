@@ -199,7 +199,8 @@ class Canvas {
   void StretchDraw(const Rect& dst, const Bitmap& src, const Rect& srcRect);
   void StretchCopy(const Rect& dst, const Canvas& src, const Rect& srcRect);
   // Draws a 32-bit straight-alpha bitmap (srcRect scaled to dst when the sizes
-  // differ) with per-pixel alpha times constantAlpha / 255. The colour is
+  // differ, averaged with premultiplied alpha) with per-pixel alpha times
+  // constantAlpha / 255. The colour is
   // blended over the destination; a 32-bit destination's alpha becomes
   // a + d * (255 - a) / 255 ("over"). Non-32-bit sources count as opaque.
   void AlphaBlendBitmap(const Rect& dst, const Bitmap& src, const Rect& srcRect, std::uint8_t constantAlpha);

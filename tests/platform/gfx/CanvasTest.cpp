@@ -340,6 +340,17 @@ TEST(CanvasCopy, AlphaBlendUsesPixelAndConstantAlpha) {
   Canvas c24(d24);
   c24.AlphaBlendBitmap({0, 0, 1, 1}, src, {1, 0, 2, 1}, 51);  // constant 20 %
   EXPECT_EQ(d24.PixelAt(0, 0), RGB(0, 0, 51));
+
+  // Scaled: a fully transparent pixel lends its colour nothing. Red at alpha
+  // 255 and green at alpha 0 average to red at alpha 128 (premultiplied
+  // 128 / 128), which over black gives red (255 * 128 + 127) / 255 = 128.
+  Bitmap pair(2, 1, PixelFormat::Bgra32);
+  pair.SetPixelAt(0, 0, 0xFF000000u | RGB(255, 0, 0));
+  pair.SetPixelAt(1, 0, 0x00000000u | RGB(0, 255, 0));
+  Bitmap one(1, 1, PixelFormat::Bgr24);
+  Canvas oc(one);
+  oc.AlphaBlendBitmap({0, 0, 1, 1}, pair, pair.Bounds(), 255);
+  EXPECT_EQ(one.PixelAt(0, 0), RGB(128, 0, 0));
 }
 
 TEST(CanvasShapes, LinesLeaveOutTheLastPoint) {
