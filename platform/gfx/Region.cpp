@@ -9,7 +9,6 @@ namespace {
 struct Span {
   int L;
   int R;
-  friend bool operator==(Span, Span) = default;
 };
 
 // Appends one band (rows [top, bottom), spans sorted and disjoint) to a
