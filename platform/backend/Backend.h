@@ -40,7 +40,8 @@ struct SurfaceOptions {
   SurfaceKind Kind = SurfaceKind::Normal;
   gfx::Rect Bounds;              // screen coordinates; empty sizes become 1x1
   SurfaceId Owner = kNoSurface;  // transient-for / owner window
-  bool Modal = false;            // dialogs: the owner takes no input meanwhile
+  bool Modal = false;            // dialogs: tells the window manager; the toolkit
+                                 // itself keeps input from the owner meanwhile
   bool NoActivate = false;       // never takes the focus, not even when clicked
   bool ClickThrough = false;     // mouse input passes to what lies below
   bool Topmost = false;

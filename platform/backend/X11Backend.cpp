@@ -128,6 +128,7 @@ SurfaceId X11Backend::CreateSurface(const SurfaceOptions& options) {
                       static_cast<unsigned>(s.Bounds.Height()), 0, depth_, InputOutput, visual_, mask, &a);
     if (trap.Failed() || !s.XWindow) throw std::runtime_error("the X server refused to create a window");
   }
+  s.Parent = x_.Root();
   s.Gc = XCreateGC(d, s.XWindow, 0, nullptr);
   if (im_) {
     s.Ic = XCreateIC(im_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, s.XWindow,
@@ -217,6 +218,10 @@ void X11Backend::Hide(SurfaceId id) {
   if (capture_ == id) ReleaseCapture();
   s.Visible = false;
   XWithdrawWindow(x_.Get(), s.XWindow, x_.Screen());
+  // Like a window manager does for transient windows (and the headless
+  // backend for every owned one): the focus goes back to a visible owner.
+  if (focus_ == id && s.Options.Owner != kNoSurface && Get(s.Options.Owner).MayFocus())
+    Activate(s.Options.Owner);
 }
 
 bool X11Backend::IsVisible(SurfaceId id) const { return Get(id).Visible; }

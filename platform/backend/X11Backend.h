@@ -91,6 +91,7 @@ class X11Backend final : public Backend {
     std::deque<gfx::Rect> Requested;  // geometries asked for, not yet confirmed
     std::vector<Atom> States;         // _NET_WM_STATE atoms
     bool Picture = false;             // pixels came from a layered update
+    Window Parent = 0;                // the root, or a window manager's frame
   };
 
   Surface& Get(SurfaceId id);

@@ -136,6 +136,9 @@ void X11Backend::Translate(XEvent& ev) {
       return;
     }
     case ConfigureNotify: OnConfigure(ev.xconfigure); return;
+    case ReparentNotify:
+      if (Surface* s = FindWindow(ev.xreparent.window)) s->Parent = ev.xreparent.parent;
+      return;
     case ClientMessage: OnClientMessage(ev.xclient); return;
     default: return;
   }

@@ -232,6 +232,39 @@ TEST_F(X11Plain, MoveAndResizeKeepPixels) {
   for (const Event& ev : seen_) EXPECT_NE(ev.Type, EventType::Configure);
 }
 
+TEST_F(X11Plain, MovesByOthersAreReported) {
+  const SurfaceId id = Solid({100, 100, 140, 140}, kGreen);
+  // Someone else (a window manager) moves and sizes the window.
+  XMoveResizeWindow(probe_.get(), backend_->WindowOf(id), 200, 150, 60, 30);
+  XSync(probe_.get(), False);
+  const auto configure =
+      WaitFor([id](const Event& e) { return e.Type == EventType::Configure && e.Surface == id; });
+  ASSERT_TRUE(configure);
+  EXPECT_EQ(configure->Rect, (gfx::Rect{200, 150, 260, 180}));
+  EXPECT_EQ(backend_->Bounds(id), (gfx::Rect{200, 150, 260, 180}));
+  Settle();
+  EXPECT_EQ(ScreenPixel(210, 160), 0x00FF00u);  // kept pixels
+  EXPECT_EQ(ScreenPixel(250, 160), 0u);         // new area: black
+}
+
+TEST_F(X11Plain, HidingAFocusedDialogGivesTheFocusBack) {
+  const SurfaceId main = Solid({100, 100, 300, 300}, kRed);
+  backend_->Activate(main);
+  ASSERT_TRUE(WaitFor([main](const Event& e) { return e.Type == EventType::FocusIn && e.Surface == main; }));
+  SurfaceOptions o;
+  o.Kind = SurfaceKind::Dialog;
+  o.Owner = main;
+  o.Modal = true;
+  o.Bounds = {150, 150, 250, 250};
+  const SurfaceId dialog = backend_->CreateSurface(o);
+  backend_->Show(dialog, true);
+  ASSERT_TRUE(
+      WaitFor([dialog](const Event& e) { return e.Type == EventType::FocusIn && e.Surface == dialog; }));
+  backend_->Hide(dialog);
+  ASSERT_TRUE(WaitFor([main](const Event& e) { return e.Type == EventType::FocusIn && e.Surface == main; }));
+  EXPECT_EQ(backend_->FocusedSurface(), main);
+}
+
 // Reads a property as a list of longs (format 32) or bytes (format 8).
 template <typename T>
 std::vector<T> Property(Display* d, Window w, const char* name) {
