@@ -4,10 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <climits>
 #include <stdexcept>
 
-#include "platform/backend/Compose.h"
 
 namespace backend {
 
@@ -19,8 +17,6 @@ constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask |
 
 // How many unconfirmed geometry requests a surface remembers.
 constexpr std::size_t kMaxRequested = 32;
-// More input-shape rectangles than this and the whole window takes input.
-constexpr std::size_t kMaxInputRects = 20000;
 
 }  // namespace
 
@@ -321,108 +317,6 @@ SurfaceId X11Backend::SurfaceAt(gfx::Point screen) const {
   return kNoSurface;
 }
 
-// --- Pixels ------------------------------------------------------------------------------
-
-void X11Backend::EnsureImage(Surface& s) {
-  const gfx::Size size = s.Pixels.GetSize();
-  if (s.Image && s.Image->GetSize() == size) return;
-  s.Image.reset();
-  s.Image = std::make_unique<X11Image>(x_.Get(), visual_, depth_, size, shm_, argb_);
-  if (shm_ && !s.Image->UsesShm()) shm_ = false;  // the server cannot share memory with us
-  s.Image->Convert(s.Pixels.Pixels(), {0, 0, size.Width, size.Height}, s.ConstantAlpha);
-}
-
-void X11Backend::Upload(Surface& s, const gfx::Rect& rect) {
-  EnsureImage(s);
-  s.Image->Convert(s.Pixels.Pixels(), rect, s.ConstantAlpha);
-  if (s.Visible) s.Image->Put(s.XWindow, s.Gc, rect);
-}
-
-void X11Backend::Present(SurfaceId id, const gfx::Bitmap& buffer, const gfx::Rect& rect) {
-  Surface& s = Get(id);
-  const gfx::Rect r = s.Pixels.Present(buffer, rect);
-  if (r.IsEmpty()) return;
-  Upload(s, r);
-  if (s.Picture) UpdateInputShape(s);
-}
-
-void X11Backend::SetShape(SurfaceId id, const gfx::Region& shape) {
-  Surface& s = Get(id);
-  s.Shape = shape;
-  std::vector<XRectangle> rects;
-  rects.reserve(shape.Rects().size());
-  for (const gfx::Rect& r : shape.Rects()) {
-    // XRectangle holds 16-bit values; clip to what a window can have.
-    const gfx::Rect c = gfx::Intersect(r, {-32768, -32768, 32767, 32767});
-    if (c.IsEmpty()) continue;
-    rects.push_back({static_cast<short>(c.Left), static_cast<short>(c.Top),
-                     static_cast<unsigned short>(c.Width()), static_cast<unsigned short>(c.Height())});
-  }
-  XShapeCombineRectangles(x_.Get(), s.XWindow, ShapeBounding, 0, 0, rects.data(),
-                          static_cast<int>(rects.size()), ShapeSet, YXBanded);
-}
-
-void X11Backend::ClearShape(SurfaceId id) {
-  Surface& s = Get(id);
-  s.Shape.reset();
-  XShapeCombineMask(x_.Get(), s.XWindow, ShapeBounding, 0, 0, kXNone, ShapeSet);
-}
-
-// Clicks pass through fully transparent pixels of a blended window, as they
-// do through the holes of its shape.
-void X11Backend::UpdateInputShape(Surface& s) {
-  Display* d = x_.Get();
-  if (s.Options.ClickThrough || !argb_) return;
-  const gfx::Bitmap& px = s.Pixels.Pixels();
-  std::vector<XRectangle> rects;
-  bool everything = true;
-  for (int y = 0; y < px.Height() && rects.size() <= kMaxInputRects; ++y) {
-    const std::uint8_t* row = px.Scanline(y);
-    int x = 0;
-    while (x < px.Width()) {
-      while (x < px.Width() && MulDiv255(row[x * 4 + 3], s.ConstantAlpha) == 0) {
-        everything = false;
-        ++x;
-      }
-      const int start = x;
-      while (x < px.Width() && MulDiv255(row[x * 4 + 3], s.ConstantAlpha) != 0) ++x;
-      if (x > start)
-        rects.push_back(
-            {static_cast<short>(start), static_cast<short>(y), static_cast<unsigned short>(x - start), 1});
-    }
-  }
-  if (everything || rects.size() > kMaxInputRects)
-    XShapeCombineMask(d, s.XWindow, ShapeInput, 0, 0, kXNone, ShapeSet);
-  else
-    XShapeCombineRectangles(d, s.XWindow, ShapeInput, 0, 0, rects.data(), static_cast<int>(rects.size()),
-                            ShapeSet, YXSorted);
-}
-
-void X11Backend::UpdateLayered(SurfaceId id, const gfx::Bitmap& picture, gfx::Point position, gfx::Size size,
-                               std::uint8_t constantAlpha) {
-  Surface& s = Get(id);
-  const gfx::Rect b = SanitizeBounds(gfx::Rect::FromXYWH(position.X, position.Y, size.Width, size.Height));
-  const bool empty = size.Width <= 0 || size.Height <= 0;  // a 1x1 window that shows nothing
-  s.Pixels.Replace(empty ? gfx::Bitmap() : picture, b.GetSize());
-  s.ConstantAlpha = constantAlpha;
-  s.Picture = true;
-  if (b != s.Bounds) {
-    s.Bounds = b;
-    MoveResize(s, b);
-  }
-  Upload(s, {0, 0, b.Width(), b.Height()});
-  UpdateInputShape(s);
-}
-
-void X11Backend::SetConstantAlpha(SurfaceId id, std::uint8_t alpha) {
-  Surface& s = Get(id);
-  if (s.ConstantAlpha == alpha) return;
-  s.ConstantAlpha = alpha;
-  if (!argb_) return;
-  Upload(s, {0, 0, s.Bounds.Width(), s.Bounds.Height()});
-  UpdateInputShape(s);
-}
-
 // --- Pointer and cursor --------------------------------------------------------------------
 
 gfx::Point X11Backend::PointerPosition() const {
@@ -476,71 +370,5 @@ void X11Backend::SetCursor(SurfaceId id, Cursor cursor) {
   if (!cursors_[i]) cursors_[i] = XCreateFontCursor(x_.Get(), kShapes[i]);
   XDefineCursor(x_.Get(), s.XWindow, cursors_[i]);
 }
-
-// --- Screen ------------------------------------------------------------------------------------
-
-gfx::Size X11Backend::ScreenSize() const {
-  return {DisplayWidth(x_.Get(), x_.Screen()), DisplayHeight(x_.Get(), x_.Screen())};
-}
-
-int X11Backend::ScreenDepth() const { return DefaultDepth(x_.Get(), x_.Screen()); }
-
-namespace {
-
-// Reads a CARDINAL[] property of the root window.
-std::vector<long> RootCardinals(Display* d, Window root, Atom property, Atom cardinal, long maxItems) {
-  Atom type = kXNone;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  std::vector<long> out;
-  if (XGetWindowProperty(d, root, property, 0, maxItems, False, cardinal, &type, &format, &count, &after,
-                         &data) == Success &&
-      type == cardinal && format == 32 && data) {
-    const long* values = reinterpret_cast<const long*>(data);  // format-32 data comes as longs
-    out.assign(values, values + count);
-  }
-  if (data) XFree(data);
-  return out;
-}
-
-}  // namespace
-
-gfx::Rect X11Backend::WorkArea() const {
-  const gfx::Size size = ScreenSize();
-  const gfx::Rect screen{0, 0, size.Width, size.Height};
-  const X11Atoms& a = x_.Atoms();
-  const std::vector<long> desktop = RootCardinals(x_.Get(), x_.Root(), a.NetCurrentDesktop, a.Cardinal, 1);
-  const long index = desktop.empty() ? 0 : desktop[0];
-  const std::vector<long> areas = RootCardinals(x_.Get(), x_.Root(), a.NetWorkarea, a.Cardinal, 4 * 64);
-  if (index < 0 || static_cast<std::size_t>(index) * 4 + 4 > areas.size()) return screen;
-  const long* v = &areas[static_cast<std::size_t>(index) * 4];
-  if (v[0] < INT_MIN / 2 || v[0] > INT_MAX / 2 || v[1] < INT_MIN / 2 || v[1] > INT_MAX / 2 || v[2] <= 0 ||
-      v[2] > INT_MAX / 2 || v[3] <= 0 || v[3] > INT_MAX / 2)
-    return screen;
-  const gfx::Rect r = gfx::Intersect(gfx::Rect::FromXYWH(static_cast<int>(v[0]), static_cast<int>(v[1]),
-                                                         static_cast<int>(v[2]), static_cast<int>(v[3])),
-                                     screen);
-  return r.IsEmpty() ? screen : r;
-}
-
-std::vector<Monitor> X11Backend::Monitors() const {
-  Monitor m;
-  const gfx::Size size = ScreenSize();
-  m.Bounds = {0, 0, size.Width, size.Height};
-  m.WorkArea = WorkArea();
-  m.Primary = true;
-  return {m};
-}
-
-// --- Time ----------------------------------------------------------------------------------------
-
-std::int64_t X11Backend::NowMs() const {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-void X11Backend::Flush() { XFlush(x_.Get()); }
 
 }  // namespace backend
