@@ -69,9 +69,8 @@ void Canvas::FillRect(const Rect& r) {
 void Canvas::FillRect(const Rect& r, gfx::Color c) {
   const Rect d = ToDevice(r);
   const pixel::Rgb rgb = pixel::Resolve(c);
-  pixel::ForEachClipped(*target_, st_.Clip, d, [&](const Rect& part) {
-    for (int y = part.Top; y < part.Bottom; ++y) pixel::FillSpan(*target_, y, part.Left, part.Right, rgb);
-  });
+  pixel::ForEachClipped(*target_, st_.Clip, d,
+                        [&](const Rect& part) { pixel::FillRows(*target_, part, rgb); });
   Damage(d);
 }
 
@@ -99,8 +98,7 @@ void Canvas::FillRectAlpha(const Rect& r, gfx::Color c, std::uint8_t alpha) {
 void Canvas::FillRegion(const Region& logical, gfx::Color c) {
   const Region d = logical.Offset(st_.Origin.X, st_.Origin.Y) & st_.Clip & Region(target_->Bounds());
   const pixel::Rgb rgb = pixel::Resolve(c);
-  for (const Rect& part : d.Rects())
-    for (int y = part.Top; y < part.Bottom; ++y) pixel::FillSpan(*target_, y, part.Left, part.Right, rgb);
+  for (const Rect& part : d.Rects()) pixel::FillRows(*target_, part, rgb);
   Damage(d.BoundingBox());
 }
 

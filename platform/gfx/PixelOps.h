@@ -75,6 +75,21 @@ inline void FillSpan(Bitmap& bm, int y, int x0, int x1, Rgb c) {
   }
 }
 
+// Fills rectangle r (inside the bitmap); 24-bit rows after the first are
+// copies of the first.
+inline void FillRows(Bitmap& bm, const Rect& r, Rgb c) {
+  if (r.IsEmpty()) return;
+  FillSpan(bm, r.Top, r.Left, r.Right, c);
+  if (bm.Format() != PixelFormat::Bgr24) {
+    for (int y = r.Top + 1; y < r.Bottom; ++y) FillSpan(bm, y, r.Left, r.Right, c);
+    return;
+  }
+  const std::uint8_t* first = bm.Scanline(r.Top) + 3 * static_cast<std::size_t>(r.Left);
+  const std::size_t bytes = 3 * static_cast<std::size_t>(r.Right - r.Left);
+  for (int y = r.Top + 1; y < r.Bottom; ++y)
+    std::memcpy(bm.Scanline(y) + 3 * static_cast<std::size_t>(r.Left), first, bytes);
+}
+
 // Blends colour `c` over pixel x of row y with weight `a` (0..255); alpha stays.
 inline void BlendPixel(std::uint8_t* row, PixelFormat f, int x, Rgb c, int a) {
   switch (f) {
