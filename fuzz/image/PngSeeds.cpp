@@ -1,14 +1,75 @@
-// Writes a seed corpus for fuzz_png into the directory given as argument:
-// every colour type and depth, interlaced and not, with ancillary chunks.
+// Writes seed corpora: for fuzz_png into the first directory (every colour
+// type and depth, interlaced and not, with ancillary chunks), and for fuzz_ico
+// into the second, when given (DIB and PNG entries).
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/image/PngBuilder.h"
 
+namespace {
+
+void Put(std::vector<std::uint8_t>& v, std::uint32_t x, int bytes) {
+  for (int i = 0; i < bytes; ++i) v.push_back(static_cast<std::uint8_t>(x >> (8 * i)));
+}
+
+// A 4 x 4 DIB entry of `bits` (8, 24 or 32) with its AND mask.
+std::vector<std::uint8_t> Dib(int bits) {
+  std::vector<std::uint8_t> d;
+  Put(d, 40, 4);
+  Put(d, 4, 4);
+  Put(d, 8, 4);
+  Put(d, 1, 2);
+  Put(d, static_cast<std::uint32_t>(bits), 2);
+  for (int i = 0; i < 6; ++i) Put(d, 0, 4);
+  if (bits == 8)
+    for (int i = 0; i < 256; ++i) Put(d, static_cast<std::uint32_t>(i * 0x010203), 4);
+  const int stride = (4 * bits + 31) / 32 * 4;
+  for (int i = 0; i < stride * 4; ++i) d.push_back(static_cast<std::uint8_t>(i * 37));
+  for (int i = 0; i < 16; ++i) d.push_back(i % 3 == 0 ? 0xA0 : 0x00);
+  return d;
+}
+
+std::vector<std::uint8_t> Ico(const std::vector<std::pair<int, std::vector<std::uint8_t>>>& entries) {
+  std::vector<std::uint8_t> f;
+  Put(f, 0, 2);
+  Put(f, 1, 2);
+  Put(f, static_cast<std::uint32_t>(entries.size()), 2);
+  std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(entries.size());
+  for (const auto& [bits, data] : entries) {
+    Put(f, 4, 1);
+    Put(f, 4, 1);
+    Put(f, 0, 2);
+    Put(f, 1, 2);
+    Put(f, static_cast<std::uint32_t>(bits), 2);
+    Put(f, static_cast<std::uint32_t>(data.size()), 4);
+    Put(f, offset, 4);
+    offset += static_cast<std::uint32_t>(data.size());
+  }
+  for (const auto& e : entries) f.insert(f.end(), e.second.begin(), e.second.end());
+  return f;
+}
+
+void WriteIconSeeds(const std::string& dir) {
+  pngtest::PngSpec s;
+  s.Width = 4;
+  s.Height = 4;
+  s.Samples = pngtest::RandomSamples(s, 3);
+  const std::vector<std::vector<std::uint8_t>> seeds = {Ico({{32, Dib(32)}}), Ico({{24, Dib(24)}}),
+                                                        Ico({{8, Dib(8)}}),
+                                                        Ico({{32, pngtest::BuildPng(s)}, {24, Dib(24)}})};
+  for (std::size_t i = 0; i < seeds.size(); ++i)
+    std::ofstream(dir + "/icon" + std::to_string(i) + ".ico", std::ios::binary)
+        .write(reinterpret_cast<const char*>(seeds[i].data()), static_cast<std::streamsize>(seeds[i].size()));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s PNG_DIR [ICO_DIR]\n", argv[0]);
     return 2;
   }
   const std::pair<int, int> formats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
@@ -42,5 +103,6 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("%d seeds\n", n);
+  if (argc == 3) WriteIconSeeds(argv[2]);
   return 0;
 }
