@@ -25,9 +25,117 @@ TEST_F(ButtonTest, ClickOnReleaseInsideOnly) {
   EXPECT_EQ(clicks, std::vector<std::string>{"a"});
   Press(*b, 10, 10);
   EXPECT_TRUE(b->Pushed());
+  Move(At(*b, 150, 10));
+  EXPECT_FALSE(b->Pushed()) << "pushed only while the pointer is over it";
+  Move(At(*b, 10, 10));
+  EXPECT_TRUE(b->Pushed());
   Release(At(*b, 150, 10));
   EXPECT_FALSE(b->Pushed());
   EXPECT_EQ(clicks.size(), 1u);
+}
+
+// Enter clicks the default button and Esc the cancel button, but only while
+// they are enabled; without them the keys do nothing.
+TEST_F(ButtonTest, EnterAndEscClickDefaultAndCancelWhenEnabled) {
+  struct Case {
+    bool DefaultEnabled, CancelEnabled;
+    std::vector<std::string> Expected;
+  };
+  const Case cases[] = {
+      {true, true, {"default", "cancel"}},
+      {false, true, {"cancel"}},
+      {true, false, {"default"}},
+      {false, false, {}},
+  };
+  Button* def = AddButton("default", 20);
+  Button* cancel = AddButton("cancel", 60);
+  def->SetDefault(true);
+  cancel->SetCancel(true);
+  auto* edit = new Button(form);  // something else to hold the focus
+  edit->SetParent(form);
+  edit->SetBounds(20, 100, 50, 20);
+  edit->SetTabStop(false);
+  ShowForm();
+  for (const Case& c : cases) {
+    clicks.clear();
+    def->SetEnabled(c.DefaultEnabled);
+    cancel->SetEnabled(c.CancelEnabled);
+    app->ProcessMessages();
+    Key(VK_RETURN);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(clicks, c.Expected) << c.DefaultEnabled << c.CancelEnabled;
+  }
+}
+
+TEST_F(ButtonTest, NoDefaultOrCancelButtonMeansEnterAndEscDoNothing) {
+  Button* b = AddButton("plain", 20);
+  b->SetTabStop(false);
+  ShowForm();
+  Key(VK_RETURN);
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(ButtonTest, SpacePushesOnKeyDownAndClicksOnKeyUp) {
+  Button* b = AddButton("a", 20);
+  ShowForm();
+  b->SetFocus();
+  KeyDown(VK_SPACE);
+  EXPECT_TRUE(b->Pushed());
+  EXPECT_TRUE(clicks.empty());
+  KeyUp(VK_SPACE);
+  EXPECT_FALSE(b->Pushed());
+  EXPECT_EQ(clicks, std::vector<std::string>{"a"});
+
+  // Disabled: no pushed look, no click.
+  b->SetEnabled(false);
+  KeyDown(VK_SPACE);
+  KeyUp(VK_SPACE);
+  EXPECT_EQ(clicks.size(), 1u);
+}
+
+TEST_F(ButtonTest, ClickHandsModalResultToTheForm) {
+  Button* b = AddButton("ok", 20);
+  b->SetModalResult(mrOk);
+  ShowForm();
+  Click(*b, 5, 5);
+  EXPECT_EQ(form->GetModalResult(), mrOk);
+}
+
+TEST_F(ButtonTest, FocusedButtonBecomesTheDefaultForTheMoment) {
+  Button* def = AddButton("default", 20);
+  Button* other = AddButton("other", 60);
+  def->SetDefault(true);
+  ShowForm();
+  other->SetFocus();
+  app->ProcessMessages();
+  EXPECT_TRUE(other->IsDefaultNow());
+  EXPECT_FALSE(def->IsDefaultNow());
+  EXPECT_EQ(other->Style() & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  Key(VK_RETURN);
+  EXPECT_EQ(clicks, std::vector<std::string>{"other"});
+}
+
+TEST_F(ButtonTest, OwnerDrawSwitchesPaintingToDrawItemRequests) {
+  Button* b = AddButton("a", 20);
+  int requests = 0;
+  b->AddProc([&](Message& m, const WndMethod& next) {
+    if (m.msg == CN_DRAWITEM) {
+      auto* di = reinterpret_cast<ButtonDrawItem*>(m.lParam);
+      di->Canvas->FillRect(di->Rect, gfx::RGB(255, 0, 0));
+      ++requests;
+      m.result = 1;
+      return;
+    }
+    next(m);
+  });
+  ShowForm();
+  EXPECT_EQ(requests, 0);
+  b->SetOwnerDraw(true);
+  EXPECT_EQ(Pixel(*b, 10, 10), gfx::RGB(255, 0, 0));
+  EXPECT_GT(requests, 0);
+  b->SetOwnerDraw(false);
+  EXPECT_NE(Pixel(*b, 10, 10), gfx::RGB(255, 0, 0));
 }
 
 }  // namespace
