@@ -7,7 +7,8 @@
 // frame; the backend only copies what it is given.
 //
 // All calls are made from the user-interface thread, except Wake() and
-// NowMs(), which any thread may call.
+// NowMs(), which any thread may call. Calls naming a surface that does not
+// exist throw std::invalid_argument (DestroySurface ignores them).
 #pragma once
 
 #include <cstdint>
@@ -31,7 +32,8 @@ inline constexpr const char* kWmClassName = "Zintor 2";
 
 enum class SurfaceKind : std::uint8_t {
   Normal,     // an application window with a task-bar entry
-  Popup,      // menus and similar: no window-manager involvement at all
+  Popup,      // menus and similar: no window-manager involvement at all;
+              // always in the topmost band, never focused
   Auxiliary,  // tool windows, borders, glows, overlays: no task-bar entry
   Dialog,     // a dialog; transient for Owner, optionally modal
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-
 namespace backend {
 
 HeadlessBackend::HeadlessBackend(const HeadlessOptions& options)

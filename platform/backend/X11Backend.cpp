@@ -6,7 +6,6 @@
 #include <chrono>
 #include <stdexcept>
 
-
 namespace backend {
 
 namespace {

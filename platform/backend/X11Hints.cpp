@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "platform/backend/X11Backend.h"
@@ -39,10 +40,8 @@ void X11Backend::SetInitialHints(Surface& s) {
   const X11Atoms& a = x_.Atoms();
   const Window w = s.XWindow;
 
-  char instance[] = "zintor2";
-  char klass[] = "Zintor 2";
-  static_assert(sizeof instance == sizeof "zintor2" && sizeof klass == sizeof "Zintor 2");
-  XClassHint classHint{instance, klass};
+  std::string instance = kWmInstanceName, klass = kWmClassName;  // Xlib wants writable strings
+  XClassHint classHint{instance.data(), klass.data()};
   XSetClassHint(d, w, &classHint);
 
   Atom protocols[] = {a.WmDeleteWindow, a.NetWmPing};
