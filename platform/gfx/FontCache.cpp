@@ -38,10 +38,17 @@ struct Resolved {
   std::string Family;
 };
 
-// Asks fontconfig for the best installed face for a name and style.
-Resolved Resolve(const std::string& name, bool bold, bool italic) {
+// Asks fontconfig for the best installed face for a name and style, or, with
+// cp != 0, for a face that has that character (empty File when none has).
+Resolved Resolve(const std::string& name, bool bold, bool italic, char32_t cp = 0) {
   FcPattern* pat = FcPatternCreate();
-  FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  if (!name.empty()) FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  if (cp != 0) {
+    FcCharSet* cs = FcCharSetCreate();
+    FcCharSetAddChar(cs, cp);
+    FcPatternAddCharSet(pat, FC_CHARSET, cs);
+    FcCharSetDestroy(cs);
+  }
   FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
@@ -61,7 +68,15 @@ Resolved Resolve(const std::string& name, bool bold, bool italic) {
   int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
   FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
   FcPatternGetInteger(match, FC_SLANT, 0, &slant);
+  if (cp != 0) {
+    // Coverage outranks family and style in fontconfig's matching, so a best
+    // match without the character means that no installed face has it.
+    FcCharSet* have = nullptr;
+    if (FcPatternGetCharSet(match, FC_CHARSET, 0, &have) != FcResultMatch || !FcCharSetHasChar(have, cp))
+      r.File.clear();
+  }
   FcPatternDestroy(match);
+  if (cp != 0 && r.File.empty()) return r;
   if (r.File.empty()) throw std::runtime_error("no font file for \"" + name + "\"");
   r.Embolden = bold && weight < FC_WEIGHT_DEMIBOLD;
   r.Slant = italic && slant == FC_SLANT_ROMAN;
@@ -78,9 +93,14 @@ struct FontFace::Impl {
   }
 };
 
-FontFace::FontFace(const std::string& file, int index, int pixelHeight, bool emboldened, bool slanted,
-                   const std::string& family)
-    : impl_(std::make_unique<Impl>()), emboldened_(emboldened) {
+FontFace::FontFace(const std::string& file, int index, int pixelHeight, bool bold, bool italic,
+                   bool emboldened, bool slanted, const std::string& family, bool isFallback)
+    : impl_(std::make_unique<Impl>()),
+      pixelHeight_(pixelHeight),
+      bold_(bold),
+      italic_(italic),
+      emboldened_(emboldened),
+      isFallback_(isFallback) {
   if (FT_New_Face(g_library, file.c_str(), index, &impl_->Face) != 0)
     throw std::runtime_error("cannot open font file " + file);
   FT_Face f = impl_->Face;
@@ -129,6 +149,10 @@ GlyphImage FontFace::Render(char32_t cp) {
   GlyphImage g;
   FT_Face f = impl_->Face;
   FT_UInt index = FT_Get_Char_Index(f, cp);
+  if (index == 0 && cp >= 0x20 && !isFallback_) {
+    if (FontFace* other = FontCache::Instance().FallbackFor(cp, pixelHeight_, bold_, italic_))
+      return other->Glyph(cp);
+  }
   if (FT_Load_Glyph(f, index, kLoadFlags) != 0) return g;
   FT_GlyphSlot slot = f->glyph;
   FT_Pos advance = slot->advance.x;
@@ -172,6 +196,7 @@ FontCache::FontCache() {
 
 FontCache::~FontCache() {
   faces_.clear();
+  fallbacks_.clear();
   FT_Done_FreeType(g_library);
   g_library = nullptr;
   // Fontconfig is used by this cache only; release its configuration too.
@@ -183,8 +208,29 @@ FontFace& FontCache::FaceFor(const Font& font) {
   auto it = faces_.find(key);
   if (it != faces_.end()) return *it->second;
   Resolved r = Resolve(font.Name, font.Bold(), font.Italic());
-  auto face = std::make_unique<FontFace>(r.File, r.Index, font.PixelHeight(), r.Embolden, r.Slant, r.Family);
+  auto face = std::make_unique<FontFace>(r.File, r.Index, font.PixelHeight(), font.Bold(), font.Italic(),
+                                         r.Embolden, r.Slant, r.Family);
   return *faces_.emplace(key, std::move(face)).first->second;
+}
+
+FontFace* FontCache::FallbackFor(char32_t cp, int pixelHeight, bool bold, bool italic) {
+  Resolved r;
+  try {
+    r = Resolve("", bold, italic, cp);
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+  if (r.File.empty()) return nullptr;
+  FileKey key{r.File, r.Index, pixelHeight, bold, italic};
+  auto it = fallbacks_.find(key);
+  if (it != fallbacks_.end()) return it->second.get();
+  try {
+    auto face = std::make_unique<FontFace>(r.File, r.Index, pixelHeight, bold, italic, r.Embolden, r.Slant,
+                                           r.Family, true);
+    return fallbacks_.emplace(key, std::move(face)).first->second.get();
+  } catch (const std::exception&) {
+    return nullptr;
+  }
 }
 
 }  // namespace gfx

@@ -12,7 +12,9 @@
 // rendered as 8-bit grey coverage; advances are rounded to whole pixels and
 // kerning is not applied, so a text's width is the sum of its glyph advances.
 // A bold or italic request that the installed faces cannot meet is
-// synthesised (outline emboldening, a 12-degree slant).
+// synthesised (outline emboldening, a 12-degree slant). A character the face
+// lacks is taken from the installed face that fontconfig names for it (same
+// size and style); only when no face has it does the missing-glyph box show.
 #pragma once
 
 #include <cstdint>
@@ -40,8 +42,10 @@ struct GlyphImage {
 
 class FontFace {
  public:
-  FontFace(const std::string& file, int index, int pixelHeight, bool emboldened, bool slanted,
-           const std::string& family);
+  // `bold`/`italic` are the style asked for (used to pick fallback faces);
+  // `emboldened`/`slanted` say whether this face must synthesise them.
+  FontFace(const std::string& file, int index, int pixelHeight, bool bold, bool italic, bool emboldened,
+           bool slanted, const std::string& family, bool isFallback = false);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
@@ -58,7 +62,11 @@ class FontFace {
   std::unique_ptr<Impl> impl_;
   FontMetrics metrics_;
   std::unordered_map<char32_t, GlyphImage> glyphs_;
+  int pixelHeight_;
+  bool bold_;
+  bool italic_;
   bool emboldened_;
+  bool isFallback_;
 };
 
 class FontCache {
@@ -71,11 +79,16 @@ class FontCache {
   // The face for a font; never fails while any font is installed (throws
   // std::runtime_error when fontconfig finds no face at all).
   FontFace& FaceFor(const Font& font);
+  // An installed face that has `cp`, at the given size and style, or null.
+  FontFace* FallbackFor(char32_t cp, int pixelHeight, bool bold, bool italic);
 
  private:
   FontCache();
   using Key = std::tuple<std::string, int, bool, bool>;
   std::map<Key, std::unique_ptr<FontFace>> faces_;
+  // Fallback faces by (file, face index, pixel height, bold, italic).
+  using FileKey = std::tuple<std::string, int, int, bool, bool>;
+  std::map<FileKey, std::unique_ptr<FontFace>> fallbacks_;
 };
 
 }  // namespace gfx

@@ -214,6 +214,23 @@ TEST_F(TextTest, RussianTextRendersRealGlyphs) {
   EXPECT_FALSE(SameBytes(a, b));
 }
 
+// U+1D400 (mathematical bold A) is in DejaVu Serif but not in DejaVu Sans:
+// it comes from the fallback face instead of showing the missing-glyph box.
+TEST_F(TextTest, CharactersTheFaceLacksComeFromAnotherFace) {
+  auto render = [](const char* text) {
+    Bitmap b = White(30, 30);
+    Canvas c(b);
+    c.SetFont(TestFont());
+    c.TextOut(0, 0, text);
+    return b;
+  };
+  const Bitmap bold = render("\xF0\x9D\x90\x80");
+  const Bitmap missing = render("\xEE\x80\x80");  // U+E000: no installed face has it
+  EXPECT_FALSE(Ink(bold).IsEmpty());
+  EXPECT_FALSE(SameBytes(bold, missing));
+  EXPECT_GT(c_.TextWidth("\xF0\x9D\x90\x80"), 0);
+}
+
 TEST_F(TextTest, ThirtyTwoBitKeepsAlphaAndGreyMasksDarken) {
   Bitmap b(60, 20, PixelFormat::Bgra32);
   Canvas c(b);
