@@ -172,10 +172,13 @@ class Canvas {
   void LineTo(int x, int y);
   void Polyline(std::span<const Point> pts);
   // Fills the interior with the brush (pixel centres inside the outline) and
-  // draws the closed outline with the pen (unless the pen is clear).
+  // draws the closed outline with the pen as LineTo does (unless the pen is
+  // clear); the pen position is kept. Polyline likewise.
   void Polygon(std::span<const Point> pts, FillRule rule = FillRule::EvenOdd);
-  // Fills the triangle with the three vertex colours interpolated linearly
-  // (barycentric weights at pixel centres, rounded to nearest).
+  // Fills the triangle with the three vertex colours interpolated linearly:
+  // a vertex's coordinates are a pixel position, which gets exactly that
+  // vertex's colour; pixels on the edges are included; every channel is the
+  // barycentric mean rounded half up.
   void GradientTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
 
   // --- copies -------------------------------------------------------------
@@ -195,20 +198,23 @@ class Canvas {
   void DrawBitmapKeyed(int x, int y, const Bitmap& src, const Rect& srcRect, gfx::Color key);
   // Scales srcRect onto dst with area averaging: every destination pixel is
   // the exact box-filtered mean of the source area it covers, partial source
-  // pixels weighted by their covered fraction; rounded to nearest.
+  // pixels weighted by their covered fraction, rounded half up (see
+  // BoxFilter.h). Every byte of a pixel (alpha too) is averaged on its own. A
+  // source rectangle reaching outside the source shrinks dst in proportion.
+  // Equal sizes copy 1:1.
   void StretchDraw(const Rect& dst, const Bitmap& src, const Rect& srcRect);
   void StretchCopy(const Rect& dst, const Canvas& src, const Rect& srcRect);
   // Draws a 32-bit straight-alpha bitmap (srcRect scaled to dst when the sizes
   // differ, averaged with premultiplied alpha) with per-pixel alpha times
-  // constantAlpha / 255. The colour is
-  // blended over the destination; a 32-bit destination's alpha becomes
-  // a + d * (255 - a) / 255 ("over"). Non-32-bit sources count as opaque.
+  // constantAlpha / 255. The colour is blended over the destination; a 32-bit
+  // destination's alpha becomes a + d * (255 - a) / 255 ("over"). Non-32-bit
+  // sources count as opaque.
   void AlphaBlendBitmap(const Rect& dst, const Bitmap& src, const Rect& srcRect, std::uint8_t constantAlpha);
 
   // --- text ---------------------------------------------------------------
-  // One line of UTF-8 text with its top-left cell corner at (x, y); line
-  // breaks are not interpreted. Opaque background mode fills the text cell
-  // with the background colour first.
+  // One line of UTF-8 text with its top-left cell corner at (x, y); CR and LF
+  // are dropped and a tab is as wide as a space. Opaque background mode fills
+  // the text cell with the background colour first.
   void TextOut(int x, int y, std::string_view utf8);
   // Size of one line of text (no prefix or tab processing); height = line height.
   Size TextExtent(std::string_view utf8) const;
