@@ -200,7 +200,7 @@ TEST(PngErrors, CompressionErrors) {
   EXPECT_EQ(LoadError(pngtest::BuildRawPng(s, pngtest::Zlib(lines))), extra);
   // The stream ends inside a row.
   lines = pngtest::Scanlines(s);
-  lines.resize(lines.size() - 2);
+  lines.erase(lines.end() - 2, lines.end());
   EXPECT_EQ(LoadError(pngtest::BuildRawPng(s, pngtest::Zlib(lines))), extra);
 }
 
