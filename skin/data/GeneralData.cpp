@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "skin/data/GradientList.h"
 #include "skin/data/IniValues.h"
@@ -71,13 +72,15 @@ TsFontColors FontColors(const Chain& c, const char* const (&keys)[5], const TsFo
 
 std::vector<const MemIniFile::Section*> ParentChain(const MemIniFile& ini, std::string_view section) {
   Chain chain;
+  std::unordered_set<const MemIniFile::Section*> seen;
   const MemIniFile::Section* s = ini.FindSection(section);
-  while (s != nullptr) {
+  while (s != nullptr && chain.size() < kMaxParentDepth) {
     chain.push_back(s);
+    seen.insert(s);
     const std::string* parent = s->Find("PARENTCLASS");
     if (parent == nullptr || parent->empty() || *parent == "?" || SameText(*parent, s->Name())) break;
     s = ini.FindSection(*parent);
-    if (std::find(chain.begin(), chain.end(), s) != chain.end()) break;  // a longer cycle
+    if (seen.count(s) != 0) break;  // a longer cycle
   }
   return chain;
 }

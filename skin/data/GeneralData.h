@@ -13,7 +13,8 @@ namespace skin {
 // The sections in which a key of `section` is looked up: the section, its
 // PARENTCLASS, that section's PARENTCLASS and so on. The chain ends at a
 // section without PARENTCLASS, at one whose PARENTCLASS is empty, "?" or its
-// own name, at a missing section, and at a section already in the chain.
+// own name, at a missing section, at a section already in the chain, and
+// after kMaxParentDepth sections.
 std::vector<const MemIniFile::Section*> ParentChain(const MemIniFile& ini, std::string_view section);
 
 // Reads every general key. A key found in none of `chain` (an integer of -1

@@ -1,6 +1,9 @@
 #include "skin/data/SkinModel.h"
 
+#include <algorithm>
 #include <limits>
+#include <string>
+#include <unordered_map>
 
 namespace skin {
 namespace {
@@ -25,21 +28,29 @@ int TsSkinModel::SectionIndexOf(std::string_view name) const {
   return -1;
 }
 
-template <class Match>
-int TsSkinModel::WalkUp(int skinIndex, std::string_view section, Match&& match) const {
+template <class Match, class FindSection>
+int TsSkinModel::WalkUp(int skinIndex, std::string_view section, Match&& match,
+                        FindSection&& findSection) const {
   // Each step moves to another record; more steps than records means the
-  // PARENTCLASS chain runs in a circle.
-  for (std::size_t steps = 0; steps <= GeneralTable.size(); ++steps) {
+  // PARENTCLASS chain runs in a circle. Like inheritance, a walk visits at
+  // most kMaxParentDepth sections.
+  const std::size_t maxVisits = std::min(GeneralTable.size() + 1, kMaxParentDepth);
+  for (std::size_t visits = 0; visits < maxVisits; ++visits) {
     if (skinIndex < 0 || section.empty()) return -1;
     const int found = match(section);
     if (found >= 0) return found;
     if (static_cast<std::size_t>(skinIndex) >= GeneralTable.size()) return -1;
     const std::string& parent = GeneralTable[static_cast<std::size_t>(skinIndex)].ParentClass;
     if (parent.empty() || parent == section) return -1;
-    skinIndex = SectionIndexOf(parent);
+    skinIndex = findSection(parent);
     section = parent;
   }
   return -1;
+}
+
+template <class Match>
+int TsSkinModel::WalkUp(int skinIndex, std::string_view section, Match&& match) const {
+  return WalkUp(skinIndex, section, match, [this](std::string_view name) { return SectionIndexOf(name); });
 }
 
 int TsSkinModel::MaskIndexOfExact(std::string_view section, std::string_view property) const {
@@ -155,15 +166,37 @@ gfx::Color TsSkinModel::GetHighLightFontColor() const {
 }
 
 void TsSkinModel::UpdateBorderIndexes() {
+  // Five walks per record: hash the first section and the first entry of
+  // each name so that large skins do not take quadratic time here. The
+  // results are those of MaskIndexOf.
+  std::unordered_map<std::string_view, int> sections;
+  for (std::size_t i = 0; i < GeneralTable.size(); ++i)
+    sections.try_emplace(GeneralTable[i].SectionName, static_cast<int>(i));
+  std::unordered_map<std::string, int> masks;
+  for (std::size_t i = 0; i < MaskTable.size(); ++i)
+    masks.try_emplace(MaskTable[i].SectionName + '\n' + MaskTable[i].PropertyName, static_cast<int>(i));
+  const auto findSection = [&](std::string_view name) {
+    const auto it = sections.find(name);
+    return it == sections.end() ? -1 : it->second;
+  };
+  const auto maskIndexOf = [&](int index, const std::string& section, const char* key) {
+    return WalkUp(
+        index, section,
+        [&](std::string_view s) {
+          const auto it = masks.find(std::string(s) + '\n' + key);
+          return it == masks.end() ? -1 : it->second;
+        },
+        findSection);
+  };
   for (std::size_t i = 0; i < GeneralTable.size(); ++i) {
     TsGeneralData& g = GeneralTable[i];
     if (g.SectionName == "GLOBALINFO") continue;
     const int idx = static_cast<int>(i);
-    g.BordersMaskIndex = MaskIndexOf(idx, g.SectionName, "BORDERSMASK");
-    g.ImgTopLeftIndex = MaskIndexOf(idx, g.SectionName, "IMGTOPLEFT");
-    g.ImgTopRightIndex = MaskIndexOf(idx, g.SectionName, "IMGTOPRIGHT");
-    g.ImgBtmLeftIndex = MaskIndexOf(idx, g.SectionName, "IMGBTMLEFT");
-    g.ImgBtmRightIndex = MaskIndexOf(idx, g.SectionName, "IMGBTMRIGHT");
+    g.BordersMaskIndex = maskIndexOf(idx, g.SectionName, "BORDERSMASK");
+    g.ImgTopLeftIndex = maskIndexOf(idx, g.SectionName, "IMGTOPLEFT");
+    g.ImgTopRightIndex = maskIndexOf(idx, g.SectionName, "IMGTOPRIGHT");
+    g.ImgBtmLeftIndex = maskIndexOf(idx, g.SectionName, "IMGBTMLEFT");
+    g.ImgBtmRightIndex = maskIndexOf(idx, g.SectionName, "IMGBTMRIGHT");
   }
 }
 

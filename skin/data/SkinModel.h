@@ -62,6 +62,10 @@ class TsSkinModel {
   void UpdateCommonIndexes();
 
  private:
+  // The parent walk shared by the lookups: `match` searches one section,
+  // `findSection` finds a parent's record.
+  template <class Match, class FindSection>
+  int WalkUp(int skinIndex, std::string_view section, Match&& match, FindSection&& findSection) const;
   template <class Match>
   int WalkUp(int skinIndex, std::string_view section, Match&& match) const;
   const TsMaskData* Mask(int maskIndex) const;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,6 +16,11 @@
 namespace skin {
 
 class TsSkinManager;
+
+// The longest PARENTCLASS chain that inheritance and the parent walks of the
+// lookups follow. Real skins nest a few levels; the limit keeps a hostile
+// options file with thousands of chained sections from taking minutes.
+inline constexpr std::size_t kMaxParentDepth = 64;
 
 // One gradient step.
 struct TsGradStep {

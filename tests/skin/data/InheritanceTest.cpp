@@ -84,3 +84,21 @@ TEST(Inheritance, DefaultsAndConversions) {
 
 }  // namespace
 }  // namespace skin
+
+namespace skin {
+namespace {
+
+TEST(Inheritance, LongChainsAreCut) {
+  std::string text = "[S0]\nCOLOR=7\n";
+  for (int i = 1; i < 100; ++i)
+    text += "[S" + std::to_string(i) + "]\nPARENTCLASS=S" + std::to_string(i - 1) + "\n";
+  const MemIniFile ini(text);
+  EXPECT_EQ(ParentChain(ini, "S99").size(), kMaxParentDepth);
+  const std::string within = "S" + std::to_string(kMaxParentDepth - 1);
+  const std::string beyond = "S" + std::to_string(kMaxParentDepth);
+  EXPECT_EQ(ReadGeneralData(ParentChain(ini, within), {}).Color, 7u);
+  EXPECT_EQ(ReadGeneralData(ParentChain(ini, beyond), {}).Color, gfx::clWhite);
+}
+
+}  // namespace
+}  // namespace skin

@@ -160,3 +160,30 @@ TEST(SkinModelLookups, ColourQueriesFallBack) {
 
 }  // namespace
 }  // namespace skin
+
+namespace skin {
+namespace {
+
+TEST(SkinModelLookups, ParentWalksEndAfterTheDepthLimit) {
+  // S0 <- S1 <- ... <- S99; only S0 has the mask.
+  TsSkinModel m;
+  for (int i = 0; i < 100; ++i) {
+    TsGeneralData g;
+    g.SectionName = "S" + std::to_string(i);
+    if (i > 0) g.ParentClass = "S" + std::to_string(i - 1);
+    m.GeneralTable.push_back(g);
+  }
+  TsMaskData e;
+  e.SectionName = "S0";
+  e.PropertyName = "BORDERSMASK";
+  m.MaskTable.push_back(e);
+  const int limit = static_cast<int>(kMaxParentDepth) - 1;  // S<limit> .. S0 are kMaxParentDepth sections
+  EXPECT_EQ(m.MaskIndexOf(limit, "S" + std::to_string(limit), "BORDERSMASK"), 0);
+  EXPECT_EQ(m.MaskIndexOf(limit + 1, "S" + std::to_string(limit + 1), "BORDERSMASK"), -1);
+  m.UpdateBorderIndexes();
+  EXPECT_EQ(m.GeneralTable[limit].BordersMaskIndex, 0);
+  EXPECT_EQ(m.GeneralTable[limit + 1].BordersMaskIndex, -1);
+}
+
+}  // namespace
+}  // namespace skin
