@@ -115,9 +115,9 @@ class PngLoader {
   void ReadHeaderAndLookAhead();
   void ParseHeader(const PngChunk& c);
   void ReadChunks();
-  bool NextChunk(PngChunk& c) {
+  // The next chunk; running out of data where a chunk is due is an error.
+  void NextChunk(PngChunk& c) {
     if (!reader_.Next(c)) Fail(gesInvalidImage);
-    return true;
   }
   void CheckCrc(const PngChunk& c) {
     if (!c.CrcMatches()) Fail(gesInvalidCRC);
