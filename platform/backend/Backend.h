@@ -40,7 +40,7 @@ enum class SurfaceKind : std::uint8_t {
 
 struct SurfaceOptions {
   SurfaceKind Kind = SurfaceKind::Normal;
-  gfx::Rect Bounds;              // screen coordinates; empty sizes become 1x1
+  gfx::Rect Bounds;              // screen coordinates; sides clamped to 1..8192
   SurfaceId Owner = kNoSurface;  // transient-for / owner window
   bool Modal = false;            // dialogs: tells the window manager; the toolkit
                                  // itself keeps input from the owner meanwhile
@@ -91,7 +91,7 @@ class Backend {
   // Unknown ids are ignored. Releases capture and focus held by the surface.
   virtual void DestroySurface(SurfaceId id) = 0;
 
-  // Moves and sizes in screen coordinates (sizes below 1 become 1). The
+  // Moves and sizes in screen coordinates (sides clamped to 1..8192). The
   // backend keeps the presented pixels that still fit; new areas are black.
   virtual void SetBounds(SurfaceId id, const gfx::Rect& bounds) = 0;
   virtual gfx::Rect Bounds(SurfaceId id) const = 0;

@@ -113,7 +113,7 @@ class HeadlessBackend final : public Backend {
   // --- Reading the screen ---
   // The composited screen, 24 bits.
   gfx::Bitmap Screenshot() const;
-  // One screen pixel as 0x00BBGGRR.
+  // One screen pixel as 0x00BBGGRR (black outside the screen).
   gfx::Color ScreenPixel(gfx::Point at) const;
   // One surface as it would be blended: 32 bits with constant alpha applied
   // and pixels outside its shape transparent.

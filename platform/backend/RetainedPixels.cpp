@@ -5,7 +5,9 @@
 
 namespace backend {
 
-gfx::Size SanitizeSize(gfx::Size size) { return {std::max(size.Width, 1), std::max(size.Height, 1)}; }
+gfx::Size SanitizeSize(gfx::Size size) {
+  return {std::clamp(size.Width, 1, kMaxSurfaceSide), std::clamp(size.Height, 1, kMaxSurfaceSide)};
+}
 
 namespace {
 

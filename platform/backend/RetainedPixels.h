@@ -28,7 +28,11 @@ class RetainedPixels {
   gfx::Bitmap pixels_;
 };
 
-// Sizes below 1 become 1: a window system has no empty windows.
+// The largest side of a surface; beyond it no display draws anything useful.
+constexpr int kMaxSurfaceSide = 8192;
+
+// Sizes are clamped to 1..kMaxSurfaceSide: a window system has no empty
+// windows, and a runaway size must not become a runaway allocation.
 gfx::Size SanitizeSize(gfx::Size size);
 
 }  // namespace backend

@@ -214,6 +214,19 @@ TEST(HeadlessPresent, CopiesOnlyTheDirtyRectangle) {
   EXPECT_EQ(b.ScreenPixel({11, 10}), kGreen);
 }
 
+TEST(HeadlessPresent, BottomUpBuffersKeepTheirOrientation) {
+  HeadlessBackend b(Small());
+  const SurfaceId s = SolidSurface(b, {0, 0, 4, 4}, kRed);
+  gfx::Bitmap buffer(4, 4, gfx::PixelFormat::Bgr24, gfx::RowOrder::BottomUp);
+  ASSERT_LT(buffer.Stride(), 0);
+  buffer.SetPixelAt(0, 0, kBlue);   // top-left
+  buffer.SetPixelAt(3, 3, kGreen);  // bottom-right
+  b.Present(s, buffer, buffer.Bounds());
+  EXPECT_EQ(b.ScreenPixel({0, 0}), kBlue);
+  EXPECT_EQ(b.ScreenPixel({3, 3}), kGreen);
+  EXPECT_EQ(b.ScreenPixel({0, 3}), kBlack);
+}
+
 TEST(HeadlessPresent, IndexedBuffersAreConverted) {
   HeadlessBackend b(Small());
   const SurfaceId s = SolidSurface(b, {0, 0, 4, 4}, kRed);
@@ -235,6 +248,8 @@ TEST(HeadlessPresent, ResizeKeepsPixelsAndFillsNewAreaBlack) {
   EXPECT_EQ(b.ScreenPixel({1, 1}), kWhite);
   b.SetBounds(s, {0, 0, 0, -3});  // no empty windows
   EXPECT_EQ(b.Bounds(s), (gfx::Rect{0, 0, 1, 1}));
+  b.SetBounds(s, {5, 5, 5 + 1'000'000, 6});  // nor runaway ones
+  EXPECT_EQ(b.Bounds(s), (gfx::Rect{5, 5, 5 + kMaxSurfaceSide, 6}));
 }
 
 TEST(HeadlessPresent, SurfacesOffTheScreenAreClipped) {
