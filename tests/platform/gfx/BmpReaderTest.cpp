@@ -233,6 +233,20 @@ INSTANTIATE_TEST_SUITE_P(RunLength, BmpRle, ::testing::ValuesIn(kRleCases),
                            return std::string(i.param.name);
                          });
 
+// A few bytes of run-length data may describe a big picture (found by the
+// fuzzer as a slow input): it decodes, with the skipped pixels at index 0.
+TEST(BmpReader, SmallRunLengthFileForALargePicture) {
+  BmpFile f = Indexed(40, 4, 2, {RGB(1, 2, 3), RGB(4, 5, 6)}, {}, 2053);
+  f.height = 3000;
+  f.compression = 2;
+  f.pixels = {4, 0x11, 0, 2, 255, 255, 0, 1};  // four 1s, a far delta, end
+  const Bitmap bmp = ReadBmp(f.Build());
+  ASSERT_EQ(bmp.Format(), PixelFormat::Indexed4);
+  EXPECT_EQ(bmp.PixelAt(3, 2999), RGB(4, 5, 6));
+  EXPECT_EQ(bmp.PixelAt(4, 2999), RGB(1, 2, 3));
+  EXPECT_EQ(bmp.PixelAt(2052, 0), RGB(1, 2, 3));
+}
+
 TEST(BmpReader, BottomUpAndTopDownRows) {
   BmpFile f;
   f.width = 1;
