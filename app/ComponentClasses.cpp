@@ -1,0 +1,278 @@
+#include "app/ComponentClasses.h"
+
+#include <functional>
+#include <string>
+
+#include "app/EmbeddedAssets.h"
+#include "app/PropertyBag.h"
+#include "app/PropertyValues.h"
+#include "game/DescribedForm.h"
+#include "game/standin/Containers.h"
+#include "game/standin/ImageListComponent.h"
+#include "game/standin/Indicators.h"
+#include "game/standin/Memo.h"
+#include "game/standin/Picture.h"
+#include "game/standin/RadioButton.h"
+#include "game/standin/TextLabel.h"
+#include "game/standin/TileButton.h"
+#include "image/acPNG.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/controls/Button.h"
+
+namespace app {
+
+namespace st = game::standin;
+
+ui::Component& LoadContext::Find(std::string_view name) const {
+  ui::Component* c = Form.FindComponent(std::string(name));
+  if (!c) throw std::invalid_argument("no component '" + std::string(name) + "'");
+  return *c;
+}
+
+ui::NotifyEvent LoadContext::Handler(std::string_view name) const {
+  auto* described = dynamic_cast<game::DescribedForm*>(&Form);
+  ui::NotifyEvent e = described ? described->FindHandler(name) : ui::NotifyEvent{};
+  if (!e) throw std::invalid_argument("no handler '" + std::string(name) + "'");
+  return e;
+}
+
+namespace {
+
+// The class names of the skinned program, each with the class that stands
+// for it now.
+using Factory = std::function<ui::Component*(ui::Component&)>;
+template <class T>
+Factory Make() {
+  return [](ui::Component& owner) { return new T(&owner); };
+}
+Factory Bag(std::string_view className) {
+  return [n = std::string(className)](ui::Component& owner) { return new PropertyBag(&owner, n); };
+}
+
+const std::pair<std::string_view, Factory>& ClassEntry(std::string_view className) {
+  static const std::pair<std::string_view, Factory> kClasses[] = {
+      {"TsPanel", Make<st::Panel>()},
+      {"TsStatusBar", Make<st::StatusBar>()},
+      {"TsSpeedButton", Make<st::TileButton>()},
+      {"TsAlphaImageList", Make<st::ImageListComponent>()},
+      {"TsGroupBox", Make<st::GroupBox>()},
+      {"TsRadioButton", Make<st::RadioButton>()},
+      {"TsButton", Make<ui::Button>()},
+      {"TsLabel", Make<st::Label>()},
+      {"TsWebLabel", Make<st::WebLabel>()},
+      {"TsProgressBar", Make<st::ProgressBar>()},
+      {"TsBevel", Make<st::Bevel>()},
+      {"TsMemo", Make<st::Memo>()},
+      {"TImage", Make<st::Picture>()},
+      {"TTimer", Make<ui::Timer>()},
+      {"TMainMenu", Make<ui::MainMenu>()},
+      {"TMenuItem", Make<ui::MenuItem>()},
+      {"TsSkinManager", Bag("TsSkinManager")},
+      {"TsSkinProvider", Bag("TsSkinProvider")},
+  };
+  for (const auto& entry : kClasses)
+    if (entry.first == className) return entry;
+  throw std::invalid_argument("unknown class '" + std::string(className) + "'");
+}
+
+std::span<const std::uint8_t> Asset(std::string_view path) {
+  auto bytes = EmbeddedAsset(path);
+  if (bytes.empty()) throw std::invalid_argument("no embedded file '" + std::string(path) + "'");
+  return bytes;
+}
+
+bool ApplyTile(st::TileButton& b, std::string_view key, std::string_view value, const LoadContext& ctx) {
+  if (key == "Images") {
+    auto* list = dynamic_cast<st::ImageListComponent*>(&ctx.Find(value));
+    if (!list) throw std::invalid_argument("'" + std::string(value) + "' is not an image list");
+    b.SetImages(list);
+  } else if (key == "ImageIndex") {
+    b.SetImageIndex(ReadInt(value));
+  } else if (key == "SkinData.SkinSection") {
+    b.SetSkinSection(std::string(value));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool ApplyImageList(st::ImageListComponent& l, std::string_view key, std::string_view value) {
+  auto& list = l.List();
+  if (key == "Width") {
+    list.SetWidth(ReadInt(value));
+  } else if (key == "Height") {
+    list.SetHeight(ReadInt(value));
+  } else if (key == "DrawingStyle") {
+    using enum image::TDrawingStyle;
+    list.SetDrawingStyle(ReadEnum<image::TDrawingStyle>(value, {{"dsFocus", dsFocus},
+                                                                {"dsSelected", dsSelected},
+                                                                {"dsNormal", dsNormal},
+                                                                {"dsTransparent", dsTransparent}}));
+  } else if (key == "Items.Add") {
+    auto bytes = Asset(value);
+    list.Items().AddPng({bytes.begin(), bytes.end()});
+  } else {
+    return false;
+  }
+  return true;
+}
+
+st::TextLayout ReadLayout(std::string_view value) {
+  using enum st::TextLayout;
+  return ReadEnum<st::TextLayout>(value, {{"tlTop", Top}, {"tlCenter", Center}, {"tlBottom", Bottom}});
+}
+
+ui::Alignment ReadAlignment(std::string_view value) {
+  using enum ui::Alignment;
+  return ReadEnum<ui::Alignment>(
+      value, {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
+}
+
+bool ApplyLabel(st::Label& l, std::string_view key, std::string_view value) {
+  if (key == "Alignment") {
+    l.SetAlignment(ReadAlignment(value));
+  } else if (key == "Layout") {
+    l.SetLayout(ReadLayout(value));
+  } else if (key == "AutoSize") {
+    l.SetAutoSize(ReadBool(value));
+  } else if (key == "Transparent") {
+    l.SetTransparent(ReadBool(value));
+  } else if (auto* w = dynamic_cast<st::WebLabel*>(&l)) {
+    gfx::Font hover = w->HoverFont();
+    if (key == "URL") {
+      w->SetURL(std::string(value));
+    } else if (key == "HoverFont.Name") {
+      hover.Name = std::string(value);
+    } else if (key == "HoverFont.Height") {
+      hover.Height = ReadInt(value);
+    } else if (key == "HoverFont.Color") {
+      hover.Color = ReadColor(value);
+    } else if (key == "HoverFont.Charset") {
+      hover.Charset = ReadCharset(value);
+    } else {
+      return false;
+    }
+    w->SetHoverFont(hover);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool ApplyButton(ui::Button& b, std::string_view key, std::string_view value) {
+  if (key == "Default") {
+    b.SetDefault(ReadBool(value));
+  } else if (key == "Cancel") {
+    b.SetCancel(ReadBool(value));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool ApplyTimer(ui::Timer& t, std::string_view key, std::string_view value, const LoadContext& ctx) {
+  if (key == "Enabled") {
+    t.SetEnabled(ReadBool(value));
+  } else if (key == "Interval") {
+    t.SetInterval(static_cast<unsigned>(ReadInt(value)));
+  } else if (key == "OnTimer") {
+    t.SetOnTimer(ctx.Handler(value));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool ApplyMenuItem(ui::MenuItem& m, std::string_view key, std::string_view value, const LoadContext& ctx) {
+  if (key == "Caption") {
+    m.SetCaption(std::string(value));
+  } else if (key == "ShortCut") {
+    const ui::ShortCut sc = ui::TextToShortCut(std::string(value));
+    if (sc == ui::scNone) throw std::invalid_argument("unknown shortcut '" + std::string(value) + "'");
+    m.SetShortCut(sc);
+  } else if (key == "OnClick") {
+    m.OnClick = ctx.Handler(value);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool ApplyOther(ui::Component& c, std::string_view key, std::string_view value) {
+  if (auto* p = dynamic_cast<st::ProgressBar*>(&c)) {
+    if (key == "Min")
+      p->SetRange(ReadInt(value), p->Max());
+    else if (key == "Max")
+      p->SetRange(p->Min(), ReadInt(value));
+    else
+      return false;
+    return true;
+  }
+  if (auto* b = dynamic_cast<st::Bevel*>(&c)) {
+    if (key != "Shape") return false;
+    using enum st::BevelShape;
+    b->SetShape(ReadEnum<st::BevelShape>(value, {{"bsBox", Box}, {"bsTopLine", TopLine}}));
+    return true;
+  }
+  if (auto* r = dynamic_cast<st::RadioButton*>(&c)) {
+    if (key != "Checked") return false;
+    r->SetChecked(ReadBool(value));
+    return true;
+  }
+  if (auto* s = dynamic_cast<st::StatusBar*>(&c)) {
+    if (key != "Panels[0].Width") return false;
+    s->SetPanelWidth(ReadInt(value));
+    return true;
+  }
+  if (auto* m = dynamic_cast<st::Memo*>(&c)) {
+    if (key == "ReadOnly") {
+      m->SetReadOnly(ReadBool(value));
+    } else if (key == "Lines.Add") {
+      auto lines = m->Lines();
+      lines.emplace_back(value);
+      m->SetLines(std::move(lines));
+    } else if (key == "ScrollBars") {
+      if (value != "ssVertical") throw std::invalid_argument("the memo scrolls vertically only");
+    } else {
+      return false;
+    }
+    return true;
+  }
+  if (auto* p = dynamic_cast<st::Picture*>(&c)) {
+    if (key == "Transparent") {
+      ReadBool(value);  // the picture always blends with its alpha
+    } else if (key == "Picture.Data") {
+      image::TPNGGraphic png;
+      png.LoadFromBytes(Asset(value));
+      p->SetBitmap(png.Bitmap());
+    } else {
+      return false;
+    }
+    return true;
+  }
+  if (auto* bag = dynamic_cast<PropertyBag*>(&c)) {
+    bag->Set(std::string(key), std::string(value));
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+ui::Component* CreateComponent(std::string_view className, ui::Component& owner) {
+  return ClassEntry(className).second(owner);
+}
+
+bool ApplyClassProperty(ui::Component& c, std::string_view key, std::string_view value,
+                        const LoadContext& ctx) {
+  if (auto* t = dynamic_cast<st::TileButton*>(&c)) return ApplyTile(*t, key, value, ctx);
+  if (auto* l = dynamic_cast<st::ImageListComponent*>(&c)) return ApplyImageList(*l, key, value);
+  if (auto* l = dynamic_cast<st::Label*>(&c)) return ApplyLabel(*l, key, value);
+  if (auto* b = dynamic_cast<ui::Button*>(&c)) return ApplyButton(*b, key, value);
+  if (auto* t = dynamic_cast<ui::Timer*>(&c)) return ApplyTimer(*t, key, value, ctx);
+  if (auto* m = dynamic_cast<ui::MenuItem*>(&c)) return ApplyMenuItem(*m, key, value, ctx);
+  return ApplyOther(c, key, value);
+}
+
+}  // namespace app

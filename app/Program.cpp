@@ -1,0 +1,44 @@
+#include "app/Program.h"
+
+#include <vector>
+
+#include "app/Descriptions.h"
+#include "app/EmbeddedAssets.h"
+#include "app/FormLoader.h"
+#include "image/acPNG.h"
+#include "platform/ui/TopLevelWindow.h"
+
+namespace app {
+
+namespace {
+
+template <class F>
+F* Create(ui::Application& app, const FormDescription& d) {
+  return app.CreateForm<F>([&d](F& f) { LoadForm(f, d); });
+}
+
+void SetProgramIcon(ui::Form& form) {
+  std::vector<gfx::Bitmap> icons;
+  for (const char* path : {"icons/icon16.png", "icons/icon32.png"}) {
+    image::TPNGGraphic png;
+    png.LoadFromBytes(EmbeddedAsset(path));
+    icons.push_back(png.Bitmap());
+  }
+  form.HandleNeeded();
+  if (ui::TopLevelWindow* top = form.Surface()) ui::App().Backend().SetIcon(top->Surface(), icons);
+}
+
+}  // namespace
+
+GameWindows CreateGameWindows(ui::Application& app) {
+  app.SetTitle(kApplicationTitle);
+  GameWindows w;
+  w.Main = Create<game::TForm_Main>(app, MainWindowDescription());
+  w.Result = Create<game::TForm_ResultGame>(app, ResultDialogDescription());
+  w.NewGame = Create<game::TForm_NewGame>(app, NewGameDialogDescription());
+  w.About = Create<game::TForm_About>(app, AboutDialogDescription());
+  SetProgramIcon(*w.Main);
+  return w;
+}
+
+}  // namespace app

@@ -1,0 +1,28 @@
+// Start-up of the game: the application title and the four windows, created
+// in order main window, result dialog, new-game dialog, about dialog. The
+// application owns them until it is destroyed.
+#pragma once
+
+#include "game/Unit_About.h"
+#include "game/Unit_Main.h"
+#include "game/Unit_NewGame.h"
+#include "game/Unit_ResultGame.h"
+#include "platform/ui/Application.h"
+
+namespace app {
+
+inline constexpr const char* kApplicationTitle = "Zintor 2";
+inline constexpr const char* kVersion = "2.0.0";
+
+struct GameWindows {
+  game::TForm_Main* Main = nullptr;
+  game::TForm_ResultGame* Result = nullptr;
+  game::TForm_NewGame* NewGame = nullptr;
+  game::TForm_About* About = nullptr;
+};
+
+// Titles the application and creates the four windows from their
+// descriptions; the main window gets the program's icon.
+GameWindows CreateGameWindows(ui::Application& app);
+
+}  // namespace app

@@ -1,0 +1,35 @@
+// The about dialog: a memo of binary digits, an OK button and a link to the
+// project's web site.
+#pragma once
+
+#include <string>
+
+#include "game/DescribedForm.h"
+#include "game/standin/Memo.h"
+#include "game/standin/TextLabel.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/controls/Button.h"
+
+namespace game {
+
+class TForm_About : public ui::Form, public DescribedForm {
+ public:
+  explicit TForm_About(ui::Component* owner);
+  ~TForm_About() override;
+  std::string ClassName() const override { return "TForm_About"; }
+
+  standin::Memo* sMemo_About = nullptr;
+  ui::Button* sButton_OK = nullptr;
+  standin::WebLabel* sWebLabel_Site = nullptr;
+
+  void sButton_OKClick(ui::Component* sender);
+
+  ui::NotifyEvent FindHandler(std::string_view name) override;
+
+ protected:
+  void Loaded() override;
+};
+
+extern TForm_About* Form_About;
+
+}  // namespace game

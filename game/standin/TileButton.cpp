@@ -1,0 +1,65 @@
+#include "game/standin/TileButton.h"
+
+#include "game/GameBoard.h"
+
+namespace game::standin {
+
+TileButton::TileButton(ui::Component* owner) : ui::SpeedButton(owner) {
+  SetFlat(true);
+  SetMargin(-1);
+}
+
+TileButton::~TileButton() {
+  BeginDestruction();
+  if (images_) images_->RemoveFreeNotification(this);
+}
+
+void TileButton::SetImages(ImageListComponent* list) {
+  if (list == images_) return;
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = list;
+  if (images_) images_->FreeNotification(this);
+  UpdateGlyph();
+}
+
+void TileButton::SetImageIndex(int index) {
+  if (index == imageIndex_) return;
+  imageIndex_ = index;
+  UpdateGlyph();
+}
+
+void TileButton::SetSkinSection(const std::string& section) {
+  if (section == skinSection_) return;
+  skinSection_ = section;
+  Invalidate();
+}
+
+void TileButton::Loaded() {
+  ui::SpeedButton::Loaded();
+  UpdateGlyph();
+}
+
+void TileButton::UpdateGlyph() {
+  if (Loading()) return;
+  gfx::Bitmap picture;
+  if (images_ && images_->List().ItemImage32(imageIndex_, picture)) {
+    Glyph().Assign(std::move(picture));
+  } else {
+    Glyph().Clear();
+  }
+}
+
+void TileButton::PaintFace(gfx::Canvas& canvas) {
+  // Only the player's-turn section answers the pointer.
+  if (skinSection_ == kSectionPlayerTurn) ui::SpeedButton::PaintFace(canvas);
+}
+
+void TileButton::Notification(ui::Component* c, ui::Operation op) {
+  ui::SpeedButton::Notification(c, op);
+  if (op == ui::Operation::Remove && c == images_) {
+    images_ = nullptr;
+    if (!Destroying()) Glyph().Clear();
+  }
+}
+
+}  // namespace game::standin
