@@ -347,7 +347,12 @@ void Application::HandleEvent(const backend::Event& e) {
     case backend::EventType::KeyUp: RouteKey(e); break;
     case backend::EventType::FocusIn:
       if (auto* f = dynamic_cast<Form*>(WindowOfSurface(e.Surface))) {
-        if (InputAllowed(f) && !(f->ExStyle() & WS_EX_NOACTIVATE)) SetActiveForm(f);
+        if (!InputAllowed(f)) {
+          // A window blocked by a modal form hands the focus back to it.
+          if (Form* m = ModalForm(); m && m->Visible()) m->Activate();
+        } else if (!(f->ExStyle() & WS_EX_NOACTIVATE)) {
+          SetActiveForm(f);
+        }
       }
       break;
     case backend::EventType::FocusOut:

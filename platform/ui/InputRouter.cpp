@@ -180,6 +180,8 @@ void Application::RouteMouse(const backend::Event& e) {
   }
 
   if (!top || !InputAllowed(top)) {
+    if (top && e.Type == backend::EventType::MouseDown)
+      if (Form* m = ModalForm(); m && m->Visible()) m->Activate();
     leaveWindow(nullptr, false);
     NoteHover(nullptr);
     return;

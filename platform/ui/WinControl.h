@@ -251,6 +251,7 @@ class WinControl : public Control {
   void RecalcClient();
   void ScrollBarRects(gfx::Rect& hbar, gfx::Rect& vbar) const;
   gfx::Region ExcludedChildren() const;
+  void SendNcPaint();
   void PaintTree();
   void PresentTree();
   void NcScrollPress(int hit, gfx::Point screen);

@@ -78,7 +78,7 @@ void WinControl::UpdateWindow() {
   if (!created_ || RedrawLocked() || !IsWindowVisible()) return;
   if (ncDirty_) {
     ncDirty_ = false;
-    Perform(WM_NCPAINT, 0);
+    SendNcPaint();
   }
   if (!update_.IsEmpty()) {
     paintRegion_ = std::move(update_);
@@ -104,7 +104,7 @@ void WinControl::PaintTree() {
   if (ncDirty_ || !update_.IsEmpty()) {
     if (ncDirty_) {
       ncDirty_ = false;
-      Perform(WM_NCPAINT, 0);
+      SendNcPaint();
     }
     if (!update_.IsEmpty()) {
       paintRegion_ = std::move(update_);
@@ -127,6 +127,16 @@ void WinControl::PresentTree() {
   if (!t) return;
   if (TopLevel()->redrawLock_ > 0) return;
   t->Present();
+}
+
+void WinControl::SendNcPaint() {
+  // The frame is painted on a whole-window surface that leaves the client
+  // area alone.
+  auto c = GetSurface(SurfaceArea::Window);
+  if (!c) return;
+  c->ExcludeClipRect(clientInWindow_);
+  if (c->ClipEmpty()) return;
+  Perform(WM_NCPAINT, reinterpret_cast<WPARAM>(c.get()));
 }
 
 std::unique_ptr<gfx::Canvas> WinControl::BeginPaint() {

@@ -1,5 +1,7 @@
 #include "platform/ui/controls/Button.h"
 
+#include "platform/ui/controls/Memo.h"
+
 #include "tests/platform/ui/controls/ControlsFixture.h"
 
 namespace ui::test {
@@ -51,16 +53,20 @@ TEST_F(ButtonTest, EnterAndEscClickDefaultAndCancelWhenEnabled) {
   Button* cancel = AddButton("cancel", 60);
   def->SetDefault(true);
   cancel->SetCancel(true);
-  auto* edit = new Button(form);  // something else to hold the focus
-  edit->SetParent(form);
-  edit->SetBounds(20, 100, 50, 20);
-  edit->SetTabStop(false);
+  // Something that is not a button holds the focus (a focused button would
+  // take Enter itself).
+  auto* holder = new Memo(form);
+  holder->SetParent(form);
+  holder->SetBounds(20, 100, 80, 40);
+  holder->SetReadOnly(true);
   ShowForm();
   for (const Case& c : cases) {
     clicks.clear();
     def->SetEnabled(c.DefaultEnabled);
     cancel->SetEnabled(c.CancelEnabled);
+    holder->SetFocus();
     app->ProcessMessages();
+    ASSERT_TRUE(holder->Focused());
     Key(VK_RETURN);
     Key(VK_ESCAPE);
     EXPECT_EQ(clicks, c.Expected) << c.DefaultEnabled << c.CancelEnabled;
