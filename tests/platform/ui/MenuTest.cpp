@@ -1,0 +1,247 @@
+// Menus: shortcut texts, the menu bar tracked by mouse and keyboard,
+// popup menus with cascading submenus, Ctrl+N and Alt+Space.
+#include <string>
+#include <vector>
+
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/MenuTracker.h"
+#include "platform/ui/Menus.h"
+#include "tests/platform/ui/TestControls.h"
+#include "tests/platform/ui/UiFixture.h"
+
+namespace ui::testing {
+namespace {
+
+TEST(ShortCutTest, TextAndShortcutConvertBothWays) {
+  struct Case {
+    ShortCut Sc;
+    const char* Text;
+  } cases[] = {{scCtrl | 'N', "Ctrl+N"},
+               {scAlt | VK_F4, "Alt+F4"},
+               {scShift | scCtrl | VK_DELETE, "Shift+Ctrl+Del"},
+               {VK_F1, "F1"},
+               {scCtrl | '5', "Ctrl+5"}};
+  for (const Case& k : cases) {
+    EXPECT_EQ(ShortCutToText(k.Sc), k.Text);
+    EXPECT_EQ(TextToShortCut(k.Text), k.Sc);
+  }
+  EXPECT_EQ(TextToShortCut("ctrl+n"), scCtrl | 'N');
+  EXPECT_EQ(TextToShortCut("Ctrl+"), scNone);
+  EXPECT_EQ(TextToShortCut("Bogus"), scNone);
+  EXPECT_EQ(AcceleratorOf("&File"), U'f');
+  EXPECT_EQ(AcceleratorOf("Save && E&xit"), U'x');
+  EXPECT_EQ(AcceleratorOf("None"), 0u);
+}
+
+class MenuTest : public UiFixture {
+ protected:
+  void SetUp() override {
+    form = NewForm({100, 100, 500, 400}, BorderStyle::bsSizeable);
+    menu = new MainMenu(form);
+    game = Add(menu->Items(), "&Game");
+    newGame = Add(game, "&New");
+    newGame->SetShortCut(scCtrl | 'N');
+    Add(game, "-");
+    level = Add(game, "&Level");
+    hard = Add(level, "&Hard");
+    exit = Add(game, "E&xit");
+    help = Add(menu->Items(), "&Help");
+    about = Add(help, "&About");
+    form->SetMenu(menu);
+    Show(form);
+  }
+  MenuItem* Add(MenuItem* parent, const std::string& caption) {
+    auto* i = new MenuItem(form);
+    i->SetCaption(caption);
+    i->OnClick = [this, caption](Component*) {
+      // OnClick runs after the menu has closed.
+      clicked.push_back(caption + (MenuTracker::Current() ? " (open)" : ""));
+    };
+    parent->Add(i);
+    return i;
+  }
+  gfx::Point BarItemCentre(MenuItem* item) {
+    gfx::Rect r = form->MenuBar().ItemScreenRect(item);
+    return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
+  }
+  // The popup windows open now, by screen position of their item.
+  gfx::Point PopupItemCentre(MenuItem* item) {
+    for (WinControl* w : app().TopLevels())
+      if (auto* p = dynamic_cast<PopupMenuWindow*>(w))
+        for (std::size_t i = 0; i < p->Items().size(); ++i)
+          if (p->Items()[i] == item) {
+            gfx::Rect r = p->ItemScreenRect(static_cast<int>(i));
+            return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
+          }
+    return {-1, -1};
+  }
+  int OpenPopups() {
+    int n = 0;
+    for (WinControl* w : app().TopLevels())
+      if (dynamic_cast<PopupMenuWindow*>(w) && w->Visible()) ++n;
+    return n;
+  }
+  // Runs `script` once the menu loop runs, from a timer.
+  void During(std::function<void()> script) {
+    auto s = std::make_shared<std::function<void()>>(std::move(script));
+    auto id = std::make_shared<int>(0);
+    *id = app().StartCallbackTimer(10, [this, s, id] {
+      app().StopCallbackTimer(*id);
+      (*s)();
+    });
+  }
+
+  Form* form = nullptr;
+  MainMenu* menu = nullptr;
+  MenuItem *game, *newGame, *level, *hard, *exit, *help, *about;
+  std::vector<std::string> clicked;
+};
+
+TEST_F(MenuTest, MouseOpensBarItemCascadesAndChoosesAfterClosing) {
+  gfx::Point g = BarItemCentre(game);
+  int popupsSeen = 0;
+  gfx::Point hardAt{-1, -1};
+  During([&] {
+    popupsSeen = OpenPopups();
+    screen().InjectMouseMove(PopupItemCentre(level));
+    app().ProcessMessages();
+    popupsSeen = std::max(popupsSeen, OpenPopups());
+    hardAt = PopupItemCentre(hard);
+    screen().InjectMouseMove(hardAt);
+    screen().InjectClick(hardAt);
+  });
+  Click(g);
+  EXPECT_EQ(popupsSeen, 2);
+  EXPECT_NE(hardAt.X, -1);
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&Hard"}));
+  EXPECT_EQ(OpenPopups(), 0);
+  EXPECT_EQ(form->MenuBar().Selected(), -1);
+}
+
+TEST_F(MenuTest, ClickOutsideOrEscClosesWithoutChoosing) {
+  During([&] { screen().InjectClick({5, 5}); });
+  Click(BarItemCentre(game));
+  EXPECT_TRUE(clicked.empty());
+  EXPECT_EQ(OpenPopups(), 0);
+  During([&] {
+    screen().InjectKey(VK_ESCAPE);  // closes the popup, the bar stays selected
+    screen().InjectKey(VK_ESCAPE);
+  });
+  Click(BarItemCentre(help));
+  EXPECT_TRUE(clicked.empty());
+  EXPECT_EQ(OpenPopups(), 0);
+}
+
+TEST_F(MenuTest, KeyboardNavigationWithAltArrowsAndAccelerators) {
+  // Alt alone enters the bar; Right moves to Help; Down opens; Enter picks About.
+  During([&] {
+    screen().InjectKey(VK_RIGHT);
+    screen().InjectKey(VK_DOWN);
+    screen().InjectKey(VK_RETURN);
+  });
+  Key(VK_MENU);
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&About"}));
+  // Alt+G opens Game; L opens Level; H chooses Hard.
+  clicked.clear();
+  During([&] {
+    screen().InjectKey('L');
+    screen().InjectKey('H');
+  });
+  KeyWith(VK_MENU, 'G');
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&Hard"}));
+  // Down skips the separator: New, Level, Exit.
+  clicked.clear();
+  During([&] {
+    screen().InjectKey(VK_DOWN);
+    screen().InjectKey(VK_DOWN);
+    screen().InjectKey(VK_RETURN);
+  });
+  KeyWith(VK_MENU, 'G');
+  EXPECT_EQ(clicked, (std::vector<std::string>{"E&xit"}));
+}
+
+TEST_F(MenuTest, CtrlNRunsTheShortcutOnlyWhenEnabled) {
+  KeyWith(VK_CONTROL, 'N');
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&New"}));
+  newGame->SetEnabled(false);
+  KeyWith(VK_CONTROL, 'N');
+  EXPECT_EQ(clicked.size(), 1u);
+}
+
+TEST_F(MenuTest, AltSpaceOpensTheSystemMenuAndItsCommandRuns) {
+  std::vector<std::intptr_t> commands;
+  PopupMenu* sys = form->SystemMenu();
+  ProcHook watch(*form, [&](Message& m, const WndMethod& next) {
+    if (m.msg == WM_SYSCOMMAND) commands.push_back(static_cast<std::intptr_t>(m.wParam));
+    if (m.msg == WM_INITMENUPOPUP) commands.push_back(HiWord(static_cast<WPARAM>(m.lParam)) ? -1 : -2);
+    next(m);
+  });
+  bool restoreEnabled = true;
+  During([&] {
+    for (MenuItem* i : sys->Items()->Items())
+      if (i->Tag() == static_cast<std::intptr_t>(SC_RESTORE)) restoreEnabled = i->Enabled();
+    screen().InjectKey('X');  // Ma&ximize
+  });
+  KeyWith(VK_MENU, VK_SPACE);
+  EXPECT_FALSE(restoreEnabled);
+  ASSERT_GE(commands.size(), 3u);
+  EXPECT_EQ(commands[0], static_cast<std::intptr_t>(SC_KEYMENU));
+  EXPECT_EQ(commands[1], -1);  // popup init with the system-menu flag
+  EXPECT_EQ(commands.back(), static_cast<std::intptr_t>(SC_MAXIMIZE));
+  EXPECT_EQ(form->GetWindowState(), WindowState::wsMaximized);
+}
+
+TEST_F(MenuTest, OwnerDrawnBarItemsAreMeasuredAndDrawnByTheirEvents) {
+  int draws = 0;
+  OwnerDrawState lastState = 0;
+  help->OnMeasureItem = [](Component*, gfx::Canvas&, int& w, int&) { w = 77; };
+  help->OnAdvancedDrawItem = [&](Component*, gfx::Canvas& c, gfx::Rect r, OwnerDrawState s) {
+    ++draws;
+    lastState = s;
+    c.FillRect(r, gfx::RGB(1, 2, 3));
+  };
+  menu->Changed();
+  app().ProcessMessages();
+  gfx::Rect r = form->MenuBar().ItemScreenRect(help);
+  EXPECT_EQ(r.Width(), 77);
+  EXPECT_GT(draws, 0);
+  EXPECT_EQ(Pixel({r.Left + 3, r.Top + 3}), gfx::RGB(1, 2, 3));
+  // Hot tracking repaints the item with the hot-light state.
+  Move({r.Left + 3, r.Top + 3});
+  EXPECT_TRUE(lastState & odHotLight);
+  // The comparable event can be recognised and cleared.
+  auto copy = help->OnAdvancedDrawItem;
+  EXPECT_TRUE(copy == help->OnAdvancedDrawItem);
+  help->OnAdvancedDrawItem.Clear();
+  EXPECT_FALSE(help->IsOwnerDrawn() && help->OnAdvancedDrawItem);
+}
+
+TEST_F(MenuTest, PopupMenuWindowIsARealSubclassableWindowWithAThreePixelBorder) {
+  auto* popup = new PopupMenu(form);
+  MenuItem* one = Add(popup->Items(), "One");
+  int erases = 0;
+  bool bordered = false;
+  During([&] {
+    for (WinControl* w : app().TopLevels())
+      if (auto* p = dynamic_cast<PopupMenuWindow*>(w)) {
+        bordered = p->ClientRectInWindow() == gfx::Rect{3, 3, p->Width() - 3, p->Height() - 3};
+        ProcHook h(*p, [&](Message& m, const WndMethod& next) {
+          if (m.msg == WM_ERASEBKGND) {
+            ++erases;
+            m.result = 1;
+            return;
+          }
+          next(m);
+        });
+        p->RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      }
+    screen().InjectClick(PopupItemCentre(one));
+  });
+  popup->Popup(200, 200);
+  EXPECT_TRUE(bordered);
+  EXPECT_EQ(erases, 1);
+  EXPECT_EQ(clicked, (std::vector<std::string>{"One"}));
+}
+
+}  // namespace
+}  // namespace ui::testing
