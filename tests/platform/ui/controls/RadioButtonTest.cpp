@@ -1,0 +1,117 @@
+#include "platform/ui/controls/RadioButton.h"
+
+#include "platform/ui/controls/GroupBox.h"
+#include "tests/platform/ui/controls/ControlsFixture.h"
+
+namespace ui::test {
+namespace {
+
+class RadioButtonTest : public ControlsFixture {
+ protected:
+  void SetUp() override {
+    ControlsFixture::SetUp();
+    box = new GroupBox(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 200, 120);
+    box->SetCaption("Group");
+    for (int i = 0; i < 3; ++i) {
+      auto* r = new RadioButton(form);
+      r->SetParent(box);
+      r->SetBounds(16, 20 + 24 * i, 120, 20);
+      r->SetCaption("Radio " + std::to_string(i));
+      r->OnClick = [this, i](Component*) { clicks.push_back(i); };
+      radios.push_back(r);
+    }
+    radios[0]->SetChecked(true);
+    clicks.clear();
+  }
+  std::vector<bool> Checks() const {
+    std::vector<bool> v;
+    for (auto* r : radios) v.push_back(r->Checked());
+    return v;
+  }
+  GroupBox* box = nullptr;
+  std::vector<RadioButton*> radios;
+  std::vector<int> clicks;
+};
+
+TEST_F(RadioButtonTest, ClickChecksOneAndUnchecksTheSiblings) {
+  ShowForm();
+  Click(*radios[2], 5, 5);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(clicks, std::vector<int>{2});
+  EXPECT_TRUE(radios[2]->TabStop());
+  EXPECT_FALSE(radios[0]->TabStop()) << "only the checked button is a tab stop";
+}
+
+TEST_F(RadioButtonTest, PressFocusesWithoutCheckingUntilRelease) {
+  ShowForm();
+  Press(*radios[1], 5, 5);
+  EXPECT_TRUE(radios[1]->Focused());
+  EXPECT_FALSE(radios[1]->Checked());
+  EXPECT_TRUE(radios[1]->Pressed());
+  // Released outside: no check.
+  Release(At(*radios[1], 500, 5));
+  EXPECT_FALSE(radios[1]->Checked());
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(RadioButtonTest, ArrowKeysMoveTheCheckWithinTheGroup) {
+  ShowForm();
+  radios[0]->SetFocus();
+  Key(VK_DOWN);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, true, false}));
+  EXPECT_TRUE(radios[1]->Focused());
+  Key(VK_RIGHT);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, false, true}));
+  Key(VK_DOWN);  // wraps around
+  EXPECT_EQ(Checks(), (std::vector<bool>{true, false, false}));
+  Key(VK_UP);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, false, true}));
+  // A disabled button is skipped.
+  radios[0]->SetEnabled(false);
+  Key(VK_DOWN);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(clicks, (std::vector<int>{1, 2, 0, 2, 1}));
+}
+
+TEST_F(RadioButtonTest, SpaceChecksOnKeyUp) {
+  ShowForm();
+  radios[1]->SetFocus();
+  KeyDown(VK_SPACE);
+  EXPECT_TRUE(radios[1]->Pressed());
+  EXPECT_FALSE(radios[1]->Checked());
+  KeyUp(VK_SPACE);
+  EXPECT_TRUE(radios[1]->Checked());
+  EXPECT_FALSE(radios[0]->Checked());
+}
+
+TEST_F(RadioButtonTest, CheckMessages) {
+  radios[2]->Perform(BM_SETCHECK, BST_CHECKED);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(radios[2]->Perform(BM_GETCHECK), static_cast<LRESULT>(BST_CHECKED));
+  radios[2]->Perform(BM_SETSTATE, 1);
+  EXPECT_TRUE(radios[2]->Pressed());
+  EXPECT_EQ(radios[2]->Perform(BM_GETSTATE) & static_cast<LRESULT>(BST_PUSHED),
+            static_cast<LRESULT>(BST_PUSHED));
+  radios[2]->Perform(BM_SETCHECK, BST_UNCHECKED);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, false, false}));
+}
+
+TEST_F(RadioButtonTest, GlyphSideFollowsAlignmentAndReadingOrder) {
+  RadioButton* r = radios[0];
+  EXPECT_TRUE(r->GlyphAtLeft());
+  r->SetAlignment(Alignment::taLeftJustify);
+  EXPECT_FALSE(r->GlyphAtLeft());
+  r->SetBiDiMode(BiDiMode::bdRightToLeft);
+  EXPECT_TRUE(r->GlyphAtLeft());
+}
+
+TEST_F(RadioButtonTest, GroupBoxIsRecognisableAndKeepsChildrenBelowItsCaption) {
+  EXPECT_EQ(box->Style() & BS_TYPEMASK, BS_GROUPBOX);
+  EXPECT_FALSE(box->HasStyle(csOpaque));
+  EXPECT_GE(box->DisplayRect().Top, box->CaptionHeight());
+}
+
+}  // namespace
+}  // namespace ui::test
