@@ -198,7 +198,7 @@ TEST(JpegReader, TooManyScansRaise) {
   const std::vector<std::uint8_t> file = Jpeg(true);
   const auto scans = Scans(file);
   ASSERT_GT(scans.size(), 3u);
-  const auto [begin, end] = scans.front();
+  const std::size_t begin = scans.front().first, end = scans.front().second;
   auto repeated = [&](int times) {
     std::vector<std::uint8_t> out(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(end));
     for (int i = 1; i < times; ++i)
