@@ -158,8 +158,9 @@ int Application::StartCallbackTimer(unsigned ms, std::function<void()> fn) {
   e.Interval = std::max(1u, ms);
   e.Due = NowMs() + e.Interval;
   e.Seq = ++impl_->timerSeq;
+  int id = e.CallbackId;
   impl_->timers.push_back(std::move(e));
-  return e.CallbackId ? impl_->timers.back().CallbackId : 0;
+  return id;
 }
 
 void Application::StopCallbackTimer(int id) {

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {
@@ -124,7 +125,17 @@ void Control::WndProc(Message& msg) {
       }
       return;
     case WM_CONTEXTMENU:
-      if (popupMenu_ == nullptr) break;
+      // A control with a popup menu shows it at the pointer.
+      if (popupMenu_) {
+        popupMenu_->SetPopupComponent(this);
+        popupMenu_->Popup(GetXParam(msg.lParam), GetYParam(msg.lParam));
+        msg.result = 1;
+        return;
+      }
+      if (parent_) {
+        msg.result = parent_->Perform(msg.msg, msg.wParam, msg.lParam);
+        return;
+      }
       break;
     default: break;
   }
@@ -329,7 +340,7 @@ void Control::SetCursor(Cursor c) {
 
 void Control::SetPopupMenu(PopupMenu* m) {
   popupMenu_ = m;
-  if (m) FreeNotification(reinterpret_cast<Component*>(m));
+  if (m) FreeNotification(m);
 }
 
 void Control::SetBiDiMode(BiDiMode m) {
@@ -347,7 +358,7 @@ void Control::NotifyChildrenOfParentChange(std::uint32_t msg) {
 
 void Control::Notification(Component* c, Operation op) {
   Component::Notification(c, op);
-  if (op == Operation::Remove && reinterpret_cast<Component*>(popupMenu_) == c) popupMenu_ = nullptr;
+  if (op == Operation::Remove && c == popupMenu_) popupMenu_ = nullptr;
 }
 
 // --- painting -------------------------------------------------------------------

@@ -112,6 +112,13 @@ void RadioButton::WndProc(Message& msg) {
         // The focus comes without a click.
         if (!Focused() && CanFocus()) SetFocus();
       }
+      if (msg.msg == WM_LBUTTONDBLCLK) {
+        // The button makes its own clicks, so the double click is passed
+        // on here rather than by the click-event machinery.
+        WinControl::WndProc(msg);
+        if (Enabled()) DblClick();
+        return;
+      }
       break;
     case WM_MOUSEMOVE:
       if (pressed_ && MouseCapture()) {

@@ -56,6 +56,21 @@ TEST_F(RadioButtonTest, PressFocusesWithoutCheckingUntilRelease) {
   EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(RadioButtonTest, DoubleClickReachesItsEvent) {
+  int dbl = 0, downs = 0, ups = 0;
+  radios[1]->OnDblClick = [&](Component*) { ++dbl; };
+  radios[1]->OnMouseDown = [&](Component*, MouseButton, ShiftState, int, int) { ++downs; };
+  radios[1]->OnMouseUp = [&](Component*, MouseButton, ShiftState, int, int) { ++ups; };
+  ShowForm();
+  Click(*radios[1], 5, 5);
+  Click(*radios[1], 5, 5);
+  EXPECT_EQ(dbl, 1);
+  EXPECT_EQ(downs, 2);
+  EXPECT_EQ(ups, 2);
+  EXPECT_TRUE(radios[1]->Checked());
+  EXPECT_EQ(clicks, std::vector<int>{1}) << "checking an already checked button is no new click";
+}
+
 TEST_F(RadioButtonTest, ArrowKeysMoveTheCheckWithinTheGroup) {
   ShowForm();
   radios[0]->SetFocus();
