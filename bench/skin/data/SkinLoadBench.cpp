@@ -192,12 +192,24 @@ std::map<std::string, double>& Times() {
   return times;
 }
 
+std::map<std::string, bool>& Medians() {
+  static std::map<std::string, bool> medians;
+  return medians;
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-        Times()[r.run_name.str()] = r.GetAdjustedCPUTime();
+    // With repetitions the median stands for the benchmark.
+    for (const Run& r : runs) {
+      const std::string name = r.run_name.str();
+      if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !Medians().count(name))
+        Times()[name] = r.GetAdjustedCPUTime();
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+        Times()[name] = r.GetAdjustedCPUTime();
+        Medians()[name] = true;
+      }
+    }
     ConsoleReporter::ReportRuns(runs);
   }
 };
