@@ -3,6 +3,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
+#include "platform/ui/Menus.h"
 
 namespace ui {
 
@@ -133,6 +134,17 @@ void Button::WndProc(Message& msg) {
       msg.result = active_ ? DLGC_DEFPUSHBUTTON | DLGC_BUTTON : DLGC_UNDEFPUSHBUTTON | DLGC_BUTTON;
       return;
     case BM_CLICK: Click(); return;
+    case CM_DIALOGCHAR: {
+      // The `&` accelerator of the caption clicks the button.
+      char32_t a = AcceleratorOf(Caption());
+      char32_t k = static_cast<char32_t>(msg.wParam);
+      if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
+      if (a != 0 && a == k && Enabled() && Visible()) {
+        Click();
+        msg.result = 1;
+      }
+      return;
+    }
     case BM_GETSTATE:
       msg.result = static_cast<LRESULT>((Pushed() ? BST_PUSHED : 0) | (Focused() ? BST_FOCUS : 0));
       return;

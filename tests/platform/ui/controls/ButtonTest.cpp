@@ -122,6 +122,15 @@ TEST_F(ButtonTest, FocusedButtonBecomesTheDefaultForTheMoment) {
   EXPECT_EQ(clicks, std::vector<std::string>{"other"});
 }
 
+TEST_F(ButtonTest, AcceleratorCharacterClicks) {
+  Button* b = AddButton("&Restart", 20);
+  EXPECT_EQ(b->Perform(CM_DIALOGCHAR, 'R'), 1);
+  EXPECT_EQ(b->Perform(CM_DIALOGCHAR, 'e'), 0);
+  b->SetEnabled(false);
+  EXPECT_EQ(b->Perform(CM_DIALOGCHAR, 'r'), 0);
+  EXPECT_EQ(clicks, std::vector<std::string>{"&Restart"});
+}
+
 TEST_F(ButtonTest, OwnerDrawSwitchesPaintingToDrawItemRequests) {
   Button* b = AddButton("a", 20);
   int requests = 0;
