@@ -92,6 +92,17 @@ int RunDemo(const std::string& directory, std::ostream& out, std::ostream& err) 
   s.After("press Esc", 300, [&] { d.Key(backend::VK_ESCAPE); });
   s.When(
       "the about dialog is closed", [&] { return !w.About->Visible(); }, shot("10-game-over-idle.png"));
+  // The help box from the Help menu.
+  s.After("open the Help menu", 300, [&] { d.ClickAt(d.MenuBarPoint(*w.Main->N7->Parent())); });
+  s.When(
+      "the Help menu is open", [&] { return GameDriver::PopupItemPoint(*w.Main->N7).X >= 0; },
+      [&] { d.ClickAt(GameDriver::PopupItemPoint(*w.Main->N7)); });
+  s.When(
+      "the help box is shown", [&] { return app.ActiveForm() && app.ActiveForm() != w.Main; },
+      shot("11-help-box.png"));
+  s.After("press Enter", 300, [&] { d.Key(backend::VK_RETURN); });
+  s.When(
+      "the help box is closed", [&] { return app.ActiveForm() == w.Main; }, [] {});
   // "Выход" ends the program.
   s.After("open the Game menu", 300, [&] { d.ClickAt(d.MenuBarPoint(*w.Main->N4->Parent())); });
   s.When(

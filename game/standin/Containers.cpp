@@ -65,7 +65,7 @@ void GroupBox::PaintWindow(gfx::Canvas& canvas) {
   gfx::Rect frame{r.Left, r.Top + textHeight / 2, r.Right, r.Bottom};
   cl::DrawEdge(canvas, frame, cl::EDGE_ETCHED);
   if (Caption().empty()) return;
-  gfx::Rect text{r.Left + 8, r.Top, r.Right - 8, r.Top + textHeight};
+  gfx::Rect text{r.Left + 6, r.Top, r.Right - 2, r.Top + textHeight};
   canvas.DrawText(Caption(), text, gfx::DT_CALCRECT | gfx::DT_SINGLELINE);
   text = {text.Left - 1, text.Top, text.Right + 1, text.Bottom};
   canvas.FillRect(text, gfx::ColorToRGB(Color()));
