@@ -286,7 +286,16 @@ bool Control::Showing() const { return visible_ && parent_ && parent_->Showing()
 void Control::SetVisible(bool on) {
   if (on == visible_) return;
   VisibleChanging();
-  if (!on) Invalidate();
+  if (!on) {
+    Invalidate();
+    // Hidden controls keep no capture.
+    if (Application::Exists() && App().CaptureControl())
+      for (Control* c = App().CaptureControl(); c; c = c->Parent())
+        if (c == this) {
+          App().CancelMode();
+          break;
+        }
+  }
   visible_ = on;
   Perform(CM_VISIBLECHANGED, on ? 1 : 0);
   if (on) Invalidate();

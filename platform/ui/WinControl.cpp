@@ -503,6 +503,14 @@ void WinControl::WndProc(Message& msg) {
     case CM_ENTER: DoEnter(); return;
     case CM_EXIT: DoExit(); return;
     case CM_VISIBLECHANGED:
+      if (!msg.wParam && Parent() && Application::Exists()) {
+        // A hidden control gives up the focus.
+        WinControl* focused = App().FocusedControl();
+        if (focused && ContainsControl(focused))
+          if (Form* f = ParentForm()) f->SelectNext(this, true, true);
+        focused = App().FocusedControl();
+        if (focused && ContainsControl(focused)) App().SetFocusedControl(nullptr);
+      }
       if (created_) {
         unsigned f = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
         SetWindowPos(ZOrder::Window, nullptr, 0, 0, 0, 0, f | (msg.wParam ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));

@@ -62,6 +62,18 @@ TEST_F(FocusTest, ClickFocusesAndDisablingMovesFocusOn) {
   EXPECT_NE(app().FocusedControl(), b2);
 }
 
+TEST_F(FocusTest, HidingTheFocusedControlMovesTheFocusOn) {
+  Show(form);
+  ASSERT_EQ(app().FocusedControl(), b3);
+  b3->SetVisible(false);
+  EXPECT_EQ(app().FocusedControl(), b1);
+  b1->SetVisible(false);
+  b2->SetVisible(false);
+  EXPECT_EQ(app().FocusedControl(), nullptr);
+  Key(VK_TAB);  // nothing to focus, nothing breaks
+  EXPECT_EQ(app().FocusedControl(), nullptr);
+}
+
 TEST_F(FocusTest, EnterAndEscClickDefaultAndCancelOnlyWhenEnabled) {
   b1->isDefault = true;
   b2->isCancel = true;
