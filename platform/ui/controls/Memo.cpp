@@ -5,6 +5,8 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/ClassicLook.h"
+#include "platform/ui/Screen.h"
 
 namespace ui {
 
@@ -231,6 +233,55 @@ int ThumbPos(const WinControl& w, int bar, WPARAM wParam) {
 }
 }  // namespace
 
+// --- thumb drag ---------------------------------------------------------------------
+
+gfx::Rect Memo::VScrollBarRect() const {
+  if (!(Style() & WS_VSCROLL)) return {};
+  gfx::Rect c = ClientRectInWindow();
+  int w = GetSystemMetrics(SM_CXVSCROLL);
+  if (ExStyle() & WS_EX_LEFTSCROLLBAR) return {c.Left - w, c.Top, c.Left, c.Bottom};
+  return {c.Right, c.Top, c.Right + w, c.Bottom};
+}
+
+bool Memo::BeginThumbDrag(gfx::Point screen) {
+  gfx::Rect bar = VScrollBarRect();
+  gfx::Rect wr = WindowRect();
+  gfx::Point p{screen.X - wr.Left, screen.Y - wr.Top};
+  ScrollInfo si;
+  si.Mask = SIF_ALL;
+  GetScrollInfo(SB_VERT, si);
+  gfx::Rect thumb = classic::ScrollThumb(bar, true, si);
+  if (thumb.IsEmpty() || !thumb.Contains(p)) return false;
+  thumbDrag_ = true;
+  thumbGrab_ = p.Y - thumb.Top;
+  thumbLastPos_ = si.Pos;
+  SetMouseCapture(true);
+  return true;
+}
+
+// Maps the dragged thumb's top to a position and sends it as `code`.
+void Memo::ThumbDragTo(int windowY, int code) {
+  gfx::Rect bar = VScrollBarRect();
+  ScrollInfo si;
+  si.Mask = SIF_ALL;
+  GetScrollInfo(SB_VERT, si);
+  gfx::Rect thumb = classic::ScrollThumb(bar, true, si);
+  int btn = bar.Width();
+  int trackTop = bar.Top + btn, trackLen = bar.Height() - 2 * btn;
+  int free = trackLen - thumb.Height();
+  int span = (si.Max - si.Min + 1) - std::max(1, static_cast<int>(si.Page));
+  int pos = thumbLastPos_;
+  if (!thumb.IsEmpty() && free > 0 && span > 0) {
+    int top = std::clamp(windowY - thumbGrab_, trackTop, trackTop + free);
+    pos = si.Min + static_cast<int>((static_cast<long long>(top - trackTop) * span + free / 2) / free);
+  }
+  thumbLastPos_ = pos;
+  si.Mask = SIF_TRACKPOS;
+  si.TrackPos = pos;
+  SetScrollInfo(SB_VERT, si, false);
+  Perform(WM_VSCROLL, static_cast<WPARAM>(MakeLong(code, std::min(pos, 0xFFFF))));
+}
+
 // --- messages ---------------------------------------------------------------------
 
 void Memo::WndProc(Message& msg) {
@@ -256,6 +307,12 @@ void Memo::WndProc(Message& msg) {
       msg.result = code;
       return;
     }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      if (msg.wParam == static_cast<WPARAM>(HTVSCROLL) &&
+          BeginThumbDrag({GetXParam(msg.lParam), GetYParam(msg.lParam)}))
+        return;
+      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       bool extend = (msg.wParam & MK_SHIFT) != 0;
@@ -265,12 +322,28 @@ void Memo::WndProc(Message& msg) {
       break;
     }
     case WM_MOUSEMOVE:
+      if (thumbDrag_) {
+        ThumbDragTo(GetYParam(msg.lParam) + ClientRectInWindow().Top, SB_THUMBTRACK);
+        return;
+      }
       if (selecting_ && (msg.wParam & MK_LBUTTON))
         SetCaretPos(PosAt({GetXParam(msg.lParam), GetYParam(msg.lParam)}), true);
       break;
     case WM_LBUTTONUP:
+      if (thumbDrag_) {
+        thumbDrag_ = false;
+        SetMouseCapture(false);
+        ThumbDragTo(GetYParam(msg.lParam) + ClientRectInWindow().Top, SB_THUMBPOSITION);
+        Perform(WM_VSCROLL, static_cast<WPARAM>(SB_ENDSCROLL));
+        return;
+      }
+      selecting_ = false;
+      break;
     case WM_CANCELMODE:
-    case CM_CANCELMODE: selecting_ = false; break;
+    case CM_CANCELMODE:
+      selecting_ = false;
+      thumbDrag_ = false;
+      break;
     case WM_CREATE:
     case WM_SIZE: UpdateScrollInfo(); break;
     case CM_FONTCHANGED: UpdateScrollInfo(); break;

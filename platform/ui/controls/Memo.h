@@ -2,7 +2,7 @@
 // optional scroll bars in its non-client area. It shows a caret and a
 // selection (mouse and keyboard), scrolls by the scroll messages (codes 0-7
 // and end scroll 8; thumb position and track from wParam's high word), the
-// mouse wheel and caret movement, and keeps the window's scroll information
+// mouse wheel, caret movement and a drag of the scroll bar's thumb, and keeps the window's scroll information
 // up to date. Editing is plain: insert, Backspace, Delete, Enter; no undo,
 // no word wrap.
 #pragma once
@@ -56,6 +56,8 @@ class Memo : public WinControl {
   int VisibleLines() const;
   // Scrolls so that the caret is inside the client area.
   void ScrollCaretIntoView();
+  // The vertical scroll bar in window coordinates (empty without one).
+  gfx::Rect VScrollBarRect() const;
   // Lines per wheel notch.
   static constexpr int kWheelLines = 3;
 
@@ -78,6 +80,9 @@ class Memo : public WinControl {
   void TextChanged();
 
  private:
+  // Dragging the thumb of the vertical bar (the window holds the capture).
+  bool BeginThumbDrag(gfx::Point screen);
+  void ThumbDragTo(int windowY, int code);
   TextPos PosAt(gfx::Point client) const;
   int TextWidthOf(const std::string& utf8) const;
   int MaxLineWidth() const;
@@ -89,6 +94,9 @@ class Memo : public WinControl {
   int topLine_ = 0;
   int leftPx_ = 0;
   bool selecting_ = false;
+  bool thumbDrag_ = false;
+  int thumbGrab_ = 0;
+  int thumbLastPos_ = 0;
 };
 
 }  // namespace ui

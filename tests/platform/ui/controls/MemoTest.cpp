@@ -1,5 +1,6 @@
 #include "platform/ui/controls/Memo.h"
 
+#include "platform/ui/ClassicLook.h"
 #include "platform/ui/Screen.h"
 #include "tests/platform/ui/controls/ControlsFixture.h"
 
@@ -102,6 +103,40 @@ TEST_F(MemoTest, ScrollBarInTheNonClientArea) {
   backend.InjectClick(arrow);
   app->ProcessMessages();
   EXPECT_EQ(memo->TopLine(), 1);
+}
+
+TEST_F(MemoTest, DraggingTheThumbTracksAndSetsThePosition) {
+  std::vector<int> codes;
+  memo->AddProc([&](Message& m, const WndMethod& next) {
+    if (m.msg == WM_VSCROLL) codes.push_back(LoWord(m.wParam));
+    next(m);
+  });
+  ShowForm();
+  gfx::Rect wr = memo->WindowRect();
+  gfx::Rect bar = memo->VScrollBarRect();
+  ScrollInfo si;
+  si.Mask = SIF_ALL;
+  memo->GetScrollInfo(SB_VERT, si);
+  gfx::Rect thumb = classic::ScrollThumb(bar, true, si);
+  ASSERT_FALSE(thumb.IsEmpty());
+  gfx::Point grab{wr.Left + thumb.Left + 2, wr.Top + thumb.Top + 2};
+  backend.InjectMouseMove(grab);
+  backend.InjectMouseDown(grab);
+  app->ProcessMessages();
+  EXPECT_EQ(app->CaptureControl(), memo);
+  Move({grab.X, grab.Y + 10});
+  int mid = memo->TopLine();
+  EXPECT_GT(mid, 0);
+  Move({grab.X + 40, grab.Y + 1000});  // far below and beside the bar
+  EXPECT_EQ(memo->TopLine(), MaxTop());
+  Release({grab.X + 40, grab.Y + 1000});
+  EXPECT_EQ(memo->TopLine(), MaxTop());
+  EXPECT_EQ(Info().Pos, MaxTop());
+  EXPECT_EQ(app->CaptureControl(), nullptr);
+  ASSERT_GE(codes.size(), 3u);
+  EXPECT_EQ(codes[0], SB_THUMBTRACK);
+  EXPECT_EQ(codes[codes.size() - 2], SB_THUMBPOSITION);
+  EXPECT_EQ(codes.back(), SB_ENDSCROLL);
 }
 
 // The client edge and the scroll bar come from the style bits as they are
