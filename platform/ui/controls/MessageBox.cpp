@@ -1,6 +1,7 @@
 #include "platform/ui/controls/MessageBox.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "platform/gfx/Canvas.h"
@@ -69,6 +70,11 @@ void DrawMessageIcon(gfx::Canvas& c, const gfx::Rect& r, MessageIcon icon) {
 }
 
 ModalResult ShowMessageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
+  if (!Application::Exists()) {
+    // No window system yet: the message still reaches the user.
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return mrOk;
+  }
   auto& app = App();
   auto form = std::make_unique<Form>(nullptr);
   form->SetBorderStyle(BorderStyle::bsDialog);

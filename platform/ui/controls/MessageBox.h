@@ -12,7 +12,8 @@ enum class MessageIcon { None, Error, Warning, Information };
 
 // Shows the box centred on the active form (or the screen) and returns when
 // it is closed: mrOk for the button, Enter or Esc (the one button is both
-// default and cancel), mrCancel for the close box.
+// default and cancel), mrCancel for the close box. Without an application
+// the message goes to standard error and the answer is mrOk.
 ModalResult ShowMessageBox(const std::string& text, const std::string& caption,
                            MessageIcon icon = MessageIcon::None);
 // The box with the application's title as caption.

@@ -61,6 +61,13 @@ TEST_F(MessageBoxTest, EnterAndEscClose) {
   EXPECT_EQ(ShowMessageBox("text", "caption"), mrOk);
 }
 
+TEST(MessageBoxWithoutApplicationTest, GoesToStandardError) {
+  ASSERT_FALSE(Application::Exists());
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(ShowMessageBox("Skin not found", "Error", MessageIcon::Error), mrOk);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error: Skin not found\n");
+}
+
 TEST(MessageIconTest, IconsDifferAndStayInTheirBox) {
   gfx::Bitmap a(40, 40, gfx::PixelFormat::Bgr24), b(40, 40, gfx::PixelFormat::Bgr24);
   a.FillBytes(255);
