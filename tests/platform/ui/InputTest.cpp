@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/TopLevelWindow.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"
 
@@ -168,6 +169,22 @@ TEST_F(InputTest, WheelGoesToTheWindowUnderThePointerAndBubbles) {
   screen().InjectMouseWheel(ClientPoint(panel, 5, 5), -120);
   app().ProcessMessages();
   EXPECT_EQ(formDelta, -120);
+}
+
+TEST_F(InputTest, CursorFollowsHitCodesAndControlCursors) {
+  Form* f = NewForm({500, 100, 800, 300}, BorderStyle::bsSizeable);
+  auto* link = new Probe(f, f, {10, 10, 60, 30}, gfx::RGB(0, 0, 255));
+  link->SetCursor(crHandPoint);
+  Show(f);
+  backend::SurfaceId s = f->Surface()->Surface();
+  Move({f->Left() + 1, f->Top() + 100});
+  EXPECT_EQ(screen().CursorOf(s), backend::Cursor::SizeWE);
+  Move({f->BoundsRect().Right - 1, f->BoundsRect().Bottom - 1});
+  EXPECT_EQ(screen().CursorOf(s), backend::Cursor::SizeNWSE);
+  Move(ClientPoint(link, 5, 5));
+  EXPECT_EQ(screen().CursorOf(s), backend::Cursor::Hand);
+  Move(ClientPoint(f, 200, 100));
+  EXPECT_EQ(screen().CursorOf(s), backend::Cursor::Arrow);
 }
 
 }  // namespace
