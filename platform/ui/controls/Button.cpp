@@ -101,7 +101,6 @@ void Button::KeyDown(unsigned& key, ShiftState shift) {
   if (key == VK_SPACE && Enabled() && !pushed_) {
     pushedByKey_ = true;
     SetPushed(true);
-    pushedByKey_ = true;
   }
 }
 

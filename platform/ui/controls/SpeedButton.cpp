@@ -30,8 +30,6 @@ void SpeedButton::Loaded() {
   state_ = Enabled() ? (down_ ? ButtonState::bsExclusive : ButtonState::bsUp) : ButtonState::bsDisabled;
 }
 
-void SpeedButton::Notification(Component* c, Operation op) { Control::Notification(c, op); }
-
 // --- properties ------------------------------------------------------------------
 
 void SpeedButton::SetLayout(ButtonLayout l) {
@@ -164,8 +162,6 @@ void SpeedButton::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
   }
   if (doClick) Click();
 }
-
-void SpeedButton::Click() { Control::Click(); }
 
 // --- messages ------------------------------------------------------------------
 

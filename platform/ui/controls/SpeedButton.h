@@ -55,8 +55,6 @@ class SpeedButton : public Control {
   // True between a left press and its release.
   bool Dragging() const { return dragging_; }
 
-  void Click() override;
-
  protected:
   void WndProc(Message& msg) override;
   void Paint(gfx::Canvas& canvas) override;
@@ -64,7 +62,6 @@ class SpeedButton : public Control {
   void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
   void MouseMove(ShiftState shift, int x, int y) override;
   void Loaded() override;
-  void Notification(Component* c, Operation op) override;
 
   // Another button of the same group went down.
   virtual void GroupButtonPressed(SpeedButton* sender);

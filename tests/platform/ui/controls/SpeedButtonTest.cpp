@@ -46,6 +46,17 @@ TEST_F(SpeedButtonTest, ClickNeedsPressAndReleaseInside) {
   EXPECT_EQ(clicks.size(), 1u);
 }
 
+TEST_F(SpeedButtonTest, QuickSecondClickIsAClickToo) {
+  SpeedButton* a = AddButton(20);
+  int doubles = 0;
+  a->OnDblClick = [&](Component*) { ++doubles; };
+  ShowForm();
+  Click(*a, 5, 5);
+  Click(*a, 5, 5);
+  EXPECT_EQ(clicks.size(), 2u);
+  EXPECT_EQ(doubles, 0) << "the button makes clicks, not double clicks";
+}
+
 TEST_F(SpeedButtonTest, DisabledButtonTakesNoClick) {
   SpeedButton* a = AddButton(20);
   a->SetEnabled(false);
