@@ -74,6 +74,36 @@ TEST_F(WindowTest, ScrollBarPressSendsScrollCodesAndInfoIsClamped) {
   EXPECT_EQ(codes, (std::vector<int>{SB_LINEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL}));
 }
 
+TEST_F(WindowTest, DraggingTheThumbSendsTrackAndFinalPositions) {
+  Form* f = NewForm({100, 100, 400, 300}, BorderStyle::bsNone);
+  auto* w = new WinControl(f);
+  w->SetBoundsRect({10, 10, 110, 126});  // 116 px: arrows 16 + 16, track 84
+  w->SetParent(f);
+  w->SetStyle(w->Style() | WS_VSCROLL);
+  Show(f);
+  w->FrameChanged();
+  ScrollInfo si;
+  si.Mask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.Max = 99;
+  si.Page = 50;  // thumb = 84 * 50 / 100 = 42 px; 42 px of travel for 50 positions
+  w->SetScrollInfo(SB_VERT, si, true);
+  std::vector<std::pair<int, int>> got;
+  ProcHook h(*w, [&](Message& m, const WndMethod& next) {
+    if (m.msg == WM_VSCROLL) got.emplace_back(LoWord(m.wParam), HiWord(m.wParam));
+    next(m);
+  });
+  gfx::Rect wr = w->WindowRect();
+  gfx::Point thumb{wr.Right - 8, wr.Top + 16 + 10};
+  screen().InjectMouseDown(thumb);
+  screen().InjectMouseMove({thumb.X, thumb.Y + 21});   // half the travel
+  screen().InjectMouseMove({thumb.X, thumb.Y + 200});  // past the end: clamped
+  screen().InjectMouseUp({thumb.X, thumb.Y + 200});
+  app().ProcessMessages();
+  std::vector<std::pair<int, int>> want{
+      {SB_THUMBTRACK, 25}, {SB_THUMBTRACK, 50}, {SB_THUMBPOSITION, 50}, {SB_ENDSCROLL, 0}};
+  EXPECT_EQ(got, want);
+}
+
 TEST_F(WindowTest, PropertiesAndUserData) {
   Form* f = NewForm({0, 0, 100, 100});
   f->SetProp("acScroll", 42);
