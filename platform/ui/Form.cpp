@@ -172,7 +172,11 @@ void Form::SetVisible(bool on) {
   } else {
     DoHide();
     bool wasActive = active_;
-    if (Application::Exists()) App().CancelModeFor(this);
+    if (Application::Exists()) {
+      App().CancelModeFor(this);
+      // The pointer is no longer over anything of this form.
+      if (Control* h = App().HoverControl(); h && (h == this || ContainsControl(h))) App().NoteHover(nullptr);
+    }
     WinControl::SetVisible(false);
     if (wasActive && Application::Exists()) {
       App().SetActiveForm(nullptr);

@@ -156,6 +156,16 @@ TEST_F(InputTest, MouseLeftWindowForClientAndNonClient) {
   EXPECT_EQ(ncleft, 1);
 }
 
+TEST_F(InputTest, HidingTheFormUnderThePointerSendsLeave) {
+  int leaves = 0;
+  a->OnMouseLeave = [&](Component*) { ++leaves; };
+  Move(ClientPoint(a, 5, 5));
+  EXPECT_EQ(app().HoverControl(), a);
+  form->HideForm();
+  EXPECT_EQ(leaves, 1);
+  EXPECT_EQ(app().HoverControl(), nullptr);
+}
+
 TEST_F(InputTest, WheelGoesToTheWindowUnderThePointerAndBubbles) {
   auto* panel = new WinControl(form);
   panel->SetBoundsRect({10, 100, 210, 180});
