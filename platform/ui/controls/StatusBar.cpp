@@ -4,6 +4,7 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/ClassicLook.h"
+#include "platform/ui/Form.h"
 
 namespace ui {
 
@@ -115,7 +116,15 @@ void StatusBar::PaintWindow(gfx::Canvas& canvas) {
       DrawPanel(canvas, &p, p.Text, r);
     }
   }
-  if (sizeGrip_) PaintGrip(canvas);
+  if (sizeGrip_ && ParentSizeable()) PaintGrip(canvas);
+}
+
+bool StatusBar::ParentSizeable() const {
+  // A grip only makes sense on a form the user can resize.
+  const auto* form = dynamic_cast<const Form*>(Parent());
+  if (!form) return false;
+  const BorderStyle b = form->GetBorderStyle();
+  return b == BorderStyle::bsSizeable || b == BorderStyle::bsSizeToolWin;
 }
 
 void StatusBar::DrawPanel(gfx::Canvas& canvas, StatusPanel* panel, const std::string& text,

@@ -52,6 +52,8 @@ class StatusBar : public WinControl {
   const std::string& SimpleText() const { return simpleText_; }
   void SetSimpleText(const std::string& t);
   bool SizeGrip() const { return sizeGrip_; }
+  // The grip is painted only while the bar's parent is a form with a
+  // sizeable border.
   void SetSizeGrip(bool on);
 
   DrawPanelEvent OnDrawPanel;
@@ -65,6 +67,8 @@ class StatusBar : public WinControl {
   virtual void PaintGrip(gfx::Canvas& canvas);
 
  private:
+  bool ParentSizeable() const;
+
   std::vector<StatusPanel> panels_;
   bool simplePanel_ = false;
   std::string simpleText_;

@@ -109,5 +109,36 @@ TEST_F(StatusBarTest, TextMessagesAndChildren) {
   EXPECT_EQ(child->Parent(), sb);
 }
 
+TEST_F(StatusBarTest, SizeGripOnlyOnASizeableForm) {
+  struct Case {
+    BorderStyle Border;
+    bool Grip;
+  };
+  const Case cases[] = {{BorderStyle::bsSizeable, true},
+                        {BorderStyle::bsSizeToolWin, true},
+                        {BorderStyle::bsSingle, false},
+                        {BorderStyle::bsDialog, false},
+                        {BorderStyle::bsToolWindow, false}};
+  const gfx::Color shadow = gfx::ColorToRGB(gfx::clBtnShadow);
+  for (const Case& c : cases) {
+    Form* f = app->CreateForm<Form>([&](Form& g) {
+      g.SetBounds(100, 100, 400, 300);
+      g.SetBorderStyle(c.Border);
+    });
+    auto* sb = new StatusBar(f);
+    sb->SetParent(f);
+    sb->AddPanel(100);
+    f->ShowForm();
+    app->ProcessMessages();
+    // A dark pixel of the grip's first line, left of the bar's right edge.
+    const gfx::Rect r = sb->ClientRect();
+    EXPECT_EQ(Pixel(*sb, r.Right - 1, r.Bottom - 2) == shadow, c.Grip) << static_cast<int>(c.Border);
+    sb->SetSizeGrip(false);
+    EXPECT_NE(Pixel(*sb, r.Right - 1, r.Bottom - 2), shadow) << static_cast<int>(c.Border);
+    delete f;
+    app->ProcessMessages();
+  }
+}
+
 }  // namespace
 }  // namespace ui::test
