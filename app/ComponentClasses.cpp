@@ -1,28 +1,31 @@
 #include "app/ComponentClasses.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/EmbeddedAssets.h"
 #include "app/PropertyBag.h"
 #include "app/PropertyValues.h"
+#include "game/AlphaImageList.h"
 #include "game/DescribedForm.h"
-#include "game/standin/Containers.h"
-#include "game/standin/ImageListComponent.h"
-#include "game/standin/Indicators.h"
-#include "game/standin/Memo.h"
-#include "game/standin/Picture.h"
-#include "game/standin/RadioButton.h"
-#include "game/standin/TextLabel.h"
-#include "game/standin/TileButton.h"
+#include "game/TileButton.h"
+#include "game/WebLabel.h"
 #include "image/acPNG.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/GroupBox.h"
+#include "platform/ui/controls/Image.h"
+#include "platform/ui/controls/Label.h"
+#include "platform/ui/controls/Memo.h"
+#include "platform/ui/controls/Panel.h"
+#include "platform/ui/controls/ProgressBar.h"
+#include "platform/ui/controls/RadioButton.h"
+#include "platform/ui/controls/StatusBar.h"
 
 namespace app {
-
-namespace st = game::standin;
 
 ui::Component& LoadContext::Find(std::string_view name) const {
   ui::Component* c = Form.FindComponent(std::string(name));
@@ -39,8 +42,9 @@ ui::NotifyEvent LoadContext::Handler(std::string_view name) const {
 
 namespace {
 
-// The class names of the skinned program, each with the class that stands
-// for it now.
+// The class names of the skinned program, each with the toolkit's standard
+// control (or the game's own tile, tile image list and web label) that
+// plays its part without a skin.
 using Factory = std::function<ui::Component*(ui::Component&)>;
 template <class T>
 Factory Make() {
@@ -52,19 +56,19 @@ Factory Bag(std::string_view className) {
 
 const std::pair<std::string_view, Factory>& ClassEntry(std::string_view className) {
   static const std::pair<std::string_view, Factory> kClasses[] = {
-      {"TsPanel", Make<st::Panel>()},
-      {"TsStatusBar", Make<st::StatusBar>()},
-      {"TsSpeedButton", Make<st::TileButton>()},
-      {"TsAlphaImageList", Make<st::ImageListComponent>()},
-      {"TsGroupBox", Make<st::GroupBox>()},
-      {"TsRadioButton", Make<st::RadioButton>()},
+      {"TsPanel", Make<ui::Panel>()},
+      {"TsStatusBar", Make<ui::StatusBar>()},
+      {"TsSpeedButton", Make<game::TileButton>()},
+      {"TsAlphaImageList", Make<game::AlphaImageList>()},
+      {"TsGroupBox", Make<ui::GroupBox>()},
+      {"TsRadioButton", Make<ui::RadioButton>()},
       {"TsButton", Make<ui::Button>()},
-      {"TsLabel", Make<st::Label>()},
-      {"TsWebLabel", Make<st::WebLabel>()},
-      {"TsProgressBar", Make<st::ProgressBar>()},
-      {"TsBevel", Make<st::Bevel>()},
-      {"TsMemo", Make<st::Memo>()},
-      {"TImage", Make<st::Picture>()},
+      {"TsLabel", Make<ui::Label>()},
+      {"TsWebLabel", Make<game::WebLabel>()},
+      {"TsProgressBar", Make<ui::ProgressBar>()},
+      {"TsBevel", Make<ui::Bevel>()},
+      {"TsMemo", Make<ui::Memo>()},
+      {"TImage", Make<ui::Image>()},
       {"TTimer", Make<ui::Timer>()},
       {"TMainMenu", Make<ui::MainMenu>()},
       {"TMenuItem", Make<ui::MenuItem>()},
@@ -82,9 +86,9 @@ std::span<const std::uint8_t> Asset(std::string_view path) {
   return bytes;
 }
 
-bool ApplyTile(st::TileButton& b, std::string_view key, std::string_view value, const LoadContext& ctx) {
+bool ApplyTile(game::TileButton& b, std::string_view key, std::string_view value, const LoadContext& ctx) {
   if (key == "Images") {
-    auto* list = dynamic_cast<st::ImageListComponent*>(&ctx.Find(value));
+    auto* list = dynamic_cast<ui::CustomImageList*>(&ctx.Find(value));
     if (!list) throw std::invalid_argument("'" + std::string(value) + "' is not an image list");
     b.SetImages(list);
   } else if (key == "ImageIndex") {
@@ -97,7 +101,7 @@ bool ApplyTile(st::TileButton& b, std::string_view key, std::string_view value, 
   return true;
 }
 
-bool ApplyImageList(st::ImageListComponent& l, std::string_view key, std::string_view value) {
+bool ApplyImageList(game::AlphaImageList& l, std::string_view key, std::string_view value) {
   auto& list = l.List();
   if (key == "Width") {
     list.SetWidth(ReadInt(value));
@@ -118,9 +122,9 @@ bool ApplyImageList(st::ImageListComponent& l, std::string_view key, std::string
   return true;
 }
 
-st::TextLayout ReadLayout(std::string_view value) {
-  using enum st::TextLayout;
-  return ReadEnum<st::TextLayout>(value, {{"tlTop", Top}, {"tlCenter", Center}, {"tlBottom", Bottom}});
+ui::TextLayout ReadLayout(std::string_view value) {
+  using enum ui::TextLayout;
+  return ReadEnum<ui::TextLayout>(value, {{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}});
 }
 
 ui::Alignment ReadAlignment(std::string_view value) {
@@ -129,7 +133,7 @@ ui::Alignment ReadAlignment(std::string_view value) {
       value, {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
 }
 
-bool ApplyLabel(st::Label& l, std::string_view key, std::string_view value) {
+bool ApplyLabel(ui::Label& l, std::string_view key, std::string_view value) {
   if (key == "Alignment") {
     l.SetAlignment(ReadAlignment(value));
   } else if (key == "Layout") {
@@ -138,7 +142,7 @@ bool ApplyLabel(st::Label& l, std::string_view key, std::string_view value) {
     l.SetAutoSize(ReadBool(value));
   } else if (key == "Transparent") {
     l.SetTransparent(ReadBool(value));
-  } else if (auto* w = dynamic_cast<st::WebLabel*>(&l)) {
+  } else if (auto* w = dynamic_cast<game::WebLabel*>(&l)) {
     gfx::Font hover = w->HoverFont();
     if (key == "URL") {
       w->SetURL(std::string(value));
@@ -200,52 +204,62 @@ bool ApplyMenuItem(ui::MenuItem& m, std::string_view key, std::string_view value
 }
 
 bool ApplyOther(ui::Component& c, std::string_view key, std::string_view value) {
-  if (auto* p = dynamic_cast<st::ProgressBar*>(&c)) {
+  if (auto* p = dynamic_cast<ui::ProgressBar*>(&c)) {
     if (key == "Min")
-      p->SetRange(ReadInt(value), p->Max());
+      p->SetMin(ReadInt(value));
     else if (key == "Max")
-      p->SetRange(p->Min(), ReadInt(value));
+      p->SetMax(ReadInt(value));
     else
       return false;
     return true;
   }
-  if (auto* b = dynamic_cast<st::Bevel*>(&c)) {
+  if (auto* b = dynamic_cast<ui::Bevel*>(&c)) {
     if (key != "Shape") return false;
-    using enum st::BevelShape;
-    b->SetShape(ReadEnum<st::BevelShape>(value, {{"bsBox", Box}, {"bsTopLine", TopLine}}));
+    using enum ui::BevelShape;
+    b->SetShape(ReadEnum<ui::BevelShape>(value, {{"bsBox", bsBox},
+                                                 {"bsFrame", bsFrame},
+                                                 {"bsTopLine", bsTopLine},
+                                                 {"bsBottomLine", bsBottomLine},
+                                                 {"bsLeftLine", bsLeftLine},
+                                                 {"bsRightLine", bsRightLine},
+                                                 {"bsSpacer", bsSpacer}}));
     return true;
   }
-  if (auto* r = dynamic_cast<st::RadioButton*>(&c)) {
+  if (auto* r = dynamic_cast<ui::RadioButton*>(&c)) {
     if (key != "Checked") return false;
     r->SetChecked(ReadBool(value));
     return true;
   }
-  if (auto* s = dynamic_cast<st::StatusBar*>(&c)) {
+  if (auto* s = dynamic_cast<ui::StatusBar*>(&c)) {
     if (key != "Panels[0].Width") return false;
-    s->SetPanelWidth(ReadInt(value));
+    if (s->PanelCount() == 0) s->AddPanel();
+    s->Panel(0).Width = ReadInt(value);
+    s->PanelsChanged();
     return true;
   }
-  if (auto* m = dynamic_cast<st::Memo*>(&c)) {
+  if (auto* m = dynamic_cast<ui::Memo*>(&c)) {
     if (key == "ReadOnly") {
       m->SetReadOnly(ReadBool(value));
     } else if (key == "Lines.Add") {
-      auto lines = m->Lines();
-      lines.emplace_back(value);
-      m->SetLines(std::move(lines));
+      m->AddLine(std::string(value));
     } else if (key == "ScrollBars") {
-      if (value != "ssVertical") throw std::invalid_argument("the memo scrolls vertically only");
+      using enum ui::ScrollStyle;
+      m->SetScrollBars(ReadEnum<ui::ScrollStyle>(value, {{"ssNone", ssNone},
+                                                         {"ssHorizontal", ssHorizontal},
+                                                         {"ssVertical", ssVertical},
+                                                         {"ssBoth", ssBoth}}));
     } else {
       return false;
     }
     return true;
   }
-  if (auto* p = dynamic_cast<st::Picture*>(&c)) {
+  if (auto* p = dynamic_cast<ui::Image*>(&c)) {
     if (key == "Transparent") {
-      ReadBool(value);  // the picture always blends with its alpha
+      p->SetTransparent(ReadBool(value));
     } else if (key == "Picture.Data") {
-      image::TPNGGraphic png;
-      png.LoadFromBytes(Asset(value));
-      p->SetBitmap(png.Bitmap());
+      auto png = std::make_unique<image::TPNGGraphic>();
+      png->LoadFromBytes(Asset(value));
+      p->Picture().SetGraphic(std::move(png));
     } else {
       return false;
     }
@@ -266,9 +280,9 @@ ui::Component* CreateComponent(std::string_view className, ui::Component& owner)
 
 bool ApplyClassProperty(ui::Component& c, std::string_view key, std::string_view value,
                         const LoadContext& ctx) {
-  if (auto* t = dynamic_cast<st::TileButton*>(&c)) return ApplyTile(*t, key, value, ctx);
-  if (auto* l = dynamic_cast<st::ImageListComponent*>(&c)) return ApplyImageList(*l, key, value);
-  if (auto* l = dynamic_cast<st::Label*>(&c)) return ApplyLabel(*l, key, value);
+  if (auto* t = dynamic_cast<game::TileButton*>(&c)) return ApplyTile(*t, key, value, ctx);
+  if (auto* l = dynamic_cast<game::AlphaImageList*>(&c)) return ApplyImageList(*l, key, value);
+  if (auto* l = dynamic_cast<ui::Label*>(&c)) return ApplyLabel(*l, key, value);
   if (auto* b = dynamic_cast<ui::Button*>(&c)) return ApplyButton(*b, key, value);
   if (auto* t = dynamic_cast<ui::Timer*>(&c)) return ApplyTimer(*t, key, value, ctx);
   if (auto* m = dynamic_cast<ui::MenuItem*>(&c)) return ApplyMenuItem(*m, key, value, ctx);

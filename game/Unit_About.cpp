@@ -13,9 +13,9 @@ TForm_About::~TForm_About() {
 
 void TForm_About::Loaded() {
   ui::Form::Loaded();
-  sMemo_About = BindComponent<standin::Memo>(*this, "sMemo_About");
+  sMemo_About = BindComponent<ui::Memo>(*this, "sMemo_About");
   sButton_OK = BindComponent<ui::Button>(*this, "sButton_OK");
-  sWebLabel_Site = BindComponent<standin::WebLabel>(*this, "sWebLabel_Site");
+  sWebLabel_Site = BindComponent<WebLabel>(*this, "sWebLabel_Site");
 }
 
 ui::NotifyEvent TForm_About::FindHandler(std::string_view name) {

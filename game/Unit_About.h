@@ -5,10 +5,10 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "game/standin/Memo.h"
-#include "game/standin/TextLabel.h"
+#include "game/WebLabel.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/Memo.h"
 
 namespace game {
 
@@ -18,9 +18,9 @@ class TForm_About : public ui::Form, public DescribedForm {
   ~TForm_About() override;
   std::string ClassName() const override { return "TForm_About"; }
 
-  standin::Memo* sMemo_About = nullptr;
+  ui::Memo* sMemo_About = nullptr;
   ui::Button* sButton_OK = nullptr;
-  standin::WebLabel* sWebLabel_Site = nullptr;
+  WebLabel* sWebLabel_Site = nullptr;
 
   void sButton_OKClick(ui::Component* sender);
 

@@ -7,7 +7,7 @@
 #include "game/Unit_NewGame.h"
 #include "game/Unit_ResultGame.h"
 #include "game/Unit_StatusGame.h"
-#include "game/standin/MessageBox.h"
+#include "platform/ui/controls/MessageBox.h"
 
 namespace game {
 
@@ -32,15 +32,14 @@ TForm_Main::~TForm_Main() {
 
 void TForm_Main::Loaded() {
   ui::Form::Loaded();
-  sPanel_Main = BindComponent<standin::Panel>(*this, "sPanel_Main");
+  sPanel_Main = BindComponent<ui::Panel>(*this, "sPanel_Main");
   for (int i = 0; i < kTileCount; ++i) {
     const std::string n = std::to_string(i + 1);
-    Tiles[static_cast<std::size_t>(i)] =
-        BindComponent<standin::TileButton>(*this, ("sSpeedButton_G" + n).c_str());
+    Tiles[static_cast<std::size_t>(i)] = BindComponent<TileButton>(*this, ("sSpeedButton_G" + n).c_str());
     ImageLists[static_cast<std::size_t>(i)] =
-        BindComponent<standin::ImageListComponent>(*this, ("sAlphaImageList_G" + n).c_str());
+        BindComponent<AlphaImageList>(*this, ("sAlphaImageList_G" + n).c_str());
   }
-  sStatusBar = BindComponent<standin::StatusBar>(*this, "sStatusBar");
+  sStatusBar = BindComponent<ui::StatusBar>(*this, "sStatusBar");
   Timer_WaitStarting = BindComponent<ui::Timer>(*this, "Timer_WaitStarting");
   Timer_StartShow = BindComponent<ui::Timer>(*this, "Timer_StartShow");
   Timer_StopShow = BindComponent<ui::Timer>(*this, "Timer_StopShow");
@@ -103,7 +102,7 @@ void TForm_Main::N6Click(ui::Component*) {
   if (Form_About) Form_About->ShowModal();
 }
 
-void TForm_Main::N7Click(ui::Component*) { standin::ShowInformation("Справка", kHelpText); }
+void TForm_Main::N7Click(ui::Component*) { ui::ShowMessageBox(kHelpText, "Справка"); }
 
 // --- GameBoard ---------------------------------------------------------------------------
 

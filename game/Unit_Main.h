@@ -6,14 +6,15 @@
 #include <array>
 #include <string>
 
+#include "game/AlphaImageList.h"
 #include "game/DescribedForm.h"
 #include "game/GameBoard.h"
-#include "game/standin/Containers.h"
-#include "game/standin/ImageListComponent.h"
-#include "game/standin/TileButton.h"
+#include "game/TileButton.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/controls/Panel.h"
+#include "platform/ui/controls/StatusBar.h"
 
 namespace game {
 
@@ -24,10 +25,10 @@ class TForm_Main : public ui::Form, public GameBoard, public DescribedForm {
   std::string ClassName() const override { return "TForm_Main"; }
 
   // Components of the window description, bound by name once it is loaded.
-  standin::Panel* sPanel_Main = nullptr;
-  std::array<standin::TileButton*, kTileCount> Tiles{};  // sSpeedButton_G1 .. G6
-  std::array<standin::ImageListComponent*, kTileCount> ImageLists{};
-  standin::StatusBar* sStatusBar = nullptr;
+  ui::Panel* sPanel_Main = nullptr;
+  std::array<TileButton*, kTileCount> Tiles{};  // sSpeedButton_G1 .. G6
+  std::array<AlphaImageList*, kTileCount> ImageLists{};
+  ui::StatusBar* sStatusBar = nullptr;
   ui::Timer* Timer_WaitStarting = nullptr;
   ui::Timer* Timer_StartShow = nullptr;
   ui::Timer* Timer_StopShow = nullptr;

@@ -17,10 +17,10 @@ TForm_NewGame::~TForm_NewGame() {
 
 void TForm_NewGame::Loaded() {
   ui::Form::Loaded();
-  sGroupBox_Difficulty = BindComponent<standin::GroupBox>(*this, "sGroupBox_Difficulty");
-  Levels[0] = BindComponent<standin::RadioButton>(*this, "sRadioButton_Difficulty1");
-  Levels[1] = BindComponent<standin::RadioButton>(*this, "sRadioButton_Difficulty2");
-  Levels[2] = BindComponent<standin::RadioButton>(*this, "sRadioButton_Difficulty3");
+  sGroupBox_Difficulty = BindComponent<ui::GroupBox>(*this, "sGroupBox_Difficulty");
+  Levels[0] = BindComponent<ui::RadioButton>(*this, "sRadioButton_Difficulty1");
+  Levels[1] = BindComponent<ui::RadioButton>(*this, "sRadioButton_Difficulty2");
+  Levels[2] = BindComponent<ui::RadioButton>(*this, "sRadioButton_Difficulty3");
   sButton_Start = BindComponent<ui::Button>(*this, "sButton_Start");
 }
 

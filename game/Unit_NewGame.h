@@ -6,10 +6,10 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "game/standin/Containers.h"
-#include "game/standin/RadioButton.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/GroupBox.h"
+#include "platform/ui/controls/RadioButton.h"
 
 namespace game {
 
@@ -19,9 +19,9 @@ class TForm_NewGame : public ui::Form, public DescribedForm {
   ~TForm_NewGame() override;
   std::string ClassName() const override { return "TForm_NewGame"; }
 
-  standin::GroupBox* sGroupBox_Difficulty = nullptr;
+  ui::GroupBox* sGroupBox_Difficulty = nullptr;
   // sRadioButton_Difficulty1 .. 3, in the order of the levels.
-  std::array<standin::RadioButton*, 3> Levels{};
+  std::array<ui::RadioButton*, 3> Levels{};
   ui::Button* sButton_Start = nullptr;
 
   // Takes the checked level, starts a new game with it and closes.

@@ -18,10 +18,10 @@ TForm_ResultGame::~TForm_ResultGame() {
 
 void TForm_ResultGame::Loaded() {
   ui::Form::Loaded();
-  Image_Result = BindComponent<standin::Picture>(*this, "Image_Result");
-  sLabel_Result = BindComponent<standin::Label>(*this, "sLabel_Result");
-  sProgressBar_Result = BindComponent<standin::ProgressBar>(*this, "sProgressBar_Result");
-  sBevel1 = BindComponent<standin::Bevel>(*this, "sBevel1");
+  Image_Result = BindComponent<ui::Image>(*this, "Image_Result");
+  sLabel_Result = BindComponent<ui::Label>(*this, "sLabel_Result");
+  sProgressBar_Result = BindComponent<ui::ProgressBar>(*this, "sProgressBar_Result");
+  sBevel1 = BindComponent<ui::Bevel>(*this, "sBevel1");
   sButton_Ok = BindComponent<ui::Button>(*this, "sButton_Ok");
   sButton_Restart = BindComponent<ui::Button>(*this, "sButton_Restart");
   Timer_EnabledButtons = BindComponent<ui::Timer>(*this, "Timer_EnabledButtons");

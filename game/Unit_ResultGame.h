@@ -6,12 +6,13 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "game/standin/Indicators.h"
-#include "game/standin/Picture.h"
-#include "game/standin/TextLabel.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"
+#include "platform/ui/controls/Image.h"
+#include "platform/ui/controls/Label.h"
+#include "platform/ui/controls/ProgressBar.h"
 
 namespace game {
 
@@ -21,10 +22,10 @@ class TForm_ResultGame : public ui::Form, public DescribedForm {
   ~TForm_ResultGame() override;
   std::string ClassName() const override { return "TForm_ResultGame"; }
 
-  standin::Picture* Image_Result = nullptr;
-  standin::Label* sLabel_Result = nullptr;
-  standin::ProgressBar* sProgressBar_Result = nullptr;
-  standin::Bevel* sBevel1 = nullptr;
+  ui::Image* Image_Result = nullptr;
+  ui::Label* sLabel_Result = nullptr;
+  ui::ProgressBar* sProgressBar_Result = nullptr;
+  ui::Bevel* sBevel1 = nullptr;
   ui::Button* sButton_Ok = nullptr;
   ui::Button* sButton_Restart = nullptr;
   ui::Timer* Timer_EnabledButtons = nullptr;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/EmbeddedAssets.h"
 #include "app/PropertyBag.h"
+#include "game/AlphaImageList.h"
+#include "game/TileButton.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Application.h"
 
@@ -55,6 +58,67 @@ TEST(FormLoaderTest, SkinOnlySettingsAreKeptAsData) {
   ASSERT_NE(bag->Get("SkinName"), nullptr);
   EXPECT_EQ(*bag->Get("SkinName"), "Skin");
   EXPECT_EQ(bag->Get("SkinDirectory"), nullptr);
+}
+
+// Same size and the same pixels.
+bool SamePicture(const gfx::Bitmap& a, const gfx::Bitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.PixelAt(x, y) != b.PixelAt(x, y)) return false;
+  return true;
+}
+
+// The tile shows the picture of its image list and follows every change of
+// the list: the index, a new size of the PNG list, the list's removal.
+TEST(FormLoaderTest, TileShowsItsImageListPictureAndFollowsTheList) {
+  backend::HeadlessBackend screen;
+  ui::Application app(screen);
+  const FormDescription d{"F",
+                          {},
+                          {{"TsAlphaImageList",
+                            "l",
+                            "",
+                            {{"Width", "200"},
+                             {"Height", "200"},
+                             {"Items.Add", "tiles/tile1_dark.png"},
+                             {"Items.Add", "tiles/tile1_lit.png"}}},
+                           {"TsSpeedButton", "t", "", {{"Images", "l"}, {"ImageIndex", "1"}}}}};
+  // A form is loaded as the program loads it: the components see Loaded.
+  ui::Form& form = *app.CreateForm<ui::Form>([&d](ui::Form& f) { LoadForm(f, d); });
+  auto* list = dynamic_cast<game::AlphaImageList*>(form.FindComponent("l"));
+  auto* tile = dynamic_cast<game::TileButton*>(form.FindComponent("t"));
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(tile, nullptr);
+  ASSERT_EQ(list->Count(), 2);
+  ASSERT_NE(list->Image(0), nullptr);
+  EXPECT_FALSE(SamePicture(*list->Image(0), *list->Image(1)));
+  gfx::Bitmap lit;
+  ASSERT_TRUE(list->List().ItemImage32(1, lit));
+  EXPECT_TRUE(SamePicture(*list->Image(1), lit));
+  EXPECT_TRUE(SamePicture(tile->Glyph().Bitmap(), lit));
+
+  tile->SetImageIndex(0);
+  EXPECT_TRUE(SamePicture(tile->Glyph().Bitmap(), *list->Image(0)));
+  tile->SetImageIndex(5);
+  EXPECT_TRUE(tile->Glyph().Empty());
+
+  tile->SetImageIndex(1);
+  list->List().SetSize(100, 100);
+  EXPECT_EQ(list->Width(), 100);
+  EXPECT_EQ(tile->Glyph().Width(), 100);
+  ASSERT_TRUE(list->List().ItemImage32(1, lit));
+  EXPECT_TRUE(SamePicture(tile->Glyph().Bitmap(), lit));
+
+  auto bytes = EmbeddedAsset("tiles/tile2_lit.png");
+  list->List().Items().AddPng({bytes.begin(), bytes.end()});
+  EXPECT_EQ(list->Count(), 3);
+  tile->SetImageIndex(2);
+  EXPECT_FALSE(tile->Glyph().Empty());
+
+  delete list;
+  EXPECT_EQ(tile->Images(), nullptr);
+  EXPECT_TRUE(tile->Glyph().Empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The result dialog after a wrong click: its text and bar, the 3000 ms lock
 // of its buttons, Enter and Esc, "Попробовать ещё" and the close box.
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/DrawTextFlags.h"
 #include "tests/app/AppFixture.h"
 
 namespace app::test {
@@ -34,7 +35,7 @@ TEST_F(ResultDialogTest, AWrongClickInRoundOneShowsResultZeroAndAnEmptyBar) {
                         EXPECT_TRUE(r->IsModal());
                         EXPECT_EQ(r->sLabel_Result->Caption(), "Результат: 0.\rУровень сложности: Лёгкий.");
                         EXPECT_EQ(r->sProgressBar_Result->Position(), 0);
-                        EXPECT_EQ(r->sProgressBar_Result->FilledWidth(), 0);
+                        EXPECT_EQ(r->sProgressBar_Result->FilledRect().Width(), 0);
                         // The bar's inside shows no fill on the screen.
                         const auto* bar = r->sProgressBar_Result;
                         EXPECT_NE(screen_.ScreenPixel(bar->ClientToScreen({3, bar->Height() / 2})),
@@ -68,7 +69,9 @@ TEST_F(ResultDialogTest, TheLabelBreaksIntoTwoLinesAtTheLoneCarriageReturn) {
                         gfx::Canvas c(probe);
                         c.SetFont(label->Font());
                         lineHeight = c.TextHeight("0");
-                        labelHeight = label->TextRect(c).Height();
+                        gfx::Rect calc{0, 0, label->Width(), 0};
+                        c.DrawText(text, calc, label->DrawTextFlags() | gfx::DT_CALCRECT);
+                        labelHeight = calc.Height();
                         d().ClickAt(CloseBox(*w().Result));
                       }}});
   EXPECT_GT(lineHeight, 0);
