@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/TimeRecorder.h"
 #include "image/acPNG.h"
 
 namespace {
@@ -157,11 +158,6 @@ const std::vector<Case>& Cases() {
   return cases;
 }
 
-std::map<std::string, double>& Times() {
-  static std::map<std::string, double> t;
-  return t;
-}
-
 void Ours(benchmark::State& state, std::size_t index) {
   const Case& c = Cases()[index];
   image::TPNGGraphic g;
@@ -182,23 +178,6 @@ void Libpng(benchmark::State& state, std::size_t index) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * c.File.size()));
 }
 
-// Records per-iteration times to print the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // With repetitions the median stands for the benchmark.
-    for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !Times().count(r.run_name.str() + "#median"))
-        Times()[r.run_name.str()] = r.GetAdjustedCPUTime();
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
-        Times()[r.run_name.str()] = r.GetAdjustedCPUTime();
-        Times()[r.run_name.str() + "#median"] = 1;
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -217,14 +196,12 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("png/" + Cases()[i].Name + "/libpng").c_str(), Libpng, i);
   }
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
+  bench::TimeRecorder times;
+  benchmark::RunSpecifiedBenchmarks(&times);
   std::printf("\nratio of CPU time, ours / libpng (<= 1.0: no slower than libpng)\n");
   for (const Case& c : Cases()) {
-    const auto ours = Times().find("png/" + c.Name + "/ours"),
-               lib = Times().find("png/" + c.Name + "/libpng");
-    if (ours != Times().end() && lib != Times().end())
-      std::printf("  %-22s %5.2f  (%zu bytes)\n", c.Name.c_str(), ours->second / lib->second, c.File.size());
+    if (const auto r = times.Ratio("png/" + c.Name + "/ours", "png/" + c.Name + "/libpng"))
+      std::printf("  %-22s %5.2f  (%zu bytes)\n", c.Name.c_str(), r->Cpu, c.File.size());
   }
   benchmark::Shutdown();
   return 0;

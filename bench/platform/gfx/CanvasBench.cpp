@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/common/TimeRecorder.h"
 #include "platform/gfx/Canvas.h"
 
 namespace {
@@ -75,36 +75,16 @@ void Stretch(benchmark::State& state, Dims s, int num, int den) {
   }
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median") {
-        cpu_[r.run_name.function_name] = r.GetAdjustedCPUTime();
-        real_[r.run_name.function_name] = r.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatios() const {
-    std::printf("\nTime relative to memcpy of the destination's bytes (cpu, wall):\n");
-    for (const Dims& s : kSizes) {
-      const std::string base = "memcpy/" + s.Name();
-      if (!cpu_.contains(base) || cpu_.at(base) <= 0 || real_.at(base) <= 0) continue;
-      for (const char* op : kOps) {
-        const std::string name = std::string(op) + "/" + s.Name();
-        if (!cpu_.contains(name)) continue;
-        std::printf("  %-16s %-8s %7.2fx %7.2fx\n", op, s.Name().c_str(), cpu_.at(name) / cpu_.at(base),
-                    real_.at(name) / real_.at(base));
-      }
+// CPU time is the steadier measure on a shared machine; wall time is shown beside it.
+void PrintRatios(const bench::TimeRecorder& times) {
+  std::printf("\nTime relative to memcpy of the destination's bytes (cpu, wall):\n");
+  for (const Dims& s : kSizes) {
+    for (const char* op : kOps) {
+      const auto r = times.Ratio(std::string(op) + "/" + s.Name(), "memcpy/" + s.Name());
+      if (r) std::printf("  %-16s %-8s %7.2fx %7.2fx\n", op, s.Name().c_str(), r->Cpu, r->Real);
     }
   }
-
- private:
-  std::map<std::string, double> cpu_;
-  std::map<std::string, double> real_;
-};
+}
 
 }  // namespace
 
@@ -119,9 +99,9 @@ int main(int argc, char** argv) {
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
+  bench::TimeRecorder times;
+  benchmark::RunSpecifiedBenchmarks(&times);
+  PrintRatios(times);
   benchmark::Shutdown();
   return 0;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/TimeRecorder.h"
 #include "platform/gfx/BmpWriter.h"
 #include "platform/gfx/PngWriter.h"
 #include "skin/data/SkinLoader.h"
@@ -187,33 +188,6 @@ void LoadSkin(benchmark::State& state) {
   }
 }
 
-std::map<std::string, double>& Times() {
-  static std::map<std::string, double> times;
-  return times;
-}
-
-std::map<std::string, bool>& Medians() {
-  static std::map<std::string, bool> medians;
-  return medians;
-}
-
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // With repetitions the median stands for the benchmark.
-    for (const Run& r : runs) {
-      const std::string name = r.run_name.str();
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !Medians().count(name))
-        Times()[name] = r.GetAdjustedCPUTime();
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
-        Times()[name] = r.GetAdjustedCPUTime();
-        Medians()[name] = true;
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -225,11 +199,10 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("skin/inflate_only", InflateOnly);
   benchmark::RegisterBenchmark("skin/load", LoadSkin);
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double inflate = Times()["skin/inflate_only"], load = Times()["skin/load"];
-  if (inflate > 0)
-    std::printf("\nratio of CPU time, load / inflate only (target <= 3.0): %.2f\n", load / inflate);
+  bench::TimeRecorder times;
+  benchmark::RunSpecifiedBenchmarks(&times);
+  if (const auto r = times.Ratio("skin/load", "skin/inflate_only"))
+    std::printf("\nratio of CPU time, load / inflate only (target <= 3.0): %.2f\n", r->Cpu);
   benchmark::Shutdown();
   return 0;
 }

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/common/TimeRecorder.h"
 #include "platform/gfx/Bitmap.h"
 #include "skin/paint/AlphaCopy.h"
 #include "skin/paint/Backdrop.h"
@@ -78,40 +78,16 @@ void Fill(benchmark::State& state, Size s) {
   }
 }
 
-// Console output as usual, plus the time of every run kept for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median") {
-        std::string name = r.run_name.function_name;
-        cpu_[name] = r.GetAdjustedCPUTime();
-        real_[name] = r.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  // CPU time is the steadier measure on a shared machine; wall time is shown
-  // beside it.
-  void PrintRatios() const {
-    std::printf("\nTime relative to memcpy of the same bytes (cpu, wall):\n");
-    for (const Size& s : kSizes) {
-      const std::string base = "memcpy/" + s.Name();
-      if (!cpu_.contains(base) || cpu_.at(base) <= 0 || real_.at(base) <= 0) continue;
-      for (const char* op : {"BlendBitmaps", "AlphaCopy", "FillColorRect"}) {
-        const std::string name = std::string(op) + "/" + s.Name();
-        if (!cpu_.contains(name)) continue;
-        std::printf("  %-14s %-8s %6.2fx %6.2fx\n", op, s.Name().c_str(), cpu_.at(name) / cpu_.at(base),
-                    real_.at(name) / real_.at(base));
-      }
+// CPU time is the steadier measure on a shared machine; wall time is shown beside it.
+void PrintRatios(const bench::TimeRecorder& times) {
+  std::printf("\nTime relative to memcpy of the same bytes (cpu, wall):\n");
+  for (const Size& s : kSizes) {
+    for (const char* op : {"BlendBitmaps", "AlphaCopy", "FillColorRect"}) {
+      const auto r = times.Ratio(std::string(op) + "/" + s.Name(), "memcpy/" + s.Name());
+      if (r) std::printf("  %-14s %-8s %6.2fx %6.2fx\n", op, s.Name().c_str(), r->Cpu, r->Real);
     }
   }
-
- private:
-  std::map<std::string, double> cpu_;
-  std::map<std::string, double> real_;
-};
+}
 
 }  // namespace
 
@@ -124,9 +100,9 @@ int main(int argc, char** argv) {
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
+  bench::TimeRecorder times;
+  benchmark::RunSpecifiedBenchmarks(&times);
+  PrintRatios(times);
   benchmark::Shutdown();
   return 0;
 }
