@@ -24,8 +24,9 @@ struct Font {
   static constexpr int kDefaultPixelHeight = 11;
 
   // Face name as the program knows it ("Tahoma", "MS Sans Serif", ...);
-  // fontconfig picks the installed face that matches best (DejaVu Sans on a
-  // plain Debian system).
+  // fontconfig picks the installed face that matches best. "Tahoma" and
+  // "MS Sans Serif", when not installed, become DejaVu Sans Condensed, which
+  // is close to them in width.
   std::string Name = "MS Sans Serif";
   // Height in pixels. Both signs mean the character (em) height: -11 and 11
   // give the same 11-pixel font. Desktop toolkits store the negative form;

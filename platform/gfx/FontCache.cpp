@@ -7,9 +7,11 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
+#include <string_view>
 
 namespace gfx {
 namespace {
@@ -38,9 +40,40 @@ struct Resolved {
   std::string Family;
 };
 
-// Asks fontconfig for the best installed face for a name and style, or, with
-// cp != 0, for a face that has that character (empty File when none has).
-Resolved Resolve(const std::string& name, bool bold, bool italic, char32_t cp = 0) {
+// Faces that the program's windows name but Linux rarely has, each with the
+// installed face closest to it in width. A generic sans face is wider, and
+// captions sized for the original would be clipped.
+struct Substitute {
+  const char* Face;
+  const char* Local;
+};
+constexpr Substitute kSubstitutes[] = {
+    {"Tahoma", "DejaVu Sans Condensed"},
+    {"MS Sans Serif", "DejaVu Sans Condensed"},
+    {"Microsoft Sans Serif", "DejaVu Sans Condensed"},
+};
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// True when one of the match's family names is the requested one.
+bool MatchHasFamily(FcPattern* match, const std::string& name) {
+  FcChar8* family = nullptr;
+  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i)
+    if (SameName(reinterpret_cast<const char*>(family), name)) return true;
+  return false;
+}
+
+const char* SubstituteFor(const std::string& name) {
+  for (const Substitute& s : kSubstitutes)
+    if (SameName(s.Face, name)) return s.Local;
+  return nullptr;
+}
+
+FcPattern* MatchPattern(const std::string& name, bool bold, bool italic, char32_t cp) {
   FcPattern* pat = FcPatternCreate();
   if (!name.empty()) FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
   if (cp != 0) {
@@ -57,13 +90,31 @@ Resolved Resolve(const std::string& name, bool bold, bool italic, char32_t cp = 
   FcResult result = FcResultNoMatch;
   FcPattern* match = FcFontMatch(nullptr, pat, &result);
   FcPatternDestroy(pat);
+  return match;
+}
+
+// Asks fontconfig for the best installed face for a name and style, or, with
+// cp != 0, for a face that has that character (empty File when none has).
+// A name that is not installed but has a known substitute gets that one.
+Resolved Resolve(const std::string& name, bool bold, bool italic, char32_t cp = 0) {
+  FcPattern* match = MatchPattern(name, bold, italic, cp);
+  std::string wanted = name;
+  if (match && cp == 0 && !MatchHasFamily(match, name)) {
+    if (const char* local = SubstituteFor(name)) {
+      FcPatternDestroy(match);
+      match = MatchPattern(local, bold, italic, cp);
+      wanted = local;
+    }
+  }
   if (!match) throw std::runtime_error("no font found for \"" + name + "\"");
   Resolved r;
   FcChar8* file = nullptr;
   if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) r.File = reinterpret_cast<char*>(file);
   FcPatternGetInteger(match, FC_INDEX, 0, &r.Index);
   FcChar8* family = nullptr;
-  if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
+  if (MatchHasFamily(match, wanted))
+    r.Family = wanted;
+  else if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
     r.Family = reinterpret_cast<char*>(family);
   int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
   FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);

@@ -1,4 +1,4 @@
-// Text output against the pinned DejaVu Sans face (fonts-dejavu-core).
+// Text output against the pinned DejaVu faces (fonts-dejavu-core and -extra).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -56,17 +56,44 @@ class TextTest : public ::testing::Test {
 
 TEST_F(TextTest, FontNamesResolveToDejaVuAndBothHeightSignsAgree) {
   const FontMetrics m = GetFontMetrics(TestFont(-13));
-  EXPECT_EQ(m.FamilyName, "DejaVu Sans");
+  EXPECT_EQ(m.FamilyName, "DejaVu Sans Condensed");
   EXPECT_EQ(GetFontMetrics(TestFont(13)).Height, m.Height);
-  Font sans = TestFont();
-  sans.Name = "MS Sans Serif";
-  EXPECT_EQ(GetFontMetrics(sans).FamilyName, "DejaVu Sans");
+  struct {
+    const char* Name;
+    const char* Family;
+  } cases[] = {{"MS Sans Serif", "DejaVu Sans Condensed"},
+               {"ms sans serif", "DejaVu Sans Condensed"},
+               {"DejaVu Serif", "DejaVu Serif"},
+               {"DejaVu Sans", "DejaVu Sans"},
+               {"No Such Face 1234", "DejaVu Sans"}};
+  for (const auto& c : cases) {
+    Font f = TestFont();
+    f.Name = c.Name;
+    EXPECT_EQ(GetFontMetrics(f).FamilyName, c.Family) << c.Name;
+  }
   EXPECT_GE(m.Height, 13);
   EXPECT_GT(m.AveCharWidth, 0);
   Font big = TestFont();
   big.SetSize(9);  // 9 pt = 12 px
   EXPECT_EQ(big.Height, -12);
   EXPECT_EQ(big.Size(), 9);
+}
+
+// The dialogs' captions are sized for a narrow face: the substitute for it
+// must be narrower than the generic sans face, bold included.
+TEST_F(TextTest, NarrowFacesHaveANarrowerSubstitute) {
+  for (unsigned style : {0u, fsBold}) {
+    Font narrow = TestFont();
+    narrow.Style = style;
+    Font wide = narrow;
+    wide.Name = "DejaVu Sans";
+    Bitmap b = White(10, 10);
+    Canvas c(b);
+    c.SetFont(narrow);
+    const int narrowWidth = c.TextWidth("Нереальный");
+    c.SetFont(wide);
+    EXPECT_LT(narrowWidth, c.TextWidth("Нереальный")) << style;
+  }
 }
 
 TEST_F(TextTest, EveryLineBreakFormBreaks) {
