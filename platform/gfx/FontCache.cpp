@@ -1,5 +1,7 @@
 #include "platform/gfx/FontCache.h"
 
+#include "platform/gfx/SymbolGlyphs.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -37,20 +39,24 @@ struct Resolved {
   int Index = 0;
   bool Embolden = false;
   bool Slant = false;
+  bool Symbols = false;  // draws the caption-button symbols itself
   std::string Family;
 };
 
 // Faces that the program's windows name but Linux rarely has, each with the
 // installed face closest to it in width. A generic sans face is wider, and
 // captions sized for the original would be clipped.
+// "Webdings" stands in with the caption-button symbols drawn by the program.
 struct Substitute {
   const char* Face;
   const char* Local;
+  bool Symbols = false;
 };
 constexpr Substitute kSubstitutes[] = {
     {"Tahoma", "DejaVu Sans Condensed"},
     {"MS Sans Serif", "DejaVu Sans Condensed"},
     {"Microsoft Sans Serif", "DejaVu Sans Condensed"},
+    {"Webdings", "DejaVu Sans", true},
 };
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -67,9 +73,9 @@ bool MatchHasFamily(FcPattern* match, const std::string& name) {
   return false;
 }
 
-const char* SubstituteFor(const std::string& name) {
+const Substitute* SubstituteFor(const std::string& name) {
   for (const Substitute& s : kSubstitutes)
-    if (SameName(s.Face, name)) return s.Local;
+    if (SameName(s.Face, name)) return &s;
   return nullptr;
 }
 
@@ -99,11 +105,13 @@ FcPattern* MatchPattern(const std::string& name, bool bold, bool italic, char32_
 Resolved Resolve(const std::string& name, bool bold, bool italic, char32_t cp = 0) {
   FcPattern* match = MatchPattern(name, bold, italic, cp);
   std::string wanted = name;
+  bool symbols = false;
   if (match && cp == 0 && !MatchHasFamily(match, name)) {
-    if (const char* local = SubstituteFor(name)) {
+    if (const Substitute* sub = SubstituteFor(name)) {
       FcPatternDestroy(match);
-      match = MatchPattern(local, bold, italic, cp);
-      wanted = local;
+      match = MatchPattern(sub->Local, bold, italic, cp);
+      wanted = sub->Local;
+      symbols = sub->Symbols;
     }
   }
   if (!match) throw std::runtime_error("no font found for \"" + name + "\"");
@@ -129,6 +137,7 @@ Resolved Resolve(const std::string& name, bool bold, bool italic, char32_t cp = 
   FcPatternDestroy(match);
   if (cp != 0 && r.File.empty()) return r;
   if (r.File.empty()) throw std::runtime_error("no font file for \"" + name + "\"");
+  r.Symbols = symbols;
   r.Embolden = bold && weight < FC_WEIGHT_DEMIBOLD;
   r.Slant = italic && slant == FC_SLANT_ROMAN;
   return r;
@@ -197,6 +206,9 @@ const GlyphImage& FontFace::Glyph(char32_t cp) {
 }
 
 GlyphImage FontFace::Render(char32_t cp) {
+  if (symbols_) {
+    if (std::optional<GlyphImage> symbol = SymbolGlyph(cp, pixelHeight_, metrics_)) return *symbol;
+  }
   GlyphImage g;
   FT_Face f = impl_->Face;
   FT_UInt index = FT_Get_Char_Index(f, cp);
@@ -261,6 +273,7 @@ FontFace& FontCache::FaceFor(const Font& font) {
   Resolved r = Resolve(font.Name, font.Bold(), font.Italic());
   auto face = std::make_unique<FontFace>(r.File, r.Index, font.PixelHeight(), font.Bold(), font.Italic(),
                                          r.Embolden, r.Slant, r.Family);
+  face->symbols_ = r.Symbols;
   return *faces_.emplace(key, std::move(face)).first->second;
 }
 

@@ -67,6 +67,8 @@ class FontFace {
   bool italic_;
   bool emboldened_;
   bool isFallback_;
+  bool symbols_ = false;  // a stand-in for a symbol face (see SymbolGlyphs.h)
+  friend class FontCache;
 };
 
 class FontCache {

@@ -96,6 +96,42 @@ TEST_F(TextTest, NarrowFacesHaveANarrowerSubstitute) {
   }
 }
 
+// Menus draw the caption-button symbols as "0", "1", "2" and "r" in
+// "Webdings"; without that face the program draws them itself.
+TEST_F(TextTest, WebdingsSymbolsAreDrawnWithoutTheFace) {
+  auto draw = [](const std::string& text, const char* face) {
+    Bitmap b = White(40, 30);
+    Canvas c(b);
+    Font f = TestFont();
+    f.Name = face;
+    c.SetFont(f);
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.TextOut(5, 5, text);
+    return b;
+  };
+  const Bitmap minimize = draw("0", "Webdings"), maximize = draw("1", "Webdings");
+  const Bitmap restore = draw("2", "Webdings"), close = draw("r", "Webdings");
+  // Each symbol has its own shape, none is the digit or letter of the text face.
+  const Bitmap* symbols[] = {&minimize, &maximize, &restore, &close};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_FALSE(Ink(*symbols[i]).IsEmpty()) << i;
+    for (int j = i + 1; j < 4; ++j) EXPECT_FALSE(SameBytes(*symbols[i], *symbols[j])) << i << " " << j;
+  }
+  EXPECT_FALSE(SameBytes(close, draw("r", "DejaVu Sans")));
+  // The minimise bar is wider than high; the maximise box is hollow.
+  const Rect bar = Ink(minimize);
+  EXPECT_GT(bar.Width(), 2 * bar.Height());
+  const Rect box = Ink(maximize);
+  EXPECT_EQ(maximize.PixelAt((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2) & 0xFFFFFF, 0xFFFFFFu);
+  // The cross is mirror-symmetric.
+  const Rect x = Ink(close);
+  for (int y = x.Top; y < x.Bottom; ++y)
+    for (int i = 0; i < x.Width(); ++i)
+      EXPECT_EQ(close.PixelAt(x.Left + i, y), close.PixelAt(x.Right - 1 - i, y)) << i << "," << y;
+  // Other characters come from the standing-in face.
+  EXPECT_TRUE(SameBytes(draw("ab", "Webdings"), draw("ab", "DejaVu Sans")));
+}
+
 TEST_F(TextTest, EveryLineBreakFormBreaks) {
   const int lh = LineHeight();
   struct {
