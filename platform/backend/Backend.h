@@ -164,6 +164,15 @@ class Backend {
   virtual SurfaceId Capture() const = 0;
   virtual void SetCursor(SurfaceId id, Cursor cursor) = 0;
 
+  // --- Clipboard ----------------------------------------------------------------
+  // Makes `utf8` the clipboard's text. The backend hands it to other programs
+  // until one of them takes the clipboard over.
+  virtual void SetClipboardText(std::string utf8) = 0;
+  // The clipboard's text; nullopt when there is none or its owner offers no
+  // text. On X11 this may wait about a second for another program; events
+  // that arrive meanwhile stay queued for PollEvent.
+  virtual std::optional<std::string> ClipboardText() = 0;
+
   // --- Screen -------------------------------------------------------------------
   virtual gfx::Size ScreenSize() const = 0;
   virtual gfx::Rect WorkArea() const = 0;

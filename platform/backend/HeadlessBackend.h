@@ -78,6 +78,8 @@ class HeadlessBackend final : public Backend {
   void ReleaseCapture() override;
   SurfaceId Capture() const override { return capture_; }
   void SetCursor(SurfaceId id, Cursor cursor) override;
+  void SetClipboardText(std::string utf8) override { clipboard_ = std::move(utf8); }
+  std::optional<std::string> ClipboardText() override { return clipboard_; }
   gfx::Size ScreenSize() const override { return options_.ScreenSize; }
   gfx::Rect WorkArea() const override;
   std::vector<Monitor> Monitors() const override;
@@ -162,6 +164,7 @@ class HeadlessBackend final : public Backend {
   SurfaceId capture_ = kNoSurface;
   SurfaceId focus_ = kNoSurface;
   std::uint32_t modifiers_ = 0;
+  std::optional<std::string> clipboard_;
   std::atomic<std::int64_t> clock_;
 
   std::mutex wakeMutex_;

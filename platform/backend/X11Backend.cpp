@@ -19,7 +19,8 @@ constexpr std::size_t kMaxRequested = 32;
 
 }  // namespace
 
-X11Backend::X11Backend(const std::string& displayName, bool allowShm) : x_(displayName) {
+X11Backend::X11Backend(const std::string& displayName, bool allowShm)
+    : x_(displayName), clipboard_(x_.Get(), x_.Root()) {
   Display* d = x_.Get();
   // Windows blend only when a compositing manager runs; then every window
   // gets a 32-bit visual so that any of them may become layered.

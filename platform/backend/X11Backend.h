@@ -22,6 +22,7 @@
 #include "platform/backend/StackOrder.h"
 #include "platform/backend/SurfaceState.h"
 #include "platform/backend/WakePipe.h"
+#include "platform/backend/X11Clipboard.h"
 #include "platform/backend/X11Connection.h"
 #include "platform/backend/X11Image.h"
 
@@ -67,6 +68,8 @@ class X11Backend final : public Backend {
   void ReleaseCapture() override;
   SurfaceId Capture() const override { return capture_; }
   void SetCursor(SurfaceId id, Cursor cursor) override;
+  void SetClipboardText(std::string utf8) override;
+  std::optional<std::string> ClipboardText() override;
   gfx::Size ScreenSize() const override;
   gfx::Rect WorkArea() const override;
   std::vector<Monitor> Monitors() const override;
@@ -123,6 +126,7 @@ class X11Backend final : public Backend {
   void SetFocusTracked(SurfaceId id);
 
   X11Connection x_;
+  X11Clipboard clipboard_;
   bool argb_ = false;  // 32-bit visual for every window (a compositor runs)
   bool shm_ = false;
   Visual* visual_ = nullptr;

@@ -140,6 +140,8 @@ void X11Backend::Translate(XEvent& ev) {
       if (Surface* s = FindWindow(ev.xreparent.window)) s->Parent = ev.xreparent.parent;
       return;
     case ClientMessage: OnClientMessage(ev.xclient); return;
+    case SelectionRequest:
+    case SelectionClear: clipboard_.Handle(ev); return;
     default: return;
   }
 }
@@ -281,6 +283,15 @@ void X11Backend::OnClientMessage(XClientMessageEvent& m) {
     reply.xclient.window = x_.Root();
     XSendEvent(x_.Get(), x_.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &reply);
   }
+}
+
+void X11Backend::SetClipboardText(std::string utf8) { clipboard_.SetText(std::move(utf8)); }
+
+std::optional<std::string> X11Backend::ClipboardText() {
+  // Events that arrive while the owner answers are translated and queued.
+  return clipboard_.Text([this](XEvent& ev) {
+    if (!XFilterEvent(&ev, kXNone)) Translate(ev);
+  });
 }
 
 bool X11Backend::PollEvent(Event& event) {
