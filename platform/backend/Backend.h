@@ -120,6 +120,15 @@ class Backend {
   // (respecting shapes, click-through and fully transparent layered pixels).
   virtual SurfaceId SurfaceAt(gfx::Point screen) const = 0;
 
+  // --- Styles that change at run time -------------------------------------------
+  // The SurfaceOptions fields of the same names. A surface that holds the
+  // focus keeps it when it becomes NoActivate; it only takes no new focus.
+  virtual void SetNoActivate(SurfaceId id, bool noActivate) = 0;
+  virtual void SetClickThrough(SurfaceId id, bool clickThrough) = 0;
+  // Switches a Normal surface to Auxiliary (no task-bar entry) and back.
+  // Popups and dialogs keep their kind.
+  virtual void SetAuxiliary(SurfaceId id, bool auxiliary) = 0;
+
   // --- Decoration hints ------------------------------------------------------
   virtual void SetTitle(SurfaceId id, std::string_view utf8) = 0;
   // Icons of several sizes; each is converted to 32 bits. An empty span

@@ -162,6 +162,19 @@ SurfaceId HeadlessBackend::SurfaceAt(gfx::Point screen) const {
   return kNoSurface;
 }
 
+// --- Styles ----------------------------------------------------------------------
+
+void HeadlessBackend::SetNoActivate(SurfaceId id, bool noActivate) {
+  Get(id).Options.NoActivate = noActivate;
+}
+
+// The next mouse event finds the surface under the pointer anew.
+void HeadlessBackend::SetClickThrough(SurfaceId id, bool clickThrough) {
+  Get(id).Options.ClickThrough = clickThrough;
+}
+
+void HeadlessBackend::SetAuxiliary(SurfaceId id, bool auxiliary) { Get(id).SwitchAuxiliary(auxiliary); }
+
 // --- Hints -----------------------------------------------------------------------
 
 void HeadlessBackend::SetTitle(SurfaceId id, std::string_view utf8) { Get(id).Options.Title = utf8; }

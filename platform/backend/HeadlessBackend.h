@@ -63,6 +63,9 @@ class HeadlessBackend final : public Backend {
   bool IsTopmost(SurfaceId id) const override;
   std::vector<SurfaceId> StackingOrder() const override { return order_.BottomFirst(); }
   SurfaceId SurfaceAt(gfx::Point screen) const override;
+  void SetNoActivate(SurfaceId id, bool noActivate) override;
+  void SetClickThrough(SurfaceId id, bool clickThrough) override;
+  void SetAuxiliary(SurfaceId id, bool auxiliary) override;
   void SetTitle(SurfaceId id, std::string_view utf8) override;
   void SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) override;
   void Present(SurfaceId id, const gfx::Bitmap& buffer, const gfx::Rect& rect) override;

@@ -24,6 +24,14 @@ bool SurfaceState::MayFocus() const {
   return Visible && Options.Kind != SurfaceKind::Popup && !Options.NoActivate;
 }
 
+bool SurfaceState::SwitchAuxiliary(bool auxiliary) {
+  const SurfaceKind kind = auxiliary ? SurfaceKind::Auxiliary : SurfaceKind::Normal;
+  const bool switchable = Options.Kind == SurfaceKind::Normal || Options.Kind == SurfaceKind::Auxiliary;
+  if (!switchable || Options.Kind == kind) return false;
+  Options.Kind = kind;
+  return true;
+}
+
 int SurfaceState::AlphaAt(gfx::Point screen, bool blending) const {
   if (!Visible || !Bounds.Contains(screen)) return 0;
   const gfx::Point local{screen.X - Bounds.Left, screen.Y - Bounds.Top};

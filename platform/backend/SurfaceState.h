@@ -28,6 +28,8 @@ struct SurfaceState {
   // counting shape, pixel and constant alpha; without `blending` every
   // covered pixel counts as opaque.
   int AlphaAt(gfx::Point screen, bool blending) const;
+  // Normal <-> Auxiliary; other kinds stay. False when nothing changed.
+  bool SwitchAuxiliary(bool auxiliary);
   // Where a mouse event at `screen` belongs to this surface.
   bool TakesMouseAt(gfx::Point screen, bool blending) const {
     return !Options.ClickThrough && AlphaAt(screen, blending) > 0;

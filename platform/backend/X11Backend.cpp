@@ -133,8 +133,7 @@ SurfaceId X11Backend::CreateSurface(const SurfaceOptions& options) {
     if (s.Ic && !XGetICValues(s.Ic, XNFilterEvents, &imMask, nullptr) && imMask)
       XSelectInput(d, s.XWindow, kEventMask | imMask);
   }
-  if (options.ClickThrough)
-    XShapeCombineRectangles(d, s.XWindow, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
+  if (options.ClickThrough) UpdateInputShape(s);
   SetInitialHints(s);
 
   auto& stored = surfaces_.emplace(id, std::move(s)).first->second;

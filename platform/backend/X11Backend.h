@@ -53,6 +53,9 @@ class X11Backend final : public Backend {
   bool IsTopmost(SurfaceId id) const override;
   std::vector<SurfaceId> StackingOrder() const override { return order_.BottomFirst(); }
   SurfaceId SurfaceAt(gfx::Point screen) const override;
+  void SetNoActivate(SurfaceId id, bool noActivate) override;
+  void SetClickThrough(SurfaceId id, bool clickThrough) override;
+  void SetAuxiliary(SurfaceId id, bool auxiliary) override;
   void SetTitle(SurfaceId id, std::string_view utf8) override;
   void SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) override;
   void Present(SurfaceId id, const gfx::Bitmap& buffer, const gfx::Rect& rect) override;
@@ -105,6 +108,8 @@ class X11Backend final : public Backend {
 
   // Window properties (X11Hints.cpp).
   void SetInitialHints(Surface& s);
+  void SetWindowType(Surface& s);
+  void SetWmHints(Surface& s);
   void SetStateAtom(Surface& s, Atom state, bool on);
   void SetTitleHints(Surface& s);
 

@@ -62,14 +62,7 @@ void X11Backend::SetInitialHints(Surface& s) {
   XChangeProperty(d, w, a.MotifWmHints, a.MotifWmHints, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(&motif), 5);
 
-  Atom type = a.NetWmWindowTypeNormal;
-  switch (s.Options.Kind) {
-    case SurfaceKind::Normal: break;
-    case SurfaceKind::Popup: type = a.NetWmWindowTypePopupMenu; break;
-    case SurfaceKind::Auxiliary: type = a.NetWmWindowTypeUtility; break;
-    case SurfaceKind::Dialog: type = a.NetWmWindowTypeDialog; break;
-  }
-  SetAtoms(d, w, a.NetWmWindowType, {type});
+  SetWindowType(s);
 
   const bool dialog = s.Options.Kind == SurfaceKind::Dialog || s.Options.Kind == SurfaceKind::Popup;
   if (dialog && s.Options.Owner != kNoSurface) XSetTransientForHint(d, w, Get(s.Options.Owner).XWindow);
@@ -82,11 +75,7 @@ void X11Backend::SetInitialHints(Surface& s) {
   if (s.Options.Topmost && s.Options.Kind != SurfaceKind::Popup) s.States.push_back(a.NetWmStateAbove);
   SetAtoms(d, w, a.NetWmState, s.States);
 
-  XWMHints hints{};
-  hints.flags = InputHint | StateHint;
-  hints.input = s.Options.Kind != SurfaceKind::Popup && !s.Options.NoActivate ? True : False;
-  hints.initial_state = NormalState;
-  XSetWMHints(d, w, &hints);
+  SetWmHints(s);
 
   XSizeHints size{};
   size.flags = PPosition | PSize | USPosition | USSize;
@@ -99,6 +88,28 @@ void X11Backend::SetInitialHints(Surface& s) {
   SetTitleHints(s);
 }
 
+void X11Backend::SetWindowType(Surface& s) {
+  const X11Atoms& a = x_.Atoms();
+  Atom type = a.NetWmWindowTypeNormal;
+  switch (s.Options.Kind) {
+    case SurfaceKind::Normal: break;
+    case SurfaceKind::Popup: type = a.NetWmWindowTypePopupMenu; break;
+    case SurfaceKind::Auxiliary: type = a.NetWmWindowTypeUtility; break;
+    case SurfaceKind::Dialog: type = a.NetWmWindowTypeDialog; break;
+  }
+  SetAtoms(x_.Get(), s.XWindow, a.NetWmWindowType, {type});
+}
+
+// A window that refuses the focus says so with input = False (and has no
+// WM_TAKE_FOCUS protocol).
+void X11Backend::SetWmHints(Surface& s) {
+  XWMHints hints{};
+  hints.flags = InputHint | StateHint;
+  hints.input = s.Options.Kind != SurfaceKind::Popup && !s.Options.NoActivate ? True : False;
+  hints.initial_state = NormalState;
+  XSetWMHints(x_.Get(), s.XWindow, &hints);
+}
+
 void X11Backend::SetStateAtom(Surface& s, Atom state, bool on) {
   Display* d = x_.Get();
   const X11Atoms& a = x_.Atoms();
@@ -108,9 +119,12 @@ void X11Backend::SetStateAtom(Surface& s, Atom state, bool on) {
     s.States.push_back(state);
   else
     std::erase(s.States, state);
-  SetAtoms(d, s.XWindow, a.NetWmState, s.States);
-  if (!s.Visible) return;
-  // A mapped window asks the window manager to change its state.
+  // While a window manager manages the window, the property is its own: a
+  // client only asks for changes. Otherwise the client sets it.
+  if (!s.Visible || !WindowManagerRuns()) {
+    SetAtoms(d, s.XWindow, a.NetWmState, s.States);
+    return;
+  }
   XEvent ev{};
   ev.xclient.type = ClientMessage;
   ev.xclient.window = s.XWindow;
@@ -139,6 +153,22 @@ void X11Backend::SetTitleHints(Surface& s) {
     XSetWMIconName(d, s.XWindow, &text);
     XFree(text.value);
   }
+}
+
+void X11Backend::SetNoActivate(SurfaceId id, bool noActivate) {
+  Surface& s = Get(id);
+  if (s.Options.NoActivate == noActivate) return;
+  s.Options.NoActivate = noActivate;
+  SetWmHints(s);
+}
+
+void X11Backend::SetAuxiliary(SurfaceId id, bool auxiliary) {
+  Surface& s = Get(id);
+  if (!s.SwitchAuxiliary(auxiliary)) return;
+  // Window managers read the type at mapping; the states work at any time.
+  SetWindowType(s);
+  SetStateAtom(s, x_.Atoms().NetWmStateSkipTaskbar, auxiliary);
+  SetStateAtom(s, x_.Atoms().NetWmStateSkipPager, auxiliary);
 }
 
 void X11Backend::SetTitle(SurfaceId id, std::string_view utf8) {

@@ -32,7 +32,7 @@ void X11Backend::Present(SurfaceId id, const gfx::Bitmap& buffer, const gfx::Rec
   const gfx::Rect r = s.Pixels.Present(buffer, rect);
   if (r.IsEmpty()) return;
   Upload(s, r);
-  if (s.Picture) UpdateInputShape(s);
+  if (s.Picture && !s.Options.ClickThrough) UpdateInputShape(s);
 }
 
 void X11Backend::SetShape(SurfaceId id, const gfx::Region& shape) {
@@ -57,11 +57,19 @@ void X11Backend::ClearShape(SurfaceId id) {
   XShapeCombineMask(x_.Get(), s.XWindow, ShapeBounding, 0, 0, kXNone, ShapeSet);
 }
 
-// Clicks pass through fully transparent pixels of a blended window, as they
-// do through the holes of its shape.
+// Clicks pass through a click-through window, and through fully transparent
+// pixels of a blended window as they do through the holes of its shape.
+// Otherwise the input shape is the default one (the bounding shape).
 void X11Backend::UpdateInputShape(Surface& s) {
   Display* d = x_.Get();
-  if (s.Options.ClickThrough || !argb_) return;
+  if (s.Options.ClickThrough) {
+    XShapeCombineRectangles(d, s.XWindow, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
+    return;
+  }
+  if (!argb_) {
+    XShapeCombineMask(d, s.XWindow, ShapeInput, 0, 0, kXNone, ShapeSet);
+    return;
+  }
   const gfx::Bitmap& px = s.Pixels.Pixels();
   std::vector<XRectangle> rects;
   bool everything = true;
@@ -100,7 +108,7 @@ void X11Backend::UpdateLayered(SurfaceId id, const gfx::Bitmap& picture, gfx::Po
     MoveResize(s, b);
   }
   Upload(s, {0, 0, b.Width(), b.Height()});
-  UpdateInputShape(s);
+  if (!s.Options.ClickThrough) UpdateInputShape(s);
 }
 
 void X11Backend::SetConstantAlpha(SurfaceId id, std::uint8_t alpha) {
@@ -109,6 +117,13 @@ void X11Backend::SetConstantAlpha(SurfaceId id, std::uint8_t alpha) {
   s.ConstantAlpha = alpha;
   if (!argb_) return;
   Upload(s, {0, 0, s.Bounds.Width(), s.Bounds.Height()});
+  if (!s.Options.ClickThrough) UpdateInputShape(s);
+}
+
+void X11Backend::SetClickThrough(SurfaceId id, bool clickThrough) {
+  Surface& s = Get(id);
+  if (s.Options.ClickThrough == clickThrough) return;
+  s.Options.ClickThrough = clickThrough;
   UpdateInputShape(s);
 }
 

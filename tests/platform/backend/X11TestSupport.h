@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/backend/X11Backend.h"
 #include "tests/platform/backend/XServerProcess.h"
@@ -101,6 +102,24 @@ class X11Fixture : public ::testing::Test {
   DisplayPtr probe_;
   std::vector<Event> seen_;
 };
+
+// Reads a property as a list of longs (format 32) or bytes (format 8).
+template <typename T>
+std::vector<T> Property(Display* d, Window w, const char* name) {
+  Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  std::vector<T> out;
+  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, AnyPropertyType, &type, &format,
+                         &count, &after, &data) == Success &&
+      data) {
+    const T* values = reinterpret_cast<const T*>(data);
+    out.assign(values, values + count);
+  }
+  if (data) XFree(data);
+  return out;
+}
 
 using X11Plain = X11Fixture<false>;
 using X11Composited = X11Fixture<true>;

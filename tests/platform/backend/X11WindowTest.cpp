@@ -12,6 +12,7 @@
 namespace backend {
 namespace {
 
+using testing::Property;
 using testing::X11Plain;
 
 constexpr gfx::Color kRed = gfx::RGB(255, 0, 0);
@@ -75,24 +76,6 @@ TEST_F(X11Plain, MovesByOthersAreReported) {
   Settle();
   EXPECT_EQ(ScreenPixel(210, 160), 0x00FF00u);  // kept pixels
   EXPECT_EQ(ScreenPixel(250, 160), 0u);         // new area: black
-}
-
-// Reads a property as a list of longs (format 32) or bytes (format 8).
-template <typename T>
-std::vector<T> Property(Display* d, Window w, const char* name) {
-  Atom type;
-  int format;
-  unsigned long count, after;
-  unsigned char* data = nullptr;
-  std::vector<T> out;
-  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, AnyPropertyType, &type, &format,
-                         &count, &after, &data) == Success &&
-      data) {
-    const T* values = reinterpret_cast<const T*>(data);
-    out.assign(values, values + count);
-  }
-  if (data) XFree(data);
-  return out;
 }
 
 TEST_F(X11Plain, WindowManagerHintsPerKind) {
