@@ -8,34 +8,53 @@ namespace {
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 }  // namespace
 
-void MemoText::SetText(const std::string& text) {
-  std::vector<std::string> lines(1);
+std::string NormalizeLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      lines.emplace_back();
-    } else {
-      lines.back() += c;
+    if (c == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      c = '\n';
     }
+    out += c;
+  }
+  return out;
+}
+
+void MemoText::SetText(std::string_view text) {
+  std::vector<std::string> lines(1);
+  for (char c : NormalizeLineBreaks(text)) {
+    if (c == '\n')
+      lines.emplace_back();
+    else
+      lines.back() += c;
   }
   SetLines(std::move(lines));
 }
 
 void MemoText::SetLines(std::vector<std::string> lines) {
   if (lines.empty()) lines.emplace_back();
-  lines_ = std::move(lines);
+  // A line holds no line breaks: split any that were passed in.
+  std::vector<std::string> split;
+  split.reserve(lines.size());
+  for (std::string& l : lines) {
+    if (l.find_first_of("\r\n") == std::string::npos) {
+      split.push_back(std::move(l));
+      continue;
+    }
+    std::string n = NormalizeLineBreaks(l);
+    std::size_t from = 0;
+    for (std::size_t nl; (nl = n.find('\n', from)) != std::string::npos; from = nl + 1)
+      split.push_back(n.substr(from, nl - from));
+    split.push_back(n.substr(from));
+  }
+  lines_ = std::move(split);
   caret_ = anchor_ = {};
+  undo_.Clear();
 }
 
-std::string MemoText::Text() const {
-  std::string out;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (i) out += '\n';
-    out += lines_[i];
-  }
-  return out;
-}
+std::string MemoText::Text() const { return TextBetween({}, End()); }
 
 TextPos MemoText::Clamp(TextPos p) const {
   p.Line = std::clamp(p.Line, 0, LineCount() - 1);
@@ -50,11 +69,13 @@ TextPos MemoText::Clamp(TextPos p) const {
 void MemoText::SetCaret(TextPos p, bool extend) {
   caret_ = Clamp(p);
   if (!extend) anchor_ = caret_;
+  undo_.BreakGroup();
 }
 
 void MemoText::SelectAll() {
   anchor_ = {};
-  caret_ = {LineCount() - 1, static_cast<int>(lines_.back().size())};
+  caret_ = End();
+  undo_.BreakGroup();
 }
 
 TextPos MemoText::NextChar(TextPos p) const {
@@ -81,54 +102,88 @@ TextPos MemoText::PrevChar(TextPos p) const {
   return p;
 }
 
-std::string MemoText::SelectedText() const {
-  TextPos a = SelStart(), b = SelEnd();
+std::string MemoText::TextBetween(TextPos a, TextPos b) const {
+  a = Clamp(a);
+  b = Clamp(b);
+  if (b < a) std::swap(a, b);
   std::string out;
   for (int i = a.Line; i <= b.Line; ++i) {
     const std::string& l = Line(i);
     int from = i == a.Line ? a.Col : 0;
     int to = i == b.Line ? b.Col : static_cast<int>(l.size());
     if (i > a.Line) out += '\n';
-    out += l.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    out.append(l, static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
   }
   return out;
 }
 
-void MemoText::DeleteSelection() {
-  if (!HasSelection()) return;
-  TextPos a = SelStart(), b = SelEnd();
-  std::string head = Line(a.Line).substr(0, static_cast<std::size_t>(a.Col));
-  std::string tail = Line(b.Line).substr(static_cast<std::size_t>(b.Col));
-  lines_.erase(lines_.begin() + a.Line + 1, lines_.begin() + b.Line + 1);
-  lines_[static_cast<std::size_t>(a.Line)] = head + tail;
-  caret_ = anchor_ = a;
-}
+std::string MemoText::SelectedText() const { return TextBetween(SelStart(), SelEnd()); }
 
-void MemoText::Insert(const std::string& utf8) {
-  DeleteSelection();
-  MemoText piece;
-  piece.SetText(utf8);
-  std::string& line = lines_[static_cast<std::size_t>(caret_.Line)];
-  std::string tail = line.substr(static_cast<std::size_t>(caret_.Col));
-  line.erase(static_cast<std::size_t>(caret_.Col));
-  line += piece.lines_.front();
-  TextPos end{caret_.Line, static_cast<int>(line.size())};
-  for (std::size_t i = 1; i < piece.lines_.size(); ++i) {
-    lines_.insert(lines_.begin() + end.Line + 1, piece.lines_[i]);
-    end = {end.Line + 1, static_cast<int>(piece.lines_[i].size())};
+TextPos MemoText::Replace(TextPos from, TextPos to, std::string_view text) {
+  std::string head = Line(from.Line).substr(0, static_cast<std::size_t>(from.Col));
+  std::string tail = Line(to.Line).substr(static_cast<std::size_t>(to.Col));
+  std::vector<std::string> pieces(1);
+  for (char c : text) {
+    if (c == '\n')
+      pieces.emplace_back();
+    else
+      pieces.back() += c;
   }
-  lines_[static_cast<std::size_t>(end.Line)] += tail;
-  caret_ = anchor_ = end;
+  TextPos end{from.Line + static_cast<int>(pieces.size()) - 1,
+              static_cast<int>(pieces.back().size()) + (pieces.size() == 1 ? from.Col : 0)};
+  pieces.front().insert(0, head);
+  pieces.back() += tail;
+  auto first = lines_.begin() + from.Line;
+  first = lines_.erase(first, first + (to.Line - from.Line + 1));
+  lines_.insert(first, std::make_move_iterator(pieces.begin()), std::make_move_iterator(pieces.end()));
+  return end;
 }
 
-void MemoText::Backspace() {
-  if (!HasSelection()) anchor_ = PrevChar(caret_);
-  DeleteSelection();
+bool MemoText::Edit(TextPos from, TextPos to, std::string_view text, EditKind kind) {
+  std::string inserted = NormalizeLineBreaks(text);
+  if (from == to && inserted.empty()) return false;
+  MemoEdit e;
+  e.At = from;
+  e.Removed = TextBetween(from, to);
+  e.Inserted = inserted;
+  e.CaretBefore = caret_;
+  e.AnchorBefore = anchor_;
+  e.Kind = kind;
+  caret_ = anchor_ = Replace(from, to, inserted);
+  undo_.Record(std::move(e));
+  return true;
 }
 
-void MemoText::DeleteForward() {
-  if (!HasSelection()) anchor_ = NextChar(caret_);
-  DeleteSelection();
+bool MemoText::Insert(std::string_view utf8, EditKind kind) { return Edit(SelStart(), SelEnd(), utf8, kind); }
+
+bool MemoText::DeleteSelection() { return Edit(SelStart(), SelEnd(), {}, EditKind::Other); }
+
+// Deleting a selection is a step of its own; deleting single characters
+// joins the run before it.
+bool MemoText::Backspace() {
+  if (HasSelection()) return DeleteSelection();
+  return Edit(PrevChar(caret_), caret_, {}, EditKind::DeleteBack);
+}
+
+bool MemoText::DeleteForward() {
+  if (HasSelection()) return DeleteSelection();
+  return Edit(caret_, NextChar(caret_), {}, EditKind::DeleteForward);
+}
+
+bool MemoText::Undo() {
+  if (!undo_.CanUndo()) return false;
+  const MemoEdit& e = undo_.TakeUndo();
+  Replace(e.At, EndOfText(e.At, e.Inserted), e.Removed);
+  caret_ = Clamp(e.CaretBefore);
+  anchor_ = Clamp(e.AnchorBefore);
+  return true;
+}
+
+bool MemoText::Redo() {
+  if (!undo_.CanRedo()) return false;
+  const MemoEdit& e = undo_.TakeRedo();
+  caret_ = anchor_ = Replace(e.At, EndOfText(e.At, e.Removed), e.Inserted);
+  return true;
 }
 
 }  // namespace ui
