@@ -6,24 +6,10 @@
 #include "platform/gfx/Utf8.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Screen.h"
 
 namespace ui {
-
-namespace {
-constexpr int kTextMargin = 2;
-
-// A scratch canvas for measuring in the memo's font.
-class Measure {
- public:
-  explicit Measure(const gfx::Font& f) : bmp_(1, 1, gfx::PixelFormat::Bgr24), c_(bmp_) { c_.SetFont(f); }
-  gfx::Canvas& C() { return c_; }
-
- private:
-  gfx::Bitmap bmp_;
-  gfx::Canvas c_;
-};
-}  // namespace
 
 Memo::Memo(Component* owner) : WinControl(owner) {
   SetControlStyle((ControlStyle() | csOpaque | csDoubleClicks) & ~(csClickEvents | csSetCaption));
@@ -36,17 +22,46 @@ Memo::Memo(Component* owner) : WinControl(owner) {
 
 Memo::~Memo() { BeginDestruction(); }
 
+// With word wrap the horizontal bar has nothing to scroll and is left out.
+std::uint32_t Memo::ScrollStyleBits() const {
+  std::uint32_t bits = 0;
+  if (scrollBars_ == ScrollStyle::ssVertical || scrollBars_ == ScrollStyle::ssBoth) bits |= WS_VSCROLL;
+  if (!wordWrap_ && (scrollBars_ == ScrollStyle::ssHorizontal || scrollBars_ == ScrollStyle::ssBoth))
+    bits |= WS_HSCROLL;
+  return bits;
+}
+
 void Memo::CreateParams(ui::CreateParams& p) {
   WinControl::CreateParams(p);
-  p.Style &= ~(WS_HSCROLL | WS_VSCROLL);
-  if (scrollBars_ == ScrollStyle::ssVertical || scrollBars_ == ScrollStyle::ssBoth) p.Style |= WS_VSCROLL;
-  if (scrollBars_ == ScrollStyle::ssHorizontal || scrollBars_ == ScrollStyle::ssBoth) p.Style |= WS_HSCROLL;
+  p.Style = (p.Style & ~(WS_HSCROLL | WS_VSCROLL)) | ScrollStyleBits();
+}
+
+void Memo::ApplyScrollStyle() {
+  SetStyle((Style() & ~(WS_HSCROLL | WS_VSCROLL)) | ScrollStyleBits());
+  if (HandleAllocated()) FrameChanged();
+  Relayout();
+  UpdateScrollInfo();
+  Invalidate();
+}
+
+void Memo::SetScrollBars(ScrollStyle s) {
+  if (s == scrollBars_) return;
+  scrollBars_ = s;
+  ApplyScrollStyle();
+}
+
+void Memo::SetWordWrap(bool on) {
+  if (on == wordWrap_) return;
+  wordWrap_ = on;
+  leftPx_ = 0;
+  ApplyScrollStyle();
 }
 
 // --- text ---------------------------------------------------------------------
 
 void Memo::TextChanged() {
-  topLine_ = std::min(topLine_, std::max(0, text_.LineCount() - 1));
+  Relayout();
+  topLine_ = std::min(topLine_, std::max(0, RowCount() - 1));
   UpdateScrollInfo();
   Invalidate();
   OnChange(this);
@@ -55,6 +70,7 @@ void Memo::TextChanged() {
 void Memo::SetLines(std::vector<std::string> lines) {
   text_.SetLines(std::move(lines));
   topLine_ = leftPx_ = 0;
+  caretAtRowEnd_ = false;
   TextChanged();
 }
 
@@ -73,18 +89,59 @@ void Memo::AddLine(const std::string& line) {
 void Memo::SetText(const std::string& text) {
   text_.SetText(text);
   topLine_ = leftPx_ = 0;
+  caretAtRowEnd_ = false;
   TextChanged();
 }
 
-void Memo::SetCaretPos(TextPos p, bool extend) {
+void Memo::SetCaretPos(TextPos p, bool extend) { MoveCaret(p, extend); }
+
+void Memo::SelectAll() {
+  text_.SelectAll();
+  caretAtRowEnd_ = false;
+  Invalidate();
+}
+
+void Memo::MoveCaret(TextPos p, bool extend, bool atRowEnd) {
   text_.SetCaret(p, extend);
+  caretAtRowEnd_ = atRowEnd && text_.Caret() == p;
+  goalX_ = -1;
   ScrollCaretIntoView();
   Invalidate();
 }
 
-void Memo::SelectAll() {
-  text_.SelectAll();
-  Invalidate();
+void Memo::Edited() {
+  caretAtRowEnd_ = false;
+  goalX_ = -1;
+  TextChanged();
+  ScrollCaretIntoView();
+}
+
+// --- editing ----------------------------------------------------------------------
+
+void Memo::Undo() {
+  if (!readOnly_ && text_.Undo()) Edited();
+}
+
+void Memo::Redo() {
+  if (!readOnly_ && text_.Redo()) Edited();
+}
+
+void Memo::CopyToClipboard() const {
+  if (text_.HasSelection()) SetClipboardText(text_.SelectedText());
+}
+
+void Memo::CutToClipboard() {
+  if (readOnly_ || !text_.HasSelection()) return;
+  SetClipboardText(text_.SelectedText());
+  if (text_.DeleteSelection()) Edited();
+}
+
+void Memo::PasteFromClipboard() {
+  if (!readOnly_) Paste(ClipboardText());
+}
+
+void Memo::Paste(std::string_view text) {
+  if (text_.Insert(text)) Edited();
 }
 
 // --- geometry ------------------------------------------------------------------
@@ -93,68 +150,110 @@ int Memo::LineHeight() const { return std::max(1, gfx::GetFontMetrics(Font()).He
 
 int Memo::VisibleLines() const { return std::max(1, (ClientHeight() - kTextMargin) / LineHeight()); }
 
-int Memo::TextWidthOf(const std::string& s) const {
-  Measure m(Font());
-  return m.C().TextWidth(s);
+int Memo::CharWidth(std::string_view ch) const {
+  auto it = widths_.find(std::string(ch));
+  if (it != widths_.end()) return it->second;
+  gfx::Bitmap bmp(1, 1, gfx::PixelFormat::Bgr24);
+  gfx::Canvas c(bmp);
+  c.SetFont(Font());
+  int w = c.TextWidth(ch);
+  widths_.emplace(std::string(ch), w);
+  return w;
+}
+
+// Text is drawn glyph after glyph without kerning, so a width is the sum of
+// its characters' widths.
+int Memo::WidthOf(std::string_view s) const {
+  int w = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    std::size_t n = static_cast<std::size_t>(CharLength(s, i));
+    w += CharWidth(s.substr(i, n));
+    i += n;
+  }
+  return w;
 }
 
 int Memo::MaxLineWidth() const {
-  Measure m(Font());
   int w = 0;
-  for (const std::string& l : text_.Lines()) w = std::max(w, m.C().TextWidth(l));
+  for (const std::string& l : text_.Lines()) w = std::max(w, WidthOf(l));
   return w + 2 * kTextMargin;
 }
 
-TextPos Memo::PosAt(gfx::Point p) const {
-  int line = topLine_ + (p.Y - kTextMargin) / LineHeight();
-  if (p.Y < kTextMargin) line = topLine_ - 1;
-  line = std::clamp(line, 0, text_.LineCount() - 1);
-  const std::string& s = text_.Line(line);
-  int x = p.X + leftPx_ - kTextMargin;
+int Memo::WrapWidth() const {
+  if (!wordWrap_ || !HandleAllocated()) return 0;
+  return std::max(1, ClientWidth() - 2 * kTextMargin);
+}
+
+void Memo::Relayout() {
+  const MemoRow top = layout_.Row(std::clamp(topLine_, 0, RowCount() - 1));
+  layout_.Build(text_.Lines(), WrapWidth(), [this](std::string_view ch) { return CharWidth(ch); });
+  topLine_ = top.Line < text_.LineCount() ? layout_.RowOf({top.Line, top.Start}) : 0;
+}
+
+int Memo::XOf(int row, TextPos p) const {
+  const MemoRow& r = layout_.Row(row);
+  const std::string& l = text_.Line(r.Line);
+  int col = std::clamp(p.Col, r.Start, r.End);
+  return kTextMargin - leftPx_ +
+         WidthOf(std::string_view(l).substr(static_cast<std::size_t>(r.Start),
+                                            static_cast<std::size_t>(col - r.Start)));
+}
+
+gfx::Point Memo::CaretPoint() const {
+  int row = CaretRow();
+  return {XOf(row, text_.Caret()), kTextMargin + (row - topLine_) * LineHeight()};
+}
+
+TextPos Memo::PosInRow(int row, int x, bool& atRowEnd) const {
+  const MemoRow& r = layout_.Row(row);
+  std::string_view l = text_.Line(r.Line);
+  int at = x + leftPx_ - kTextMargin;
   // The boundary nearest to x.
-  Measure m(Font());
-  TextPos best{line, 0};
-  int prevW = 0;
-  for (TextPos at{line, 0};;) {
-    TextPos next = text_.NextChar(at);
-    if (next.Line != line || next.Col == at.Col) break;
-    int w = m.C().TextWidth(std::string_view(s).substr(0, static_cast<std::size_t>(next.Col)));
-    if (x < (prevW + w) / 2) break;
-    best = next;
-    prevW = w;
-    at = next;
+  int col = r.Start, w = 0;
+  while (col < r.End) {
+    int n = CharLength(l, static_cast<std::size_t>(col));
+    int cw = CharWidth(l.substr(static_cast<std::size_t>(col), static_cast<std::size_t>(n)));
+    if (at < w + cw / 2) break;
+    w += cw;
+    col += n;
   }
-  return best;
+  atRowEnd = col == r.End && !layout_.EndsLine(row);
+  return {r.Line, col};
+}
+
+TextPos Memo::PosAt(gfx::Point p, bool& atRowEnd) const {
+  int row = p.Y < kTextMargin ? topLine_ - 1 : topLine_ + (p.Y - kTextMargin) / LineHeight();
+  return PosInRow(std::clamp(row, 0, RowCount() - 1), p.X, atRowEnd);
 }
 
 void Memo::UpdateScrollInfo() {
   ScrollInfo v;
   v.Mask = SIF_RANGE | SIF_PAGE | SIF_POS;
   v.Min = 0;
-  v.Max = std::max(0, text_.LineCount() - 1);
+  v.Max = std::max(0, RowCount() - 1);
   v.Page = static_cast<unsigned>(VisibleLines());
   v.Pos = topLine_;
   topLine_ = SetScrollInfo(SB_VERT, v, true);
   ScrollInfo h;
   h.Mask = SIF_RANGE | SIF_PAGE | SIF_POS;
   h.Min = 0;
-  h.Max = std::max(0, MaxLineWidth() - 1);
+  h.Max = wordWrap_ ? 0 : std::max(0, MaxLineWidth() - 1);
   h.Page = static_cast<unsigned>(std::max(1, ClientWidth()));
   h.Pos = leftPx_;
   leftPx_ = SetScrollInfo(SB_HORZ, h, true);
 }
 
-void Memo::SetTopLine(int line) {
-  int maxTop = std::max(0, text_.LineCount() - VisibleLines());
-  line = std::clamp(line, 0, maxTop);
-  if (line == topLine_) return;
-  topLine_ = line;
+void Memo::SetTopLine(int row) {
+  int maxTop = std::max(0, RowCount() - VisibleLines());
+  row = std::clamp(row, 0, maxTop);
+  if (row == topLine_) return;
+  topLine_ = row;
   UpdateScrollInfo();
   Invalidate();
 }
 
 void Memo::SetLeftOffset(int px) {
-  int maxLeft = std::max(0, MaxLineWidth() - ClientWidth());
+  int maxLeft = wordWrap_ ? 0 : std::max(0, MaxLineWidth() - ClientWidth());
   px = std::clamp(px, 0, maxLeft);
   if (px == leftPx_) return;
   leftPx_ = px;
@@ -163,27 +262,17 @@ void Memo::SetLeftOffset(int px) {
 }
 
 void Memo::ScrollCaretIntoView() {
-  TextPos c = text_.Caret();
-  if (c.Line < topLine_)
-    SetTopLine(c.Line);
-  else if (c.Line >= topLine_ + VisibleLines())
-    SetTopLine(c.Line - VisibleLines() + 1);
-  int x = TextWidthOf(text_.Line(c.Line).substr(0, static_cast<std::size_t>(c.Col))) + kTextMargin;
+  int row = CaretRow();
+  if (row < topLine_)
+    SetTopLine(row);
+  else if (row >= topLine_ + VisibleLines())
+    SetTopLine(row - VisibleLines() + 1);
+  if (wordWrap_) return;
+  int x = XOf(row, text_.Caret()) + leftPx_;
   if (x < leftPx_)
     SetLeftOffset(x - kTextMargin);
   else if (x >= leftPx_ + ClientWidth())
     SetLeftOffset(x - ClientWidth() + kTextMargin + 1);
-}
-
-void Memo::SetScrollBars(ScrollStyle s) {
-  if (s == scrollBars_) return;
-  scrollBars_ = s;
-  std::uint32_t st = Style() & ~(WS_HSCROLL | WS_VSCROLL);
-  if (s == ScrollStyle::ssVertical || s == ScrollStyle::ssBoth) st |= WS_VSCROLL;
-  if (s == ScrollStyle::ssHorizontal || s == ScrollStyle::ssBoth) st |= WS_HSCROLL;
-  SetStyle(st);
-  if (HandleAllocated()) FrameChanged();
-  UpdateScrollInfo();
 }
 
 // --- scrolling -------------------------------------------------------------------
@@ -197,16 +286,16 @@ void Memo::VScroll(int code, int pos) {
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: SetTopLine(pos); break;
     case SB_TOP: SetTopLine(0); break;
-    case SB_BOTTOM: SetTopLine(text_.LineCount()); break;
+    case SB_BOTTOM: SetTopLine(RowCount()); break;
     default: break;  // SB_ENDSCROLL: nothing moves
   }
 }
 
 void Memo::HScroll(int code, int pos) {
-  int line = std::max(1, TextWidthOf("0"));
+  int step = std::max(1, WidthOf("0"));
   switch (code) {
-    case SB_LINEUP: SetLeftOffset(leftPx_ - line); break;
-    case SB_LINEDOWN: SetLeftOffset(leftPx_ + line); break;
+    case SB_LINEUP: SetLeftOffset(leftPx_ - step); break;
+    case SB_LINEDOWN: SetLeftOffset(leftPx_ + step); break;
     case SB_PAGEUP: SetLeftOffset(leftPx_ - ClientWidth()); break;
     case SB_PAGEDOWN: SetLeftOffset(leftPx_ + ClientWidth()); break;
     case SB_THUMBPOSITION:
@@ -233,58 +322,10 @@ int ThumbPos(const WinControl& w, int bar, WPARAM wParam) {
 }
 }  // namespace
 
-// --- thumb drag ---------------------------------------------------------------------
-
-gfx::Rect Memo::VScrollBarRect() const {
-  if (!(Style() & WS_VSCROLL)) return {};
-  gfx::Rect c = ClientRectInWindow();
-  int w = GetSystemMetrics(SM_CXVSCROLL);
-  if (ExStyle() & WS_EX_LEFTSCROLLBAR) return {c.Left - w, c.Top, c.Left, c.Bottom};
-  return {c.Right, c.Top, c.Right + w, c.Bottom};
-}
-
-bool Memo::BeginThumbDrag(gfx::Point screen) {
-  gfx::Rect bar = VScrollBarRect();
-  gfx::Rect wr = WindowRect();
-  gfx::Point p{screen.X - wr.Left, screen.Y - wr.Top};
-  ScrollInfo si;
-  si.Mask = SIF_ALL;
-  GetScrollInfo(SB_VERT, si);
-  gfx::Rect thumb = classic::ScrollThumb(bar, true, si);
-  if (thumb.IsEmpty() || !thumb.Contains(p)) return false;
-  thumbDrag_ = true;
-  thumbGrab_ = p.Y - thumb.Top;
-  thumbLastPos_ = si.Pos;
-  SetMouseCapture(true);
-  return true;
-}
-
-// Maps the dragged thumb's top to a position and sends it as `code`.
-void Memo::ThumbDragTo(int windowY, int code) {
-  gfx::Rect bar = VScrollBarRect();
-  ScrollInfo si;
-  si.Mask = SIF_ALL;
-  GetScrollInfo(SB_VERT, si);
-  gfx::Rect thumb = classic::ScrollThumb(bar, true, si);
-  int btn = bar.Width();
-  int trackTop = bar.Top + btn, trackLen = bar.Height() - 2 * btn;
-  int free = trackLen - thumb.Height();
-  int span = (si.Max - si.Min + 1) - std::max(1, static_cast<int>(si.Page));
-  int pos = thumbLastPos_;
-  if (!thumb.IsEmpty() && free > 0 && span > 0) {
-    int top = std::clamp(windowY - thumbGrab_, trackTop, trackTop + free);
-    pos = si.Min + static_cast<int>((static_cast<long long>(top - trackTop) * span + free / 2) / free);
-  }
-  thumbLastPos_ = pos;
-  si.Mask = SIF_TRACKPOS;
-  si.TrackPos = pos;
-  SetScrollInfo(SB_VERT, si, false);
-  Perform(WM_VSCROLL, static_cast<WPARAM>(MakeLong(code, std::min(pos, 0xFFFF))));
-}
-
 // --- messages ---------------------------------------------------------------------
 
 void Memo::WndProc(Message& msg) {
+  if (bars_.HandleMessage(msg)) return;
   switch (msg.msg) {
     case WM_VSCROLL:
       VScroll(LoWord(msg.wParam), ThumbPos(*this, SB_VERT, msg.wParam));
@@ -307,46 +348,36 @@ void Memo::WndProc(Message& msg) {
       msg.result = code;
       return;
     }
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-      if (msg.wParam == static_cast<WPARAM>(HTVSCROLL) &&
-          BeginThumbDrag({GetXParam(msg.lParam), GetYParam(msg.lParam)}))
-        return;
-      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      bool extend = (msg.wParam & MK_SHIFT) != 0;
-      SetCaretPos(PosAt({GetXParam(msg.lParam), GetYParam(msg.lParam)}), extend);
+      bool extend = (msg.wParam & MK_SHIFT) != 0, atEnd = false;
+      TextPos p = PosAt({GetXParam(msg.lParam), GetYParam(msg.lParam)}, atEnd);
+      MoveCaret(p, extend, atEnd);
       selecting_ = true;
       if (!Focused() && CanFocus()) SetFocus();
       break;
     }
     case WM_MOUSEMOVE:
-      if (thumbDrag_) {
-        ThumbDragTo(GetYParam(msg.lParam) + ClientRectInWindow().Top, SB_THUMBTRACK);
-        return;
+      if (selecting_ && (msg.wParam & MK_LBUTTON)) {
+        bool atEnd = false;
+        TextPos p = PosAt({GetXParam(msg.lParam), GetYParam(msg.lParam)}, atEnd);
+        MoveCaret(p, true, atEnd);
       }
-      if (selecting_ && (msg.wParam & MK_LBUTTON))
-        SetCaretPos(PosAt({GetXParam(msg.lParam), GetYParam(msg.lParam)}), true);
       break;
-    case WM_LBUTTONUP:
-      if (thumbDrag_) {
-        thumbDrag_ = false;
-        SetMouseCapture(false);
-        ThumbDragTo(GetYParam(msg.lParam) + ClientRectInWindow().Top, SB_THUMBPOSITION);
-        Perform(WM_VSCROLL, static_cast<WPARAM>(SB_ENDSCROLL));
-        return;
-      }
-      selecting_ = false;
-      break;
+    case WM_LBUTTONUP: selecting_ = false; break;
     case WM_CANCELMODE:
-    case CM_CANCELMODE:
-      selecting_ = false;
-      thumbDrag_ = false;
-      break;
+    case CM_CANCELMODE: selecting_ = false; break;
     case WM_CREATE:
-    case WM_SIZE: UpdateScrollInfo(); break;
-    case CM_FONTCHANGED: UpdateScrollInfo(); break;
+    case WM_SIZE:
+      WinControl::WndProc(msg);
+      Relayout();
+      UpdateScrollInfo();
+      return;
+    case CM_FONTCHANGED:
+      widths_.clear();
+      Relayout();
+      UpdateScrollInfo();
+      break;
     case CM_ENTER:
     case CM_EXIT: Invalidate(); break;
     case WM_ERASEBKGND: msg.result = 1; return;
@@ -355,53 +386,75 @@ void Memo::WndProc(Message& msg) {
   WinControl::WndProc(msg);
 }
 
+void Memo::MoveRows(int rows, bool extend) {
+  int row = CaretRow();
+  if (goalX_ < 0) goalX_ = XOf(row, text_.Caret()) + leftPx_;
+  int goal = goalX_;
+  bool atEnd = false;
+  TextPos p = PosInRow(std::clamp(row + rows, 0, RowCount() - 1), goal - leftPx_, atEnd);
+  MoveCaret(p, extend, atEnd);
+  goalX_ = goal;
+}
+
 void Memo::KeyDown(unsigned& key, ShiftState shift) {
   WinControl::KeyDown(key, shift);
   if (key == 0) return;
-  bool ext = (shift & ssShift) != 0, ctrl = (shift & ssCtrl) != 0;
-  TextPos c = text_.Caret();
-  const std::string& line = text_.Line(c.Line);
-  auto moveTo = [&](TextPos p) {
-    text_.SetCaret(p, ext);
-    ScrollCaretIntoView();
-    Invalidate();
-  };
-  // Up/down keep the caret's x position as well as the text allows.
-  auto vertical = [&](int lines) {
-    int x = TextWidthOf(line.substr(0, static_cast<std::size_t>(c.Col))) + kTextMargin - leftPx_;
-    int target = std::clamp(c.Line + lines, 0, text_.LineCount() - 1);
-    int y = (target - topLine_) * LineHeight() + kTextMargin;
-    TextPos p = PosAt({x, y});
-    p.Line = target;
-    moveTo(text_.Clamp(p));
-  };
+  const bool ext = (shift & ssShift) != 0, ctrl = (shift & ssCtrl) != 0, alt = (shift & ssAlt) != 0;
+  const TextPos c = text_.Caret();
+  const int row = CaretRow();
+  const MemoRow& r = layout_.Row(row);
   switch (key) {
-    case VK_LEFT: moveTo(text_.PrevChar(c)); break;
-    case VK_RIGHT: moveTo(text_.NextChar(c)); break;
-    case VK_UP: vertical(-1); break;
-    case VK_DOWN: vertical(1); break;
-    case VK_PRIOR: {
+    case VK_LEFT: MoveCaret(text_.PrevChar(c), ext); break;
+    case VK_RIGHT: MoveCaret(text_.NextChar(c), ext); break;
+    case VK_UP: MoveRows(-1, ext); break;
+    case VK_DOWN: MoveRows(1, ext); break;
+    case VK_PRIOR:
       SetTopLine(topLine_ - VisibleLines());
-      vertical(-VisibleLines());
+      MoveRows(-VisibleLines(), ext);
       break;
-    }
-    case VK_NEXT: {
+    case VK_NEXT:
       SetTopLine(topLine_ + VisibleLines());
-      vertical(VisibleLines());
+      MoveRows(VisibleLines(), ext);
       break;
-    }
-    case VK_HOME: moveTo(ctrl ? TextPos{0, 0} : TextPos{c.Line, 0}); break;
+    case VK_HOME: MoveCaret(ctrl ? TextPos{} : TextPos{r.Line, r.Start}, ext); break;
     case VK_END:
-      moveTo(ctrl ? TextPos{text_.LineCount() - 1, static_cast<int>(text_.Lines().back().size())}
-                  : TextPos{c.Line, static_cast<int>(line.size())});
+      if (ctrl)
+        MoveCaret(text_.End(), ext);
+      else
+        MoveCaret({r.Line, r.End}, ext, !layout_.EndsLine(row));
       break;
     case VK_A:
-      if (ctrl) SelectAll();
+      if (ctrl && !alt) SelectAll();
+      break;
+    case 'C':
+      if (ctrl && !alt) CopyToClipboard();
+      break;
+    case 'X':
+      if (ctrl && !alt) CutToClipboard();
+      break;
+    case 'V':
+      if (ctrl && !alt) PasteFromClipboard();
+      break;
+    case VK_Z:
+      if (ctrl && !alt) ext ? Redo() : Undo();
+      break;
+    case 'Y':
+      if (ctrl && !alt) Redo();
+      break;
+    case VK_BACK:
+      if (alt) Undo();  // typed Backspace arrives as a character
+      break;
+    case VK_INSERT:
+      if (ctrl)
+        CopyToClipboard();
+      else if (ext)
+        PasteFromClipboard();
       break;
     case VK_DELETE:
-      if (!readOnly_) {
-        text_.DeleteForward();
-        TextChanged();
+      if (ext) {
+        CutToClipboard();
+      } else if (!readOnly_ && text_.DeleteForward()) {
+        Edited();
       }
       break;
     default: break;
@@ -411,22 +464,24 @@ void Memo::KeyDown(unsigned& key, ShiftState shift) {
 void Memo::KeyPress(char32_t& ch) {
   WinControl::KeyPress(ch);
   if (ch == 0 || readOnly_) return;
-  if (ch == U'\b') {
-    text_.Backspace();
-  } else if (ch == U'\r' || ch == U'\n') {
-    text_.Insert("\n");
-  } else if (ch >= 0x20 && ch != 0x7F) {
-    text_.Insert(gfx::EncodeUtf8(std::u32string(1, ch)));
-  } else {
-    return;
-  }
-  TextChanged();
-  ScrollCaretIntoView();
+  bool changed = false;
+  if (ch == U'\b')
+    changed = text_.Backspace();
+  else if (ch == U'\r' || ch == U'\n')
+    changed = text_.Insert("\n", EditKind::Typing);
+  else if (ch >= 0x20 && ch != 0x7F)
+    changed = text_.Insert(gfx::EncodeUtf8(std::u32string(1, ch)), EditKind::Typing);
+  if (changed) Edited();
 }
 
 // --- painting -------------------------------------------------------------------------
 
 void Memo::PaintWindow(gfx::Canvas& canvas) { PaintText(canvas); }
+
+void Memo::NcPaint(gfx::Canvas& windowCanvas) {
+  WinControl::NcPaint(windowCanvas);
+  bars_.PaintPressed(windowCanvas);
+}
 
 void Memo::PaintText(gfx::Canvas& canvas) {
   gfx::Rect client = ClientRect();
@@ -434,43 +489,37 @@ void Memo::PaintText(gfx::Canvas& canvas) {
   gfx::Canvas::StateGuard g(canvas);
   canvas.SetFont(Font());
   canvas.SetBrushStyle(gfx::BrushStyle::Clear);
-  int lh = LineHeight();
-  TextPos s = text_.SelStart(), e = text_.SelEnd();
-  bool sel = text_.HasSelection() && Focused();
-  gfx::Color textColor = gfx::ColorToRGB(Enabled() ? Font().Color : gfx::clGrayText);
-  for (int i = topLine_; i < text_.LineCount(); ++i) {
-    int y = kTextMargin + (i - topLine_) * lh;
+  const int lh = LineHeight();
+  const TextPos s = text_.SelStart(), e = text_.SelEnd();
+  const bool sel = text_.HasSelection() && Focused();
+  const gfx::Color textColor = gfx::ColorToRGB(Enabled() ? Font().Color : gfx::clGrayText);
+  for (int i = topLine_; i < RowCount(); ++i) {
+    const int y = kTextMargin + (i - topLine_) * lh;
     if (y >= client.Bottom) break;
-    const std::string& l = text_.Line(i);
-    int x0 = kTextMargin - leftPx_;
-    if (sel && i >= s.Line && i <= e.Line) {
-      int from = i == s.Line ? s.Col : 0;
-      int to = i == e.Line ? e.Col : static_cast<int>(l.size());
-      int a = x0 + canvas.TextWidth(std::string_view(l).substr(0, static_cast<std::size_t>(from)));
-      int b = x0 + canvas.TextWidth(std::string_view(l).substr(0, static_cast<std::size_t>(to)));
-      if (i != e.Line) b += canvas.TextWidth(" ");
-      canvas.FillRect({a, y, b, y + lh}, gfx::ColorToRGB(gfx::clHighlight));
-      canvas.SetTextColor(textColor);
-      canvas.TextOut(x0, y, l);
-      // The selected part again in the highlight text colour, clipped.
-      gfx::Canvas::StateGuard g2(canvas);
-      canvas.IntersectClipRect({a, y, b, y + lh});
-      canvas.SetTextColor(gfx::ColorToRGB(gfx::clHighlightText));
-      canvas.TextOut(x0, y, l);
-    } else {
-      canvas.SetTextColor(textColor);
-      canvas.TextOut(x0, y, l);
-    }
+    const MemoRow& r = layout_.Row(i);
+    const std::string_view l = text_.Line(r.Line);
+    const std::string_view part =
+        l.substr(static_cast<std::size_t>(r.Start), static_cast<std::size_t>(r.End - r.Start));
+    const int x0 = kTextMargin - leftPx_;
+    canvas.SetTextColor(textColor);
+    canvas.TextOut(x0, y, part);
+    const TextPos rowStart{r.Line, r.Start}, rowEnd{r.Line, r.End};
+    if (!sel || !(s < rowEnd || s == rowEnd) || !(rowStart < e)) continue;
+    const int a = XOf(i, s < rowStart ? rowStart : s);
+    int b = XOf(i, e < rowEnd ? e : rowEnd);
+    // A selection that runs on past the line's end shows its line break.
+    if (rowEnd < e && layout_.EndsLine(i)) b += WidthOf(" ");
+    if (b <= a) continue;
+    canvas.FillRect({a, y, b, y + lh}, gfx::ColorToRGB(gfx::clHighlight));
+    gfx::Canvas::StateGuard g2(canvas);
+    canvas.IntersectClipRect({a, y, b, y + lh});
+    canvas.SetTextColor(gfx::ColorToRGB(gfx::clHighlightText));
+    canvas.TextOut(x0, y, part);
   }
   if (Focused()) {
-    TextPos c = text_.Caret();
-    if (c.Line >= topLine_ && c.Line < topLine_ + VisibleLines() + 1) {
-      int x =
-          kTextMargin - leftPx_ +
-          canvas.TextWidth(std::string_view(text_.Line(c.Line)).substr(0, static_cast<std::size_t>(c.Col)));
-      int y = kTextMargin + (c.Line - topLine_) * lh;
-      canvas.FillRect({x, y, x + 1, y + lh}, gfx::ColorToRGB(Font().Color));
-    }
+    gfx::Point p = CaretPoint();
+    if (p.Y < client.Bottom && p.Y + lh > 0)
+      canvas.FillRect({p.X, p.Y, p.X + 1, p.Y + lh}, gfx::ColorToRGB(Font().Color));
   }
 }
 
