@@ -211,7 +211,6 @@ class Form : public WinControl {
   void ApplyPosition();
   void SysCommand(Message& msg);
   void NcButtonDown(Message& msg);
-  void MoveSizeLoop(int hit, gfx::Point start);
   void TrackCaptionButton(int hit);
   void SetActiveFlag(bool on, Form* other);
 

@@ -1,5 +1,6 @@
-// The default message handling of forms: non-client mouse handling, the
-// move and size loops, caption buttons, system commands and the system menu.
+// The default message handling of forms: non-client mouse handling, caption
+// buttons, system commands (the move and size loops are in MoveSizeLoop) and
+// the system menu.
 #include <algorithm>
 
 #include "platform/ui/Application.h"
@@ -7,6 +8,7 @@
 #include "platform/ui/FormFrame.h"
 #include "platform/ui/FormImpl.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/MoveSizeLoop.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/TopLevelWindow.h"
 
@@ -69,7 +71,22 @@ void Form::DefaultHandler(Message& msg) {
       }
       return;
     case WM_NCMOUSELEAVE: impl_->menuBar.SetHot(-1); return;
-    case WM_GETMINMAXINFO: return;  // the defaults are filled in by the caller
+    case WM_GETMINMAXINFO: {
+      // The caller fills in the defaults; the constraints narrow them.
+      auto& m = *reinterpret_cast<MinMaxInfo*>(msg.lParam);
+      const SizeConstraints& k = constraints_;
+      if (k.MinWidth > 0) m.MinTrackSize.X = std::max(m.MinTrackSize.X, k.MinWidth);
+      if (k.MinHeight > 0) m.MinTrackSize.Y = std::max(m.MinTrackSize.Y, k.MinHeight);
+      if (k.MaxWidth > 0) {
+        m.MaxTrackSize.X = std::min(m.MaxTrackSize.X, k.MaxWidth);
+        m.MaxSize.X = std::min(m.MaxSize.X, k.MaxWidth);
+      }
+      if (k.MaxHeight > 0) {
+        m.MaxTrackSize.Y = std::min(m.MaxTrackSize.Y, k.MaxHeight);
+        m.MaxSize.Y = std::min(m.MaxSize.Y, k.MaxHeight);
+      }
+      return;
+    }
     case WM_WINDOWPOSCHANGING: {
       auto& wp = *reinterpret_cast<WindowPos*>(msg.lParam);
       if (!(wp.Flags & SWP_NOSIZE)) {
@@ -177,77 +194,29 @@ void Form::TrackCaptionButton(int hit) {
   }
 }
 
-void Form::MoveSizeLoop(int edge, gfx::Point start) {
-  auto& app = App();
-  gfx::Rect startRect = BoundsRect();
-  bool done = false;
-  MinMaxInfo mmi = FormFrame::DefaultMinMax(*this);
-  Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-  auto apply = [&](gfx::Point p) {
-    int dx = p.X - start.X, dy = p.Y - start.Y;
-    gfx::Rect r = startRect;
-    if (edge == 0) {
-      r = r.Offset(dx, dy);
-    } else {
-      // Edge codes: 1 left, 2 right, 3 top, 4 top-left, 5 top-right, 6 bottom,
-      // 7 bottom-left, 8 bottom-right.
-      bool l = edge == 1 || edge == 4 || edge == 7, rt = edge == 2 || edge == 5 || edge == 8;
-      bool t = edge == 3 || edge == 4 || edge == 5, b = edge == 6 || edge == 7 || edge == 8;
-      if (l) r.Left = std::min(r.Left + dx, r.Right - mmi.MinTrackSize.X);
-      if (rt) r.Right = std::max(r.Right + dx, r.Left + mmi.MinTrackSize.X);
-      if (t) r.Top = std::min(r.Top + dy, r.Bottom - mmi.MinTrackSize.Y);
-      if (b) r.Bottom = std::max(r.Bottom + dy, r.Top + mmi.MinTrackSize.Y);
-    }
-    Perform(edge == 0 ? WM_MOVING : WM_SIZING, static_cast<WPARAM>(edge), reinterpret_cast<LPARAM>(&r));
-    SetWindowPos(ZOrder::Window, nullptr, r.Left, r.Top, r.Width(), r.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE | (edge == 0 ? SWP_NOSIZE : 0));
-  };
-  int filter = app.PushInputFilter([&](const backend::Event& e) {
-    switch (e.Type) {
-      case backend::EventType::MouseMove: apply(e.Screen); return true;
-      case backend::EventType::MouseUp:
-        if (e.Button == backend::MouseButton::Left) {
-          apply(e.Screen);
-          done = true;
-        }
-        return true;
-      case backend::EventType::KeyDown:
-        if (e.Key == VK_ESCAPE) {
-          SetWindowPos(ZOrder::Window, nullptr, startRect.Left, startRect.Top, startRect.Width(),
-                       startRect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-          done = true;
-        } else if (e.Key == VK_RETURN) {
-          done = true;
-        }
-        return true;
-      case backend::EventType::MouseDown:
-      case backend::EventType::KeyUp:
-      case backend::EventType::MouseWheel: return true;
-      default: return false;
-    }
-  });
-  Perform(WM_ENTERSIZEMOVE);
-  if (Surface()) app.Backend().SetCapture(Surface()->Surface());
-  app.RunUntil([&] { return done || Destroying(); });
-  app.PopInputFilter(filter);
-  app.Backend().ReleaseCapture();
-  if (!Destroying()) Perform(WM_EXITSIZEMOVE);
-}
-
 void Form::SysCommand(Message& msg) {
   WPARAM cmd = msg.wParam & 0xFFF0;
   gfx::Point at{GetXParam(msg.lParam), GetYParam(msg.lParam)};
   if (msg.lParam == 0) at = App().Screen().CursorPos();
   switch (cmd) {
     case SC_MOVE:
-      if (!(Style() & WS_MAXIMIZE)) MoveSizeLoop(0, at);
+      // The low bits are set by a caption press (the mouse loop); without
+      // them the command comes from the menu or a program (the keyboard loop).
+      if (Style() & (WS_MAXIMIZE | WS_MINIMIZE)) break;
+      if (msg.wParam & 0xF)
+        MoveSizeLoop::TrackMouse(*this, 0, at);
+      else
+        MoveSizeLoop::TrackKeyboard(*this, false);
       break;
-    case SC_SIZE:
-      if ((Style() & WS_THICKFRAME) && !(Style() & WS_MAXIMIZE)) {
-        int edge = static_cast<int>(msg.wParam & 0xF);
-        MoveSizeLoop(edge == 0 ? 8 : edge, at);
-      }
+    case SC_SIZE: {
+      if (!(Style() & WS_THICKFRAME) || (Style() & (WS_MAXIMIZE | WS_MINIMIZE))) break;
+      int edge = static_cast<int>(msg.wParam & 0xF);
+      if (edge >= WMSZ_LEFT && edge <= WMSZ_BOTTOMRIGHT)
+        MoveSizeLoop::TrackMouse(*this, edge, at);
+      else
+        MoveSizeLoop::TrackKeyboard(*this, true);
       break;
+    }
     case SC_MINIMIZE: SetWindowState(WindowState::wsMinimized); break;
     case SC_MAXIMIZE: SetWindowState(WindowState::wsMaximized); break;
     case SC_RESTORE: SetWindowState(WindowState::wsNormal); break;
@@ -315,7 +284,7 @@ void Form::TrackSystemMenu(gfx::Point screen) {
   for (MenuItem* it : m->Items()->Items()) {
     switch (it->Command()) {
       case SC_RESTORE: it->SetEnabled(maxed || minned); break;
-      case SC_MOVE: it->SetEnabled(!maxed); break;
+      case SC_MOVE: it->SetEnabled(!maxed && !minned); break;
       case SC_SIZE: it->SetEnabled((s & WS_THICKFRAME) && !maxed && !minned); break;
       case SC_MINIMIZE:
         it->SetEnabled((s & WS_MINIMIZEBOX) && !minned);
