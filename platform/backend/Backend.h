@@ -100,8 +100,16 @@ class Backend {
   virtual void Show(SurfaceId id, bool activate) = 0;
   virtual void Hide(SurfaceId id) = 0;
   virtual bool IsVisible(SurfaceId id) const = 0;
+  // Minimises the surface (on X11 the window manager iconifies it); Show
+  // restores it. A hidden surface is shown minimised; hiding keeps the state.
+  // A minimised surface counts as visible but is not on screen and takes
+  // neither input nor the focus. Every change, ours or the window manager's,
+  // is reported as a WindowStateChanged event.
+  virtual void Minimize(SurfaceId id) = 0;
+  virtual bool IsMinimized(SurfaceId id) const = 0;
   // Raises the surface and asks for the keyboard focus (the window manager
-  // may decline). Popups and NoActivate surfaces never take the focus.
+  // may decline). Popups, NoActivate and minimised surfaces never take the
+  // focus.
   virtual void Activate(SurfaceId id) = 0;
   virtual SurfaceId FocusedSurface() const = 0;
 

@@ -84,6 +84,7 @@ gfx::Rect HeadlessBackend::Bounds(SurfaceId id) const { return Get(id).Bounds; }
 
 void HeadlessBackend::Show(SurfaceId id, bool activate) {
   Get(id).Visible = true;
+  SetMinimized(id, false);
   if (activate) Activate(id);
 }
 
@@ -95,6 +96,26 @@ void HeadlessBackend::Hide(SurfaceId id) {
 }
 
 bool HeadlessBackend::IsVisible(SurfaceId id) const { return Get(id).Visible; }
+
+void HeadlessBackend::Minimize(SurfaceId id) {
+  Surface& s = Get(id);
+  if (s.Shown()) LoseSurface(id);
+  s.Visible = true;
+  SetMinimized(id, true);
+}
+
+bool HeadlessBackend::IsMinimized(SurfaceId id) const { return Get(id).Minimized; }
+
+void HeadlessBackend::SetMinimized(SurfaceId id, bool minimized) {
+  Surface& s = Get(id);
+  if (s.Minimized == minimized) return;
+  s.Minimized = minimized;
+  Event e;
+  e.Type = EventType::WindowStateChanged;
+  e.Surface = id;
+  e.Minimized = minimized;
+  Push(e);
+}
 
 void HeadlessBackend::Activate(SurfaceId id) {
   if (!Get(id).MayFocus()) return;

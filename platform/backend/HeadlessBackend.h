@@ -11,6 +11,9 @@
 // given a deadline while nothing is pending: the clock then jumps to the
 // deadline at once, so idle stretches cost no real time.
 //
+// A minimised surface is neither composited nor hit by input until it is
+// shown again.
+//
 // Like a window manager, a mouse press on a surface that may take the focus
 // (not a popup, not NoActivate) raises it and gives it the focus before the
 // press is reported; a press on the bare desktop takes the focus away. Like
@@ -53,6 +56,8 @@ class HeadlessBackend final : public Backend {
   void Show(SurfaceId id, bool activate) override;
   void Hide(SurfaceId id) override;
   bool IsVisible(SurfaceId id) const override;
+  void Minimize(SurfaceId id) override;
+  bool IsMinimized(SurfaceId id) const override;
   void Activate(SurfaceId id) override;
   SurfaceId FocusedSurface() const override { return focus_; }
   void Raise(SurfaceId id) override;
@@ -110,6 +115,8 @@ class HeadlessBackend final : public Backend {
   void InjectKey(int key);
   // The window manager's close button.
   void InjectCloseRequest(SurfaceId id);
+  // The window manager (a task bar) minimises or restores a shown surface.
+  void InjectWindowState(SurfaceId id, bool minimized);
   std::uint32_t Modifiers() const { return modifiers_; }
 
   // --- Clock ---
@@ -151,6 +158,7 @@ class HeadlessBackend final : public Backend {
   void LoseSurface(SurfaceId id);
   void EndGrab();
   void SetFocus(SurfaceId id);
+  void SetMinimized(SurfaceId id, bool minimized);  // reports a change
   void Push(Event e);
   Event MouseEvent(EventType type, SurfaceId target) const;
   SurfaceId MouseTarget() const;

@@ -153,6 +153,14 @@ void HeadlessBackend::InjectKey(int key) {
   InjectKeyUp(key);
 }
 
+void HeadlessBackend::InjectWindowState(SurfaceId id, bool minimized) {
+  if (!Get(id).Visible) return;
+  if (minimized)
+    Minimize(id);
+  else
+    SetMinimized(id, false);
+}
+
 void HeadlessBackend::InjectCloseRequest(SurfaceId id) {
   Get(id);
   Event e;

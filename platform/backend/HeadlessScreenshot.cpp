@@ -19,7 +19,7 @@ gfx::Bitmap HeadlessBackend::Screenshot() const {
   }
   for (SurfaceId id : order_.BottomFirst()) {
     const Surface& s = Get(id);
-    if (!s.Visible) continue;
+    if (!s.Shown()) continue;
     BlendOnto(screen, s.Pixels.Pixels(), s.Bounds.TopLeft(), s.Shape,
               options_.LayeredAvailable ? s.ConstantAlpha : 255, !options_.LayeredAvailable);
   }
@@ -33,7 +33,7 @@ gfx::Color HeadlessBackend::ScreenPixel(gfx::Point at) const {
   pixel.SetPixelAt(0, 0, options_.Desktop);
   for (SurfaceId id : order_.BottomFirst()) {
     const Surface& s = Get(id);
-    if (!s.Visible || !s.Bounds.Contains(at)) continue;
+    if (!s.Shown() || !s.Bounds.Contains(at)) continue;
     BlendOnto(pixel, s.Pixels.Pixels(), {s.Bounds.Left - at.X, s.Bounds.Top - at.Y}, s.Shape,
               options_.LayeredAvailable ? s.ConstantAlpha : 255, !options_.LayeredAvailable);
   }

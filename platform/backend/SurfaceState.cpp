@@ -21,7 +21,7 @@ bool SurfaceState::InShape(gfx::Point local) const {
 }
 
 bool SurfaceState::MayFocus() const {
-  return Visible && Options.Kind != SurfaceKind::Popup && !Options.NoActivate;
+  return Shown() && Options.Kind != SurfaceKind::Popup && !Options.NoActivate;
 }
 
 bool SurfaceState::SwitchAuxiliary(bool auxiliary) {
@@ -33,7 +33,7 @@ bool SurfaceState::SwitchAuxiliary(bool auxiliary) {
 }
 
 int SurfaceState::AlphaAt(gfx::Point screen, bool blending) const {
-  if (!Visible || !Bounds.Contains(screen)) return 0;
+  if (!Shown() || !Bounds.Contains(screen)) return 0;
   const gfx::Point local{screen.X - Bounds.Left, screen.Y - Bounds.Top};
   if (!InShape(local)) return 0;
   if (!blending) return 255;

@@ -14,15 +14,18 @@ struct SurfaceState {
 
   SurfaceOptions Options;  // Title follows SetTitle
   gfx::Rect Bounds;        // screen coordinates, never empty
-  bool Visible = false;
+  bool Visible = false;    // shown by the toolkit (minimised or not)
+  bool Minimized = false;
   RetainedPixels Pixels;
   std::optional<gfx::Region> Shape;  // surface coordinates
   std::uint8_t ConstantAlpha = 255;
   Cursor PointerCursor = Cursor::Arrow;
 
+  // On screen: visible and not minimised.
+  bool Shown() const { return Visible && !Minimized; }
   // Whether `local` (surface coordinates) lies inside the shape, if any.
   bool InShape(gfx::Point local) const;
-  // Visible, and neither a popup nor a NoActivate surface.
+  // Shown, and neither a popup nor a NoActivate surface.
   bool MayFocus() const;
   // The alpha with which the surface covers `screen` (0 where it does not),
   // counting shape, pixel and constant alpha; without `blending` every

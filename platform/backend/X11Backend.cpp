@@ -12,7 +12,7 @@ namespace {
 
 constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
                             KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask |
-                            LeaveWindowMask;
+                            LeaveWindowMask | PropertyChangeMask;
 
 // How many unconfirmed geometry requests a surface remembers.
 constexpr std::size_t kMaxRequested = 32;
@@ -199,9 +199,15 @@ void X11Backend::Show(SurfaceId id, bool activate) {
     XChangeProperty(d, s.XWindow, x_.Atoms().NetWmUserTime, x_.Atoms().Cardinal, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&zero), 1);
   }
-  if (!s.Visible) {
+  const bool restore = s.Minimized;
+  if (restore) {
+    NoteMinimized(id, false);
+    SetWmHints(s);  // maps in the normal state from now on
+  }
+  if (!s.Visible || restore) {
     s.Visible = true;
-    XMapWindow(d, s.XWindow);
+    s.StateSerial = NextRequest(d);
+    XMapWindow(d, s.XWindow);  // for an iconic window: asks the window manager to restore it
     SyncStacking(id);
   }
   if (activate) Activate(id);
@@ -212,14 +218,44 @@ void X11Backend::Hide(SurfaceId id) {
   if (!s.Visible) return;
   if (capture_ == id) ReleaseCapture();
   s.Visible = false;
+  s.StateSerial = NextRequest(x_.Get());
   XWithdrawWindow(x_.Get(), s.XWindow, x_.Screen());
-  // Like a window manager does for transient windows (and the headless
-  // backend for every owned one): the focus goes back to a visible owner.
-  if (focus_ == id && s.Options.Owner != kNoSurface && Get(s.Options.Owner).MayFocus())
-    Activate(s.Options.Owner);
+  PassFocusToOwner(id);
 }
 
 bool X11Backend::IsVisible(SurfaceId id) const { return Get(id).Visible; }
+
+void X11Backend::Minimize(SurfaceId id) {
+  Surface& s = Get(id);
+  if (s.Minimized && s.Visible) return;
+  Display* d = x_.Get();
+  const bool mapped = s.Shown();
+  if (capture_ == id) ReleaseCapture();
+  s.Visible = true;
+  NoteMinimized(id, true);
+  s.StateSerial = NextRequest(d);
+  if (s.Options.Kind != SurfaceKind::Popup && WindowManagerRuns()) {
+    if (mapped) {
+      XIconifyWindow(d, s.XWindow, x_.Screen());
+    } else {
+      SetWmHints(s);  // the initial state is iconic
+      XMapWindow(d, s.XWindow);
+    }
+  } else if (mapped) {
+    XUnmapWindow(d, s.XWindow);  // nobody else iconifies it
+  }
+  PassFocusToOwner(id);
+}
+
+bool X11Backend::IsMinimized(SurfaceId id) const { return Get(id).Minimized; }
+
+// Like a window manager does for transient windows (and the headless
+// backend for every owned one): the focus goes back to a visible owner.
+void X11Backend::PassFocusToOwner(SurfaceId id) {
+  const Surface& s = Get(id);
+  if (focus_ == id && s.Options.Owner != kNoSurface && Get(s.Options.Owner).MayFocus())
+    Activate(s.Options.Owner);
+}
 
 void X11Backend::Activate(SurfaceId id) {
   Surface& s = Get(id);

@@ -43,6 +43,8 @@ class X11Backend final : public Backend {
   void Show(SurfaceId id, bool activate) override;
   void Hide(SurfaceId id) override;
   bool IsVisible(SurfaceId id) const override;
+  void Minimize(SurfaceId id) override;
+  bool IsMinimized(SurfaceId id) const override;
   void Activate(SurfaceId id) override;
   SurfaceId FocusedSurface() const override { return focus_; }
   void Raise(SurfaceId id) override;
@@ -98,6 +100,9 @@ class X11Backend final : public Backend {
     std::vector<Atom> States;         // _NET_WM_STATE atoms
     bool Picture = false;             // pixels came from a layered update
     Window Parent = 0;                // the root, or a window manager's frame
+    // The first request of our latest map, unmap or iconify: events from
+    // before it no longer tell the window's state.
+    unsigned long StateSerial = 0;
   };
 
   Surface& Get(SurfaceId id);
@@ -127,6 +132,11 @@ class X11Backend final : public Backend {
   void OnKey(XKeyEvent& e, bool press);
   void OnConfigure(XConfigureEvent& e);
   void OnClientMessage(XClientMessageEvent& e);
+  void OnMapChange(Window w, unsigned long serial, bool mapped);
+  void OnProperty(const XPropertyEvent& e);
+  std::optional<bool> IconicByWindowManager(const Surface& s);
+  void NoteMinimized(SurfaceId id, bool minimized);  // reports a change
+  void PassFocusToOwner(SurfaceId id);
   void Push(Event e);
   void SetFocusTracked(SurfaceId id);
 

@@ -10,11 +10,12 @@
 namespace backend {
 
 struct X11Atoms {
-  Atom WmProtocols, WmDeleteWindow, WmTransientFor, WmClientMachine;
+  Atom WmProtocols, WmDeleteWindow, WmTransientFor, WmClientMachine, WmState;
   Atom NetWmName, NetWmIconName, NetWmIcon, NetWmPid, NetWmPing, NetWmUserTime;
   Atom NetWmWindowType, NetWmWindowTypeNormal, NetWmWindowTypeDialog, NetWmWindowTypeUtility,
       NetWmWindowTypePopupMenu;
-  Atom NetWmState, NetWmStateModal, NetWmStateSkipTaskbar, NetWmStateSkipPager, NetWmStateAbove;
+  Atom NetWmState, NetWmStateModal, NetWmStateSkipTaskbar, NetWmStateSkipPager, NetWmStateAbove,
+      NetWmStateHidden;
   Atom NetActiveWindow, NetWorkarea, NetCurrentDesktop, NetSupportingWmCheck, NetWmCmS;
   Atom MotifWmHints, Utf8String, Cardinal;
 };

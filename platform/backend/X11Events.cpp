@@ -136,6 +136,13 @@ void X11Backend::Translate(XEvent& ev) {
       return;
     }
     case ConfigureNotify: OnConfigure(ev.xconfigure); return;
+    case MapNotify:
+      if (ev.xmap.event == ev.xmap.window) OnMapChange(ev.xmap.window, ev.xmap.serial, true);
+      return;
+    case UnmapNotify:
+      if (ev.xunmap.event == ev.xunmap.window) OnMapChange(ev.xunmap.window, ev.xunmap.serial, false);
+      return;
+    case PropertyNotify: OnProperty(ev.xproperty); return;
     case ReparentNotify:
       if (Surface* s = FindWindow(ev.xreparent.window)) s->Parent = ev.xreparent.parent;
       return;
@@ -264,6 +271,66 @@ void X11Backend::OnConfigure(XConfigureEvent& c) {
   e.Surface = IdOfWindow(last.window);
   e.Rect = got;
   Push(e);
+}
+
+void X11Backend::NoteMinimized(SurfaceId id, bool minimized) {
+  Surface& s = Get(id);
+  if (s.Minimized == minimized) return;
+  s.Minimized = minimized;
+  Event e;
+  e.Type = EventType::WindowStateChanged;
+  e.Surface = id;
+  e.Minimized = minimized;
+  Push(e);
+}
+
+// A shown window that someone else (the window manager) unmaps has been
+// minimised; mapped again, it is restored.
+void X11Backend::OnMapChange(Window w, unsigned long serial, bool mapped) {
+  const SurfaceId id = IdOfWindow(w);
+  if (id == kNoSurface) return;
+  const Surface& s = Get(id);
+  if (serial < s.StateSerial || !s.Visible) return;
+  NoteMinimized(id, !mapped);
+}
+
+void X11Backend::OnProperty(const XPropertyEvent& p) {
+  const X11Atoms& a = x_.Atoms();
+  if (p.atom != a.WmState && p.atom != a.NetWmState) return;
+  const SurfaceId id = IdOfWindow(p.window);
+  if (id == kNoSurface) return;
+  const Surface& s = Get(id);
+  if (p.serial < s.StateSerial || !s.Visible) return;
+  if (const std::optional<bool> iconic = IconicByWindowManager(s)) NoteMinimized(id, *iconic);
+}
+
+// What the window manager says of the window: WM_STATE iconic or normal,
+// or else _NET_WM_STATE_HIDDEN; nullopt when it says neither.
+std::optional<bool> X11Backend::IconicByWindowManager(const Surface& s) {
+  Display* d = x_.Get();
+  const X11Atoms& a = x_.Atoms();
+  Atom type = kXNone;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  std::optional<bool> iconic;
+  if (XGetWindowProperty(d, s.XWindow, a.WmState, 0, 2, False, a.WmState, &type, &format, &count, &after,
+                         &data) == Success &&
+      data && format == 32 && count >= 1) {
+    const long state = reinterpret_cast<const long*>(data)[0];
+    if (state == IconicState || state == NormalState) iconic = state == IconicState;
+  }
+  if (data) XFree(data);
+  if (iconic || type == a.WmState) return iconic;
+  data = nullptr;
+  if (XGetWindowProperty(d, s.XWindow, a.NetWmState, 0, 64, False, XA_ATOM, &type, &format, &count, &after,
+                         &data) == Success &&
+      data && format == 32) {
+    const Atom* states = reinterpret_cast<const Atom*>(data);
+    if (std::find(states, states + count, a.NetWmStateHidden) != states + count) iconic = true;
+  }
+  if (data) XFree(data);
+  return iconic;
 }
 
 void X11Backend::OnClientMessage(XClientMessageEvent& m) {

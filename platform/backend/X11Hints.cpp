@@ -106,7 +106,7 @@ void X11Backend::SetWmHints(Surface& s) {
   XWMHints hints{};
   hints.flags = InputHint | StateHint;
   hints.input = s.Options.Kind != SurfaceKind::Popup && !s.Options.NoActivate ? True : False;
-  hints.initial_state = NormalState;
+  hints.initial_state = s.Minimized ? IconicState : NormalState;
   XSetWMHints(x_.Get(), s.XWindow, &hints);
 }
 

@@ -373,7 +373,8 @@ void Application::HandleEvent(const backend::Event& e) {
                           SWP_NOZORDER | SWP_NOACTIVATE);
       }
       break;
-    case backend::EventType::Expose: break;
+    case backend::EventType::Expose:
+    case backend::EventType::WindowStateChanged: break;
   }
 }
 

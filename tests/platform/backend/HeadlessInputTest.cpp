@@ -20,8 +20,9 @@ HeadlessOptions Small() {
 std::string Trace(const std::vector<Event>& events) {
   std::string out;
   for (const Event& e : events) {
-    static const char* const names[] = {"move",  "down",    "up",       "wheel", "leave",  "keydown",
-                                        "keyup", "focusin", "focusout", "close", "expose", "configure"};
+    static const char* const names[] = {"move",    "down",      "up",      "wheel",    "leave",
+                                        "keydown", "keyup",     "focusin", "focusout", "close",
+                                        "expose",  "configure", "state"};
     if (!out.empty()) out += ' ';
     out += names[static_cast<int>(e.Type)];
     out += '@' + std::to_string(e.Surface);
