@@ -24,19 +24,35 @@ int MenuBarLayout::Layout(int width) {
   gfx::Canvas c(scratch);
   int rowH = GetSystemMetrics(SM_CYMENU);
   int x = 0, row = 0;
+  std::size_t rowStart = 0;
   for (MenuItem* it : items_) {
     gfx::Size s = menupaint::MeasureBarItem(c, it, &form_);
-    if (x > 0 && x + s.Width > width) {
+    // A break, or an item that no longer fits, starts a new row.
+    if (x > 0 && (x + s.Width > width || it->Break() != MenuBreak::mbNone)) {
+      AlignRight(rowStart, x);
+      rowStart = rects_.size();
       ++row;
       x = 0;
     }
     rects_.push_back({x, row * rowH, x + s.Width, row * rowH + rowH - 1});
     x += s.Width;
   }
+  AlignRight(rowStart, x);
   rows_ = row + 1;
   hot_ = std::min(hot_, static_cast<int>(items_.size()) - 1);
   selected_ = std::min(selected_, static_cast<int>(items_.size()) - 1);
   return rows_;
+}
+
+void MenuBarLayout::AlignRight(std::size_t rowStart, int rowRight) {
+  // From the first item whose caption starts with a backspace, the rest of
+  // the row moves to the bar's right edge.
+  for (std::size_t i = rowStart; i < rects_.size(); ++i) {
+    if (!IsRightAlignedCaption(items_[i]->Caption())) continue;
+    int shift = std::max(0, width_ - rowRight);
+    for (std::size_t k = i; k < rects_.size(); ++k) rects_[k] = rects_[k].Offset(shift, 0);
+    return;
+  }
 }
 
 int MenuBarLayout::Height() const { return rows_ * GetSystemMetrics(SM_CYMENU); }

@@ -49,6 +49,8 @@ class MenuBarLayout {
   int FindAccelerator(char32_t ch) const;
 
  private:
+  void AlignRight(std::size_t rowStart, int rowRight);
+
   Form& form_;
   std::vector<MenuItem*> items_;
   std::vector<gfx::Rect> rects_;

@@ -38,23 +38,26 @@ void PopupMenuWindow::Measure() {
   items_ = list_->VisibleItems();
   gfx::Bitmap scratch(1, 1, gfx::PixelFormat::Bgr24);
   gfx::Canvas c(scratch);
-  rects_.clear();
-  int y = 0, w = 0, sc = 0;
+  glyphColumn_ = menupaint::GlyphColumnWidth(menupaint::WidestImage(items_));
+  std::vector<gfx::Size> sizes;
+  std::vector<MenuBreak> breaks;
   for (MenuItem* it : items_) {
-    gfx::Size s = menupaint::MeasurePopupItem(c, it, target_);
-    rects_.push_back({0, y, 0, y + s.Height});
-    y += s.Height;
-    w = std::max(w, s.Width);
-    if (it->GetShortCut() != scNone && !it->IsOwnerDrawn()) {
-      c.SetFont(menupaint::MenuFontFor(it));
-      gfx::Rect r{0, 0, 0, 0};
-      c.DrawText(it->Caption(), r, gfx::DT_CALCRECT | gfx::DT_SINGLELINE);
-      sc = std::max(sc, r.Width() + 19 + 16);
-    }
+    sizes.push_back(menupaint::MeasurePopupItem(c, it, target_, glyphColumn_));
+    breaks.push_back(it->Break());
   }
-  for (auto& r : rects_) r.Right = w;
-  shortcutColumn_ = sc;
-  SetBounds(Left(), Top(), w + 2 * kPopupBorder, y + 2 * kPopupBorder);
+  columns_.Layout(sizes, breaks);
+  // Shortcut texts line up in each column after its longest caption.
+  shortcutX_.assign(items_.size(), 0);
+  std::vector<int> perColumn(static_cast<std::size_t>(columns_.Columns()), 0);
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i]->GetShortCut() != scNone && !items_[i]->IsOwnerDrawn()) {
+      int& x = perColumn[static_cast<std::size_t>(columns_.ColumnOf(static_cast<int>(i)))];
+      x = std::max(x, menupaint::CaptionExtent(c, items_[i], glyphColumn_));
+    }
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    shortcutX_[i] = perColumn[static_cast<std::size_t>(columns_.ColumnOf(static_cast<int>(i)))];
+  gfx::Size e = columns_.Extent();
+  SetBounds(Left(), Top(), e.Width + 2 * kPopupBorder, e.Height + 2 * kPopupBorder);
 }
 
 void PopupMenuWindow::NcCalcSize(NcCalcSizeParams& p) {
@@ -79,8 +82,13 @@ OwnerDrawState PopupMenuWindow::StateOf(int i) const {
 }
 
 void PopupMenuWindow::PaintWindow(gfx::Canvas& c) {
-  for (std::size_t i = 0; i < items_.size(); ++i)
-    menupaint::DrawPopupItem(c, items_[i], rects_[i], StateOf(static_cast<int>(i)), shortcutColumn_);
+  for (std::size_t i = 0; i < items_.size(); ++i) PaintItem(c, static_cast<int>(i));
+  for (const gfx::Rect& line : columns_.BarLines()) menupaint::DrawColumnLine(c, line);
+}
+
+void PopupMenuWindow::PaintItem(gfx::Canvas& c, int i) {
+  menupaint::PopupItemLayout layout{glyphColumn_, shortcutX_[static_cast<std::size_t>(i)]};
+  menupaint::DrawPopupItem(c, items_[static_cast<std::size_t>(i)], ItemRect(i), StateOf(i), layout);
 }
 
 void PopupMenuWindow::WndProc(Message& msg) {
@@ -101,20 +109,18 @@ void PopupMenuWindow::SetSelected(int index) {
   int old = selected_;
   selected_ = index;
   for (int i : {old, index})
-    if (i >= 0 && i < static_cast<int>(rects_.size()))
-      InvalidateRect(&rects_[static_cast<std::size_t>(i)], false);
+    if (i >= 0 && i < columns_.Count()) {
+      gfx::Rect r = ItemRect(i);
+      InvalidateRect(&r, false);
+    }
   UpdateWindow();
 }
 
-int PopupMenuWindow::ItemAt(gfx::Point p) const {
-  for (std::size_t i = 0; i < rects_.size(); ++i)
-    if (rects_[i].Contains(p)) return static_cast<int>(i);
-  return -1;
-}
+int PopupMenuWindow::ItemAt(gfx::Point p) const { return columns_.ItemAt(p); }
 
 gfx::Rect PopupMenuWindow::ItemRect(int i) const {
-  if (i < 0 || i >= static_cast<int>(rects_.size())) return {};
-  return rects_[static_cast<std::size_t>(i)];
+  if (i < 0 || i >= columns_.Count()) return {};
+  return columns_.Rects()[static_cast<std::size_t>(i)];
 }
 
 gfx::Rect PopupMenuWindow::ItemScreenRect(int i) const {
@@ -140,6 +146,7 @@ void PopupMenuWindow::ShowAt(gfx::Point at, const gfx::Rect& avoid, bool submenu
 MenuTracker::MenuTracker(Form* target, MenuBarLayout* bar) : target_(target), bar_(bar) {}
 
 MenuTracker::~MenuTracker() {
+  StopHoverTimer();
   CloseFrom(0);
   if (g_current == this) g_current = nullptr;
 }
@@ -190,6 +197,13 @@ void MenuTracker::BarSelect(int index, bool open) {
   if (keyboard_ && !levels_.empty()) MoveSelection(*levels_.back(), 1);
 }
 
+void MenuTracker::BarStep(int dir) {
+  if (bar_->Items().empty()) return;
+  int n = static_cast<int>(bar_->Items().size());
+  int i = bar_->Selected() < 0 ? 0 : (bar_->Selected() + dir + n) % n;
+  BarSelect(i, !levels_.empty());
+}
+
 int MenuTracker::LevelAt(gfx::Point screen) const {
   for (int i = static_cast<int>(levels_.size()) - 1; i >= 0; --i)
     if (levels_[static_cast<std::size_t>(i)]->WindowRect().Contains(screen)) return i;
@@ -208,16 +222,77 @@ void MenuTracker::Cancel() {
 
 void MenuTracker::MoveSelection(PopupMenuWindow& w, int dir) {
   const auto& items = w.Items();
-  int n = static_cast<int>(items.size());
-  if (n == 0) return;
-  int i = w.Selected();
-  for (int k = 0; k < n; ++k) {
-    i = i < 0 ? (dir > 0 ? 0 : n - 1) : (i + dir + n) % n;
-    if (Selectable(items[static_cast<std::size_t>(i)])) {
-      w.SetSelected(i);
-      return;
-    }
+  int i = w.Columns().StepInColumn(w.Selected(), dir,
+                                   [&](int k) { return Selectable(items[static_cast<std::size_t>(k)]); });
+  if (i >= 0) w.SetSelected(i);
+}
+
+bool MenuTracker::MoveAcross(PopupMenuWindow& w, int dir) {
+  const auto& items = w.Items();
+  int i = w.Columns().Beside(w.Selected(), dir,
+                             [&](int k) { return Selectable(items[static_cast<std::size_t>(k)]); });
+  if (i < 0) return false;
+  CloseFrom(LevelOf(w) + 1);
+  w.SetSelected(i);
+  return true;
+}
+
+int MenuTracker::LevelOf(const PopupMenuWindow& w) const {
+  for (std::size_t i = 0; i < levels_.size(); ++i)
+    if (levels_[i].get() == &w) return static_cast<int>(i);
+  return -1;
+}
+
+void MenuTracker::StartHoverTimer(int level, MenuItem* open) {
+  if (hoverTimer_ && hoverLevel_ == level && hoverItem_ == open) return;
+  StopHoverTimer();
+  hoverLevel_ = level;
+  hoverItem_ = open;
+  hoverTimer_ = App().StartCallbackTimer(kSubmenuDelayMs, [this] { HoverTimerFired(); });
+}
+
+void MenuTracker::StopHoverTimer() {
+  if (hoverTimer_) App().StopCallbackTimer(hoverTimer_);
+  hoverTimer_ = 0;
+}
+
+void MenuTracker::HoverTimerFired() {
+  StopHoverTimer();
+  int level = hoverLevel_;
+  if (level < 0 || level >= static_cast<int>(levels_.size())) return;
+  PopupMenuWindow& w = *levels_[static_cast<std::size_t>(level)];
+  MenuItem* selected = w.Selected() >= 0 ? w.Items()[static_cast<std::size_t>(w.Selected())] : nullptr;
+  MenuItem* open = selected == hoverItem_ ? hoverItem_ : nullptr;
+  if (static_cast<int>(levels_.size()) > level + 1 &&
+      levels_[static_cast<std::size_t>(level) + 1]->List() != open)
+    CloseFrom(level + 1);
+  if (open) OpenSubmenu(level);
+}
+
+void MenuTracker::HoverPopupItem(int level, int index) {
+  // Back in an open submenu: it stays, and its item in the parent is the
+  // selected one again.
+  if (level > 0) {
+    PopupMenuWindow& parent = *levels_[static_cast<std::size_t>(level) - 1];
+    const auto& items = parent.Items();
+    auto it = std::find(items.begin(), items.end(), levels_[static_cast<std::size_t>(level)]->List());
+    if (it != items.end()) parent.SetSelected(static_cast<int>(it - items.begin()));
   }
+  if (hoverTimer_ && hoverLevel_ < level) StopHoverTimer();
+  if (index < 0) return;
+  PopupMenuWindow& w = *levels_[static_cast<std::size_t>(level)];
+  w.SetSelected(index);
+  MenuItem* item = w.Items()[static_cast<std::size_t>(index)];
+  bool childOpen = static_cast<int>(levels_.size()) > level + 1;
+  if (childOpen && levels_[static_cast<std::size_t>(level) + 1]->List() == item) {
+    StopHoverTimer();
+    return;
+  }
+  bool hasSub = !item->Items().empty() && item->Enabled();
+  if (hasSub || childOpen)
+    StartHoverTimer(level, hasSub ? item : nullptr);
+  else if (hoverTimer_ && hoverLevel_ == level)
+    StopHoverTimer();
 }
 
 void MenuTracker::OnMouse(const backend::Event& e) {
@@ -227,28 +302,35 @@ void MenuTracker::OnMouse(const backend::Event& e) {
     gfx::Rect mb = target_->MenuBarRect().Offset(target_->Left(), target_->Top());
     if (mb.Contains(e.Screen)) barIndex = bar_->ItemAt({e.Screen.X - mb.Left, e.Screen.Y - mb.Top});
   }
+  auto itemAt = [&](PopupMenuWindow& w) {
+    int i = w.ItemAt(w.ScreenToClient(e.Screen));
+    return i >= 0 && Selectable(w.Items()[static_cast<std::size_t>(i)]) ? i : -1;
+  };
   switch (e.Type) {
     case backend::EventType::MouseMove:
       if (level >= 0) {
         keyboard_ = false;
-        PopupMenuWindow& w = *levels_[static_cast<std::size_t>(level)];
-        int i = w.ItemAt(w.ScreenToClient(e.Screen));
-        if (i >= 0 && !Selectable(w.Items()[static_cast<std::size_t>(i)])) i = -1;
-        if (i >= 0) {
-          w.SetSelected(i);
-          MenuItem* item = w.Items()[static_cast<std::size_t>(i)];
-          if (static_cast<int>(levels_.size()) > level + 1 &&
-              levels_[static_cast<std::size_t>(level) + 1]->List() != item)
-            CloseFrom(level + 1);
-          OpenSubmenu(level);
-        }
+        HoverPopupItem(level, itemAt(*levels_[static_cast<std::size_t>(level)]));
       } else if (barIndex >= 0 && barIndex != bar_->Selected()) {
         BarSelect(barIndex, !levels_.empty() || bar_->Selected() >= 0);
       }
       break;
     case backend::EventType::MouseDown:
       mouseDownSeen_ = true;
-      if (level >= 0) break;
+      if (level >= 0) {
+        // A press on an item with a submenu opens it at once.
+        PopupMenuWindow& w = *levels_[static_cast<std::size_t>(level)];
+        int i = itemAt(w);
+        if (i < 0) break;
+        StopHoverTimer();
+        w.SetSelected(i);
+        MenuItem* item = w.Items()[static_cast<std::size_t>(i)];
+        if (static_cast<int>(levels_.size()) > level + 1 &&
+            levels_[static_cast<std::size_t>(level) + 1]->List() != item)
+          CloseFrom(level + 1);
+        OpenSubmenu(level);
+        break;
+      }
       if (barIndex >= 0) {
         if (barIndex == bar_->Selected())
           Cancel();
@@ -261,15 +343,14 @@ void MenuTracker::OnMouse(const backend::Event& e) {
     case backend::EventType::MouseUp:
       if (level >= 0) {
         PopupMenuWindow& w = *levels_[static_cast<std::size_t>(level)];
-        int i = w.ItemAt(w.ScreenToClient(e.Screen));
+        int i = itemAt(w);
         if (i < 0) break;
         MenuItem* item = w.Items()[static_cast<std::size_t>(i)];
-        if (Selectable(item) && item->Enabled() && item->Items().empty()) Choose(item);
+        if (item->Enabled() && item->Items().empty()) Choose(item);
       } else if (barIndex >= 0) {
         // The release of the press that opened the bar menu.
         MenuItem* item = bar_->Items()[static_cast<std::size_t>(barIndex)];
-        if (item->Items().empty() && item->Enabled() && mouseDownSeen_) Choose(item);
-        if (item->Items().empty() && item->Enabled() && !mouseDownSeen_) Choose(item);
+        if (item->Items().empty() && item->Enabled()) Choose(item);
       } else if (mouseDownSeen_) {
         Cancel();
       }
@@ -279,6 +360,7 @@ void MenuTracker::OnMouse(const backend::Event& e) {
 }
 
 void MenuTracker::OnKey(int key) {
+  StopHoverTimer();
   keyboard_ = true;
   PopupMenuWindow* top = levels_.empty() ? nullptr : levels_.back().get();
   if (top) top->SetKeyboard(true);
@@ -307,17 +389,16 @@ void MenuTracker::OnKey(int key) {
         if (levels_.back().get() != top) MoveSelection(*levels_.back(), 1);
         return;
       }
-      [[fallthrough]];
+      if (top && MoveAcross(*top, 1)) return;
+      if (bar_) BarStep(1);
+      return;
     case VK_LEFT:
-      if (key == VK_LEFT && levels_.size() > 1) {
+      if (top && MoveAcross(*top, -1)) return;
+      if (levels_.size() > 1) {
         CloseFrom(static_cast<int>(levels_.size()) - 1);
         return;
       }
-      if (bar_ && !bar_->Items().empty()) {
-        int n = static_cast<int>(bar_->Items().size());
-        int i = bar_->Selected() < 0 ? 0 : (bar_->Selected() + (key == VK_RIGHT ? 1 : -1) + n) % n;
-        BarSelect(i, !levels_.empty());
-      }
+      if (bar_) BarStep(-1);
       return;
     case VK_RETURN:
     case VK_SPACE:
@@ -392,6 +473,7 @@ MenuItem* MenuTracker::Run() {
   int filter = app.PushInputFilter([this](const backend::Event& e) { return OnEvent(e); });
   app.RunUntil([this] { return done_; });
   app.PopInputFilter(filter);
+  StopHoverTimer();
   CloseFrom(0);
   if (bar_) {
     bar_->SetSelected(-1);

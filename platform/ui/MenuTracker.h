@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/Form.h"
+#include "platform/ui/MenuColumns.h"
 #include "platform/ui/Menus.h"
 
 namespace ui {
@@ -29,6 +30,8 @@ class PopupMenuWindow : public Form {
   int ItemAt(gfx::Point client) const;
   gfx::Rect ItemRect(int index) const;  // client coordinates
   gfx::Rect ItemScreenRect(int index) const;
+  // The items' arrangement in columns (client coordinates).
+  const MenuColumns& Columns() const { return columns_; }
   // Shows the window with its top-left near `at`, kept on the screen; `avoid`
   // is the rectangle it opens from (flipped to its other side when needed).
   void ShowAt(gfx::Point at, const gfx::Rect& avoid, bool submenu);
@@ -43,19 +46,25 @@ class PopupMenuWindow : public Form {
 
  private:
   void Measure();
+  void PaintItem(gfx::Canvas& c, int index);
   OwnerDrawState StateOf(int index) const;
 
   MenuItem* list_;
   Form* target_;
   bool keyboard_;
   std::vector<MenuItem*> items_;
-  std::vector<gfx::Rect> rects_;
-  int shortcutColumn_ = 0;
+  MenuColumns columns_;
+  int glyphColumn_ = 0;
+  std::vector<int> shortcutX_;
   int selected_ = -1;
 };
 
 class MenuTracker {
  public:
+  // Hovering over an item opens its submenu, or closes the submenu of
+  // another item, after this delay (application clock).
+  static constexpr unsigned kSubmenuDelayMs = 400;
+
   // `target` gets the menu notifications; `bar` is the form's menu bar when
   // tracking starts there.
   MenuTracker(Form* target, MenuBarLayout* bar);
@@ -81,7 +90,18 @@ class MenuTracker {
   int LevelAt(gfx::Point screen) const;
   void Choose(MenuItem* item);
   void Cancel();
+  // Up/down inside the selected item's column.
   void MoveSelection(PopupMenuWindow& w, int dir);
+  // Left/right to the next column; false when there is none that way.
+  bool MoveAcross(PopupMenuWindow& w, int dir);
+  void BarStep(int dir);
+  int LevelOf(const PopupMenuWindow& w) const;
+  void HoverPopupItem(int level, int index);
+  // The pending hover action: at `level`, open `open`'s submenu (null: only
+  // close the submenu that is open there).
+  void StartHoverTimer(int level, MenuItem* open);
+  void StopHoverTimer();
+  void HoverTimerFired();
   MenuItem* Run();
 
   Form* target_;
@@ -93,6 +113,9 @@ class MenuTracker {
   std::vector<std::unique_ptr<PopupMenuWindow>> levels_;
   std::vector<MenuItem*> openedFrom_;  // the item each level was opened from
   bool mouseDownSeen_ = false;
+  int hoverTimer_ = 0;
+  int hoverLevel_ = -1;
+  MenuItem* hoverItem_ = nullptr;
 };
 
 }  // namespace ui

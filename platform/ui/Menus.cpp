@@ -6,6 +6,7 @@
 
 #include "platform/backend/Keys.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/controls/ImageList.h"
 
 namespace ui {
 
@@ -139,6 +140,55 @@ void MenuItem::SetDefault(bool on) {
   Changed(true);
 }
 
+void MenuItem::SetBreak(MenuBreak b) {
+  if (b == break_) return;
+  break_ = b;
+  Changed(true);
+}
+
+void MenuItem::SetImageIndex(int i) {
+  if (i == imageIndex_) return;
+  imageIndex_ = i;
+  Changed(true);
+}
+
+void MenuItem::SetBitmap(const gfx::Bitmap& b) {
+  bitmap_ = b;
+  Changed(true);
+}
+
+void MenuItem::SetSubMenuImages(CustomImageList* l) {
+  if (l == subMenuImages_) return;
+  if (subMenuImages_) RemoveFreeNotification(subMenuImages_);
+  subMenuImages_ = l;
+  if (l) FreeNotification(l);
+  Changed(true);
+}
+
+CustomImageList* MenuItem::GetImageList() const {
+  if (parent_ && parent_->subMenuImages_) return parent_->subMenuImages_;
+  Menu* m = GetParentMenu();
+  return m ? m->Images() : nullptr;
+}
+
+bool MenuItem::HasImage() const {
+  if (!bitmap_.Empty()) return true;
+  CustomImageList* l = GetImageList();
+  return l && imageIndex_ >= 0 && imageIndex_ < l->Count();
+}
+
+gfx::Size MenuItem::ImageSize() const {
+  if (!bitmap_.Empty()) return {bitmap_.Width(), bitmap_.Height()};
+  if (!HasImage()) return {};
+  CustomImageList* l = GetImageList();
+  return {l->Width(), l->Height()};
+}
+
+MenuItem* MenuItem::FirstOfList() const {
+  if (!parent_) return const_cast<MenuItem*>(this);
+  return parent_->items_.front();
+}
+
 int MenuItem::MenuIndex() const {
   if (!parent_) return -1;
   auto& v = parent_->items_;
@@ -200,7 +250,10 @@ MenuItem* MenuItem::FindByShortCut(ShortCut sc) {
 
 void MenuItem::Notification(Component* c, Operation op) {
   Component::Notification(c, op);
-  if (op == Operation::Remove && c == subMenuImages_) subMenuImages_ = nullptr;
+  if (op == Operation::Remove && c == subMenuImages_) {
+    subMenuImages_ = nullptr;
+    Changed(true);
+  }
 }
 
 void MenuItem::Changed(bool) {
@@ -218,7 +271,9 @@ Menu::~Menu() {
   items_ = nullptr;
 }
 
-void Menu::SetImages(ImageListBase* l) {
+void Menu::SetImages(CustomImageList* l) {
+  if (l == images_) return;
+  if (images_) RemoveFreeNotification(images_);
   images_ = l;
   if (l) FreeNotification(l);
   Changed();
@@ -242,7 +297,10 @@ bool Menu::IsShortCut(ShortCut sc) {
 
 void Menu::Notification(Component* c, Operation op) {
   Component::Notification(c, op);
-  if (op == Operation::Remove && c == images_) images_ = nullptr;
+  if (op == Operation::Remove && c == images_) {
+    images_ = nullptr;
+    if (!Destroying()) Changed();
+  }
 }
 
 MainMenu::MainMenu(Component* owner) : Menu(owner) {}
@@ -258,6 +316,8 @@ PopupMenu::PopupMenu(Component* owner) : Menu(owner) {}
 namespace ui {
 
 bool IsTitleCaption(const std::string& c) { return c.size() > 2 && c.front() == '-' && c.back() == '-'; }
+
+bool IsRightAlignedCaption(const std::string& c) { return !c.empty() && c.front() == '\b'; }
 
 char32_t AcceleratorOf(const std::string& c) {
   for (std::size_t i = 0; i + 1 < c.size(); ++i) {

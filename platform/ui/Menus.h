@@ -16,7 +16,7 @@ namespace ui {
 class Menu;
 class MenuItem;
 class Form;
-class ImageListBase;
+class CustomImageList;
 
 // Shortcuts: a virtual key in the low byte plus modifier bits.
 using ShortCut = unsigned;
@@ -59,6 +59,7 @@ struct DrawItemStruct {
 
 // Captions: "-word-" is a title item; a leading backspace right-aligns.
 bool IsTitleCaption(const std::string& caption);
+bool IsRightAlignedCaption(const std::string& caption);
 // The character after a single '&' (lower-cased ASCII), or 0.
 char32_t AcceleratorOf(const std::string& caption);
 // Menu item metrics shared by the bar and popups.
@@ -67,6 +68,10 @@ constexpr int kPopupBorder = 3;
 using MenuMeasureEvent = Event<Component* /*item*/, gfx::Canvas&, int& /*width*/, int& /*height*/>;
 using MenuDrawEvent = Event<Component* /*item*/, gfx::Canvas&, gfx::Rect, bool /*selected*/>;
 using MenuAdvancedDrawEvent = Event<Component* /*item*/, gfx::Canvas&, gfx::Rect, OwnerDrawState>;
+
+// An item with a break starts a new column of its popup (a new row of the
+// menu bar); a bar break also draws a vertical line between the columns.
+enum class MenuBreak { mbNone, mbBreak, mbBarBreak };
 
 class MenuItem : public Component {
  public:
@@ -93,19 +98,33 @@ class MenuItem : public Component {
   void SetDefault(bool on);
   int GroupIndex() const { return groupIndex_; }
   void SetGroupIndex(int g) { groupIndex_ = g; }
-  bool Break() const { return break_; }
-  void SetBreak(bool on) { break_ = on; }
+  MenuBreak Break() const { return break_; }
+  void SetBreak(MenuBreak b);
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int i) { imageIndex_ = i; }
-  gfx::Bitmap& Bitmap() { return bitmap_; }
-  ImageListBase* SubMenuImages() const { return subMenuImages_; }
-  void SetSubMenuImages(ImageListBase* l) { subMenuImages_ = l; }
+  void SetImageIndex(int i);
+  // The item's own picture (drawn instead of an image of the list); an empty
+  // bitmap means none.
+  const gfx::Bitmap& Bitmap() const { return bitmap_; }
+  void SetBitmap(const gfx::Bitmap& b);
+  // Images for the children of this item (instead of the menu's Images).
+  CustomImageList* SubMenuImages() const { return subMenuImages_; }
+  void SetSubMenuImages(CustomImageList* l);
+  // The list the item's ImageIndex refers to: the parent's SubMenuImages,
+  // else the menu's Images (null without either).
+  CustomImageList* GetImageList() const;
+  // True when the item shows a picture: its own bitmap, or a valid index
+  // into GetImageList().
+  bool HasImage() const;
+  // Size of the item's picture (0 x 0 without one).
+  gfx::Size ImageSize() const;
   // A system command carried by system-menu items (also in Tag).
   unsigned Command() const { return command_; }
   void SetCommand(unsigned c) { command_ = c; }
 
   // --- tree --------------------------------------------------------------
   MenuItem* Parent() const { return parent_; }
+  // The first item of the list this item belongs to (itself for a root).
+  MenuItem* FirstOfList() const;
   int Count() const { return static_cast<int>(items_.size()); }
   MenuItem* Item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
   const std::vector<MenuItem*>& Items() const { return items_; }
@@ -146,12 +165,12 @@ class MenuItem : public Component {
   bool checked_ = false;
   bool radioItem_ = false;
   bool default_ = false;
-  bool break_ = false;
+  MenuBreak break_ = MenuBreak::mbNone;
   int groupIndex_ = 0;
   int imageIndex_ = -1;
   unsigned command_ = 0;
   gfx::Bitmap bitmap_;
-  ImageListBase* subMenuImages_ = nullptr;
+  CustomImageList* subMenuImages_ = nullptr;
   MenuItem* parent_ = nullptr;
   Menu* menu_ = nullptr;  // for the root item
   std::vector<MenuItem*> items_;
@@ -164,8 +183,8 @@ class Menu : public Component {
   std::string ClassName() const override { return "TMenu"; }
 
   MenuItem* Items() const { return items_; }
-  ImageListBase* Images() const { return images_; }
-  void SetImages(ImageListBase* l);
+  CustomImageList* Images() const { return images_; }
+  void SetImages(CustomImageList* l);
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool on);
   // The window the menu belongs to (a form), or null.
@@ -182,7 +201,7 @@ class Menu : public Component {
   friend class Form;
   friend class MenuItem;
   MenuItem* items_;
-  ImageListBase* images_ = nullptr;
+  CustomImageList* images_ = nullptr;
   bool ownerDraw_ = false;
   Form* form_ = nullptr;
 };
@@ -199,7 +218,14 @@ class MainMenu : public Menu {
   bool autoMerge_ = false;
 };
 
-enum class MenuAnimation { maNone, maLeftToRight, maRightToLeft, maTopToBottom, maBottomToTop };
+// How a popup menu appears: a set of directions to slide in from, or
+// maNone to appear at once (which wins over any direction).
+using MenuAnimation = unsigned;
+constexpr MenuAnimation maLeftToRight = 0x1;
+constexpr MenuAnimation maRightToLeft = 0x2;
+constexpr MenuAnimation maTopToBottom = 0x4;
+constexpr MenuAnimation maBottomToTop = 0x8;
+constexpr MenuAnimation maNone = 0x10;
 
 class PopupMenu : public Menu {
  public:
@@ -210,8 +236,8 @@ class PopupMenu : public Menu {
   virtual void Popup(int x, int y);
   Component* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(Component* c) { popupComponent_ = c; }
-  MenuAnimation Animation() const { return animation_; }
-  void SetAnimation(MenuAnimation a) { animation_ = a; }
+  MenuAnimation GetMenuAnimation() const { return animation_; }
+  void SetMenuAnimation(MenuAnimation a) { animation_ = a; }
   // The form that receives WM_INITMENUPOPUP, WM_MEASUREITEM and the system
   // command of a system menu.
   Form* TargetForm() const { return target_; }
@@ -222,21 +248,9 @@ class PopupMenu : public Menu {
 
  private:
   Component* popupComponent_ = nullptr;
-  MenuAnimation animation_ = MenuAnimation::maNone;
+  MenuAnimation animation_ = 0;
   Form* target_ = nullptr;
   bool systemMenu_ = false;
-};
-
-// Base of image lists, so that menus can refer to one without knowing the
-// standard image list class.
-class ImageListBase : public Component {
- public:
-  using Component::Component;
-  std::string ClassName() const override { return "TCustomImageList"; }
-  virtual int Count() const = 0;
-  virtual int ImageWidth() const = 0;
-  virtual int ImageHeight() const = 0;
-  virtual void Draw(gfx::Canvas& canvas, int x, int y, int index, bool enabled) = 0;
 };
 
 }  // namespace ui

@@ -104,7 +104,7 @@ TEST_F(MenuTest, MouseOpensBarItemCascadesAndChoosesAfterClosing) {
   During([&] {
     popupsSeen = OpenPopups();
     screen().InjectMouseMove(PopupItemCentre(level));
-    app().ProcessMessages();
+    app().RunFor(MenuTracker::kSubmenuDelayMs);
     popupsSeen = std::max(popupsSeen, OpenPopups());
     hardAt = PopupItemCentre(hard);
     screen().InjectMouseMove(hardAt);
@@ -116,6 +116,156 @@ TEST_F(MenuTest, MouseOpensBarItemCascadesAndChoosesAfterClosing) {
   EXPECT_EQ(clicked, (std::vector<std::string>{"&Hard"}));
   EXPECT_EQ(OpenPopups(), 0);
   EXPECT_EQ(form->MenuBar().Selected(), -1);
+}
+
+TEST_F(MenuTest, HoverOpensAndClosesSubmenusAfterTheDelay) {
+  constexpr int kDelay = MenuTracker::kSubmenuDelayMs;
+  std::vector<int> open;
+  MenuItem* parentSelected = nullptr;
+  During([&] {
+    Move(PopupItemCentre(level));
+    open.push_back(OpenPopups());
+    app().RunFor(kDelay - 1);
+    open.push_back(OpenPopups());
+    app().RunFor(1);
+    open.push_back(OpenPopups());  // opened after the delay
+    // The pointer leaves for Exit: the submenu stays for the delay...
+    Move(PopupItemCentre(exit));
+    app().RunFor(kDelay - 1);
+    open.push_back(OpenPopups());
+    // ...and for good when the pointer comes back to its item,
+    Move(PopupItemCentre(level));
+    app().RunFor(2 * kDelay);
+    open.push_back(OpenPopups());
+    // or into the submenu itself, which selects its item again.
+    Move(PopupItemCentre(exit));
+    app().RunFor(kDelay / 2);
+    Move(PopupItemCentre(hard));
+    app().RunFor(2 * kDelay);
+    open.push_back(OpenPopups());
+    for (WinControl* w : app().TopLevels())
+      if (auto* p = dynamic_cast<PopupMenuWindow*>(w); p && p->List() == game && p->Selected() >= 0)
+        parentSelected = p->Items()[static_cast<std::size_t>(p->Selected())];
+    // Staying away closes it.
+    Move(PopupItemCentre(exit));
+    app().RunFor(kDelay);
+    open.push_back(OpenPopups());
+    screen().InjectKey(VK_ESCAPE);
+    screen().InjectKey(VK_ESCAPE);
+  });
+  Click(BarItemCentre(game));
+  EXPECT_EQ(open, (std::vector<int>{1, 1, 2, 2, 2, 2, 1}));
+  EXPECT_EQ(parentSelected, level);
+  EXPECT_TRUE(clicked.empty());
+}
+
+TEST_F(MenuTest, ClickOrKeyOpensASubmenuAtOnce) {
+  std::vector<int> open;
+  During([&] {
+    Click(PopupItemCentre(level));
+    open.push_back(OpenPopups());
+    screen().InjectKey(VK_ESCAPE);  // back to the Game popup, Level selected
+    app().ProcessMessages();
+    open.push_back(OpenPopups());
+    screen().InjectKey(VK_RIGHT);
+    app().ProcessMessages();
+    open.push_back(OpenPopups());
+    screen().InjectKey(VK_RETURN);  // Hard, selected on opening
+  });
+  Click(BarItemCentre(game));
+  EXPECT_EQ(open, (std::vector<int>{2, 1, 2}));
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&Hard"}));
+}
+
+TEST_F(MenuTest, PopupColumnsFollowBreaksForMouseAndKeyboard) {
+  auto* popup = new PopupMenu(form);
+  Add(popup->Items(), "-Pick-");
+  MenuItem* a = Add(popup->Items(), "A");
+  Add(popup->Items(), "B");
+  MenuItem* c = Add(popup->Items(), "C");
+  c->SetBreak(MenuBreak::mbBreak);
+  MenuItem* d = Add(popup->Items(), "D");
+  MenuItem* e = Add(popup->Items(), "E");
+  e->SetBreak(MenuBreak::mbBarBreak);
+  gfx::Rect ra, rc, rd, re;
+  gfx::Color line = 0;
+  std::vector<std::string> selected;
+  During([&] {
+    auto item = [&](MenuItem* i) {
+      gfx::Point p = PopupItemCentre(i);
+      for (WinControl* w : app().TopLevels())
+        if (auto* pw = dynamic_cast<PopupMenuWindow*>(w); pw && pw->Visible()) {
+          gfx::Point o = pw->ClientOrigin();
+          if (!pw->Columns().BarLines().empty())
+            line = Pixel({pw->Columns().BarLines()[0].Left + o.X, o.Y + 5});
+          return pw->ItemScreenRect(pw->ItemAt(pw->ScreenToClient(p)));
+        }
+      return gfx::Rect{};
+    };
+    ra = item(a), rc = item(c), rd = item(d), re = item(e);
+    auto sel = [&] {
+      for (WinControl* w : app().TopLevels())
+        if (auto* pw = dynamic_cast<PopupMenuWindow*>(w); pw && pw->Visible() && pw->Selected() >= 0)
+          selected.push_back(pw->Items()[static_cast<std::size_t>(pw->Selected())]->Caption());
+    };
+    for (int k : {VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_UP, VK_LEFT}) {
+      screen().InjectKey(k);
+      app().ProcessMessages();
+      sel();
+    }
+    screen().InjectKey(VK_RETURN);
+  });
+  popup->Popup(150, 150);
+  // Columns side by side, each starting at the top.
+  EXPECT_GT(rc.Left, ra.Right);
+  EXPECT_LT(rc.Top, ra.Top);  // A is below the title item
+  EXPECT_EQ(rd.Left, rc.Left);
+  EXPECT_GT(re.Left, rc.Right);
+  EXPECT_EQ(re.Top, rc.Top);
+  EXPECT_EQ(line, gfx::ColorToRGB(gfx::clBtnShadow));
+  // The title item is skipped; Up/Down wrap inside a column; Left/Right go
+  // to the nearest item of the next column.
+  EXPECT_EQ(selected, (std::vector<std::string>{"A", "D", "C", "D", "E", "C", "D", "A"}));
+  EXPECT_EQ(clicked, (std::vector<std::string>{"A"}));
+}
+
+TEST_F(MenuTest, BarBreakStartsANewRowAndABackspaceCaptionGoesRight) {
+  help->SetBreak(MenuBreak::mbBreak);
+  app().ProcessMessages();
+  EXPECT_EQ(form->MenuLineCount(), 2);
+  gfx::Rect g = form->MenuBar().ItemScreenRect(game), h = form->MenuBar().ItemScreenRect(help);
+  EXPECT_EQ(h.Left, g.Left);
+  EXPECT_GT(h.Top, g.Bottom - 1);
+  help->SetBreak(MenuBreak::mbNone);
+  help->SetCaption("\b&Help");
+  app().ProcessMessages();
+  EXPECT_EQ(form->MenuLineCount(), 1);
+  h = form->MenuBar().ItemScreenRect(help);
+  gfx::Rect bar = form->MenuBarRect().Offset(form->Left(), form->Top());
+  EXPECT_EQ(h.Right, bar.Right);
+  EXPECT_EQ(form->MenuBar().ItemScreenRect(game).Left, bar.Left);
+  // Still reachable by its accelerator.
+  During([&] { screen().InjectKey(VK_RETURN); });
+  KeyWith(VK_MENU, 'H');
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&About"}));
+}
+
+TEST_F(MenuTest, AcceleratorsShowOnlyWhenTheMenuIsUsedByKeyboard) {
+  std::vector<bool> hidden;
+  newGame->OnAdvancedDrawItem = [&](Component*, gfx::Canvas&, gfx::Rect, OwnerDrawState s) {
+    hidden.push_back((s & odNoAccel) != 0);
+  };
+  std::vector<bool> seen;
+  auto look = [&] {
+    seen.push_back(!hidden.empty() && hidden.back());
+    screen().InjectKey(VK_ESCAPE);
+    screen().InjectKey(VK_ESCAPE);
+  };
+  During(look);
+  Click(BarItemCentre(game));
+  During(look);
+  KeyWith(VK_MENU, 'G');
+  EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 
 TEST_F(MenuTest, ClickOutsideOrEscClosesWithoutChoosing) {
