@@ -6,7 +6,7 @@
 #include "app/EmbeddedAssets.h"
 #include "app/FormLoader.h"
 #include "image/acPNG.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/Icon.h"
 
 namespace app {
 
@@ -17,27 +17,27 @@ F* Create(ui::Application& app, const FormDescription& d) {
   return app.CreateForm<F>([&d](F& f) { LoadForm(f, d); });
 }
 
-void SetProgramIcon(ui::Form& form) {
+// Every window shows the program's icon (in its caption and to the desktop).
+void SetProgramIcon(ui::Application& app) {
   std::vector<gfx::Bitmap> icons;
   for (const char* path : {"icons/icon16.png", "icons/icon32.png"}) {
     image::TPNGGraphic png;
     png.LoadFromBytes(EmbeddedAsset(path));
     icons.push_back(png.Bitmap());
   }
-  form.HandleNeeded();
-  if (ui::TopLevelWindow* top = form.Surface()) ui::App().Backend().SetIcon(top->Surface(), icons);
+  app.SetIcon(ui::Icon(icons));
 }
 
 }  // namespace
 
 GameWindows CreateGameWindows(ui::Application& app) {
   app.SetTitle(kApplicationTitle);
+  SetProgramIcon(app);
   GameWindows w;
   w.Main = Create<game::TForm_Main>(app, MainWindowDescription());
   w.Result = Create<game::TForm_ResultGame>(app, ResultDialogDescription());
   w.NewGame = Create<game::TForm_NewGame>(app, NewGameDialogDescription());
   w.About = Create<game::TForm_About>(app, AboutDialogDescription());
-  SetProgramIcon(*w.Main);
   return w;
 }
 

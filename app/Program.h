@@ -22,7 +22,7 @@ struct GameWindows {
 };
 
 // Titles the application and creates the four windows from their
-// descriptions; the main window gets the program's icon.
+// descriptions; every window shows the program's icon.
 GameWindows CreateGameWindows(ui::Application& app);
 
 }  // namespace app

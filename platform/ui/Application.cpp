@@ -51,6 +51,12 @@ Application& Application::Instance() {
 
 bool Application::Exists() { return g_instance != nullptr; }
 
+void Application::SetIcon(const Icon& icon) {
+  icon_ = icon;
+  for (Form* f : Screen().Forms())
+    if (f->GetIcon().Empty()) f->ApplyIcon();
+}
+
 void Application::FormCreated(Form& f, const std::function<void()>& setup) {
   f.BeginLoading();
   setup();

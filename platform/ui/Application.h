@@ -14,6 +14,7 @@
 
 #include "platform/backend/Backend.h"
 #include "platform/ui/Component.h"
+#include "platform/ui/Icon.h"
 #include "platform/ui/Messages.h"
 
 namespace ui {
@@ -46,6 +47,9 @@ class Application : public Component {
 
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& t) { title_ = t; }
+  // The icon of every form that has none of its own.
+  const Icon& GetIcon() const { return icon_; }
+  void SetIcon(const Icon& icon);
 
   // Creates a form owned by the application with the loading protocol: the
   // setup callback assigns properties while loading is set, then Loaded runs
@@ -208,6 +212,7 @@ class Application : public Component {
   std::unique_ptr<ui::Screen> screen_;
   std::unique_ptr<Impl> impl_;
   std::string title_;
+  Icon icon_;
   Form* mainForm_ = nullptr;
   bool terminated_ = false;
   bool terminating_ = false;

@@ -119,6 +119,23 @@ void Form::SetCaption(const std::string& text) {
   if (HandleAllocated()) RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
+void Form::SetIcon(const Icon& icon) {
+  icon_ = icon;
+  ApplyIcon();
+}
+
+const Icon& Form::EffectiveIcon() const {
+  if (!icon_.Empty() || !Application::Exists()) return icon_;
+  return App().GetIcon();
+}
+
+void Form::ApplyIcon() {
+  if (!Surface()) return;
+  const Icon& icon = EffectiveIcon();
+  App().Backend().SetIcon(Surface()->Surface(), icon.Pictures());
+  RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
 Form::FrameInsets Form::Insets() const { return FormFrame::Insets(*this); }
 
 gfx::Size Form::ClientToWindowSize(gfx::Size client) const {
@@ -489,6 +506,8 @@ void Form::CreateWnd() {
   WinControl::CreateWnd();
   if (alphaBlend_ && Surface()) App().Backend().SetConstantAlpha(Surface()->Surface(), alphaValue_);
   if (Surface()) App().Backend().SetTitle(Surface()->Surface(), Caption());
+  if (Surface() && !EffectiveIcon().Empty())
+    App().Backend().SetIcon(Surface()->Surface(), EffectiveIcon().Pictures());
 }
 
 }  // namespace ui

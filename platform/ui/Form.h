@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/ui/Icon.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {
@@ -84,6 +85,11 @@ class Form : public WinControl {
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   void SetCaption(const std::string& text) override;
+  // The window icon; an empty one stands for the application's icon.
+  const Icon& GetIcon() const { return icon_; }
+  void SetIcon(const Icon& icon);
+  // The icon the window shows: its own, else the application's.
+  const Icon& EffectiveIcon() const;
 
   // --- showing -----------------------------------------------------------
   void SetVisible(bool on) override;
@@ -208,6 +214,8 @@ class Form : public WinControl {
   class Impl;
   friend class FormFrame;
   void ApplyStyles();
+  // Hands the effective icon to the window system and repaints the caption.
+  void ApplyIcon();
   void ApplyPosition();
   void SysCommand(Message& msg);
   void NcButtonDown(Message& msg);
@@ -231,6 +239,7 @@ class Form : public WinControl {
   bool alphaBlend_ = false;
   std::uint8_t alphaValue_ = 255;
   bool menuWindow_ = false;
+  Icon icon_;
   std::unique_ptr<Impl> impl_;
 };
 

@@ -102,7 +102,7 @@ gfx::Rect FormFrame::IconRect(const Form& f) {
   EffectiveStyles(f, s, ex);
   gfx::Rect cap = CaptionRect(f);
   if (cap.IsEmpty() || !(s & WS_SYSMENU) || (ex & (WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME))) return {};
-  int sz = std::min(16, cap.Height() - 2);
+  int sz = std::min(GetSystemMetrics(SM_CXSMICON), cap.Height() - 2);
   int top = cap.Top + (cap.Height() - sz) / 2;
   return {cap.Left + 2, top, cap.Left + 2 + sz, top + sz};
 }
@@ -185,8 +185,10 @@ void FormFrame::Paint(Form& f, gfx::Canvas& c, int pressed) {
     c.FillRect(cap, gfx::ColorToRGB(active ? gfx::clActiveCaption : gfx::clInactiveCaption));
     c.FillRect({cap.Left, cap.Bottom, cap.Right, cap.Bottom + 1}, gfx::ColorToRGB(gfx::clBtnFace));
     gfx::Rect icon = IconRect(f);
-    if (!icon.IsEmpty()) {
-      // A small generic window symbol stands for the program icon.
+    if (!icon.IsEmpty() && !f.EffectiveIcon().Empty()) {
+      f.EffectiveIcon().Draw(c, icon);
+    } else if (!icon.IsEmpty()) {
+      // Without any icon a small generic window symbol stands in.
       gfx::Rect ir = icon.Inflate(-2, -2);
       c.FillRect(ir, gfx::ColorToRGB(gfx::clWindow));
       c.FrameRect(ir, gfx::ColorToRGB(gfx::clBtnText));
