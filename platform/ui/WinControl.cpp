@@ -217,7 +217,13 @@ void WinControl::SetExStyle(std::uint32_t exStyle) {
   ss.OldStyle = old;
   if (top_) {
     auto& b = App().Backend();
-    if ((old ^ exStyle_) & WS_EX_TOPMOST) b.SetTopmost(top_->Surface(), (exStyle_ & WS_EX_TOPMOST) != 0);
+    // The styles the window system knows of take effect at once.
+    std::uint32_t changed = old ^ exStyle_;
+    backend::SurfaceId id = top_->Surface();
+    if (changed & WS_EX_TOPMOST) b.SetTopmost(id, (exStyle_ & WS_EX_TOPMOST) != 0);
+    if (changed & WS_EX_NOACTIVATE) b.SetNoActivate(id, (exStyle_ & WS_EX_NOACTIVATE) != 0);
+    if (changed & WS_EX_TRANSPARENT) b.SetClickThrough(id, (exStyle_ & WS_EX_TRANSPARENT) != 0);
+    if (changed & WS_EX_TOOLWINDOW) b.SetAuxiliary(id, (exStyle_ & WS_EX_TOOLWINDOW) != 0);
     if ((old & WS_EX_LAYERED) && !(exStyle_ & WS_EX_LAYERED)) {
       top_->ClearLayered();
       b.SetBounds(top_->Surface(), BoundsRect());
