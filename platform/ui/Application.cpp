@@ -379,8 +379,11 @@ void Application::HandleEvent(const backend::Event& e) {
                           SWP_NOZORDER | SWP_NOACTIVATE);
       }
       break;
-    case backend::EventType::Expose:
-    case backend::EventType::WindowStateChanged: break;
+    case backend::EventType::WindowStateChanged:
+      // Minimised or restored by the window manager (a task bar, say).
+      if (auto* f = dynamic_cast<Form*>(WindowOfSurface(e.Surface))) f->WindowManagerMinimized(e.Minimized);
+      break;
+    case backend::EventType::Expose: break;
   }
 }
 

@@ -183,9 +183,19 @@ void Form::SetVisible(bool on) {
     shownOnce_ = true;
     if (windowState_ == WindowState::wsMaximized && !(Style() & WS_MAXIMIZE))
       SetWindowState(WindowState::wsMaximized);
+    bool minimized = windowState_ == WindowState::wsMinimized;
+    if (minimized && !(Style() & WS_MINIMIZE)) {
+      // Shown straight into the minimised state.
+      if (!(Style() & WS_MAXIMIZE)) restored_ = BoundsRect();
+      SetStyle(Style() | WS_MINIMIZE);
+      Surface()->Minimize();
+    }
     DoShow();
     WinControl::SetVisible(true);
-    if (impl_->showActivate && !(ExStyle() & WS_EX_NOACTIVATE)) Activate();
+    if (minimized)
+      Perform(WM_SIZE, SIZE_MINIMIZED, 0);
+    else if (impl_->showActivate && !(ExStyle() & WS_EX_NOACTIVATE))
+      Activate();
   } else {
     DoHide();
     bool wasActive = active_;
@@ -195,19 +205,7 @@ void Form::SetVisible(bool on) {
       if (Control* h = App().HoverControl(); h && (h == this || ContainsControl(h))) App().NoteHover(nullptr);
     }
     WinControl::SetVisible(false);
-    if (wasActive && Application::Exists()) {
-      App().SetActiveForm(nullptr);
-      // Hand the activation to another visible form (the main form first).
-      Form* next = App().MainForm();
-      if (!next || next == this || !next->Visible() || !App().InputAllowed(next)) {
-        next = nullptr;
-        for (Form* f : App().Screen().Forms())
-          if (f != this && f->Visible() && !f->IsMenuWindow() && !(f->ExStyle() & WS_EX_NOACTIVATE) &&
-              App().InputAllowed(f))
-            next = f;
-      }
-      if (next) next->Activate();
-    }
+    if (wasActive) HandOffActivation();
   }
 }
 
@@ -253,35 +251,38 @@ void Form::SetWindowState(WindowState s) {
     windowState_ = s;
     return;
   }
-  if (s == windowState_ && !(s == WindowState::wsMaximized && !(Style() & WS_MAXIMIZE))) return;
+  bool minStyle = (Style() & WS_MINIMIZE) != 0, maxStyle = (Style() & WS_MAXIMIZE) != 0;
+  if (s == windowState_ && (s != WindowState::wsMaximized || maxStyle) &&
+      (s != WindowState::wsMinimized || minStyle))
+    return;
   WindowState old = windowState_;
   windowState_ = s;
-  auto& b = App().Backend();
   switch (s) {
+    case WindowState::wsMinimized:
+      if (old == WindowState::wsNormal) restored_ = BoundsRect();
+      SetStyle(Style() | WS_MINIMIZE);
+      if (Surface()) Surface()->Minimize();
+      if (active_) HandOffActivation();
+      Perform(WM_SIZE, SIZE_MINIMIZED, 0);
+      break;
     case WindowState::wsMaximized: {
-      if (old == WindowState::wsMinimized && Surface()) b.Show(Surface()->Surface(), true);
+      if (minStyle) LeaveMinimized();
       if (!(Style() & WS_MAXIMIZE)) restored_ = BoundsRect();
       MinMaxInfo mmi = FormFrame::DefaultMinMax(*this);
       Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-      SetStyle((Style() | WS_MAXIMIZE) & ~WS_MINIMIZE);
+      SetStyle(Style() | WS_MAXIMIZE);
       SetWindowPos(ZOrder::Window, nullptr, mmi.MaxPosition.X, mmi.MaxPosition.Y, mmi.MaxSize.X,
                    mmi.MaxSize.Y, SWP_NOZORDER | SWP_FRAMECHANGED);
       Perform(WM_SIZE, SIZE_MAXIMIZED, MakeLong(ClientWidth(), ClientHeight()));
       break;
     }
-    case WindowState::wsMinimized:
-      if (old == WindowState::wsNormal) restored_ = BoundsRect();
-      SetStyle(Style() | WS_MINIMIZE);
-      if (Surface()) b.Hide(Surface()->Surface());
-      if (active_) App().SetActiveForm(nullptr);
-      Perform(WM_SIZE, SIZE_MINIMIZED, 0);
-      break;
     case WindowState::wsNormal:
-      if (old == WindowState::wsMinimized) {
-        SetStyle(Style() & ~WS_MINIMIZE);
-        if (Surface() && Visible()) b.Show(Surface()->Surface(), true);
+      if (minStyle) {
+        LeaveMinimized();
+        // A window minimised from maximised comes back maximised.
         if (Style() & WS_MAXIMIZE) {
           windowState_ = WindowState::wsMaximized;
+          Perform(WM_SIZE, SIZE_MAXIMIZED, MakeLong(ClientWidth(), ClientHeight()));
           break;
         }
       }
@@ -295,6 +296,45 @@ void Form::SetWindowState(WindowState s) {
       break;
   }
   RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void Form::LeaveMinimized() {
+  SetStyle(Style() & ~WS_MINIMIZE);
+  if (Surface()) Surface()->Restore(false);
+  if (Visible()) Activate();
+}
+
+void Form::WindowManagerMinimized(bool minimized) {
+  if (minimized == ((Style() & WS_MINIMIZE) != 0)) return;  // our own change reported back
+  if (Surface()) Surface()->NoteMinimized(minimized);
+  if (!minimized) {
+    SetWindowState(WindowState::wsNormal);
+    return;
+  }
+  // The focus has already left with the window; when it went nowhere, the
+  // next form takes it as if this one had been minimised while active.
+  auto& app = App();
+  bool focusLost = !app.ActiveForm() && app.Backend().FocusedSurface() == backend::kNoSurface;
+  SetWindowState(WindowState::wsMinimized);
+  if (focusLost) HandOffActivation();
+}
+
+void Form::HandOffActivation() {
+  if (!Application::Exists()) return;
+  auto& app = App();
+  app.SetActiveForm(nullptr);
+  // The main form first, else the topmost other form that may take it.
+  auto takes = [&](Form* f) {
+    return f && f != this && f->Visible() && !(f->Style() & WS_MINIMIZE) && !f->IsMenuWindow() &&
+           !(f->ExStyle() & WS_EX_NOACTIVATE) && app.InputAllowed(f);
+  };
+  Form* next = app.MainForm();
+  if (!takes(next)) {
+    next = nullptr;
+    for (WinControl* w : app.Screen().TopLevelWindows())
+      if (auto* f = dynamic_cast<Form*>(w); takes(f)) next = f;
+  }
+  if (next) next->Activate();
 }
 
 // --- modal and closing -----------------------------------------------------------------------
@@ -358,7 +398,7 @@ void Form::Release() {
 // --- activation, focus, stacking --------------------------------------------------------------
 
 void Form::Activate() {
-  if (!HandleAllocated() || !Visible() || (ExStyle() & WS_EX_NOACTIVATE)) return;
+  if (!HandleAllocated() || !Visible() || (ExStyle() & WS_EX_NOACTIVATE) || (Style() & WS_MINIMIZE)) return;
   auto& app = App();
   if (!app.InputAllowed(this)) {
     if (Form* m = app.ModalForm(); m && m != this) m->Activate();
@@ -504,6 +544,7 @@ bool Form::LayeredAvailable() { return App().Backend().LayeredAvailable(); }
 
 void Form::CreateWnd() {
   WinControl::CreateWnd();
+  if (Surface() && (Style() & WS_MINIMIZE)) Surface()->NoteMinimized(true);
   if (alphaBlend_ && Surface()) App().Backend().SetConstantAlpha(Surface()->Surface(), alphaValue_);
   if (Surface()) App().Backend().SetTitle(Surface()->Surface(), Caption());
   if (Surface() && !EffectiveIcon().Empty())

@@ -221,6 +221,12 @@ class Form : public WinControl {
   void NcButtonDown(Message& msg);
   void TrackCaptionButton(int hit);
   void SetActiveFlag(bool on, Form* other);
+  // Passes the activation on to another form (the main form first).
+  void HandOffActivation();
+  // Back from the minimised state: on screen again and active.
+  void LeaveMinimized();
+  // The window manager minimised or restored the window.
+  void WindowManagerMinimized(bool minimized);
 
   BorderStyle borderStyle_ = BorderStyle::bsSizeable;
   BorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;

@@ -40,8 +40,23 @@ void TopLevelWindow::Present() {
 
 void TopLevelWindow::Show(bool activate) {
   Present();
-  backend_.Show(surface_, activate);
+  if (minimized_)
+    backend_.Minimize(surface_);
+  else
+    backend_.Show(surface_, activate);
   shown_ = true;
+}
+
+void TopLevelWindow::Minimize() {
+  minimized_ = true;
+  if (shown_) backend_.Minimize(surface_);
+}
+
+void TopLevelWindow::Restore(bool activate) {
+  minimized_ = false;
+  if (!shown_) return;
+  Present();
+  backend_.Show(surface_, activate);
 }
 
 void TopLevelWindow::Hide() {

@@ -31,8 +31,16 @@ class TopLevelWindow {
   // Sends the changed pixels to the display (not while layered).
   void Present();
   bool Shown() const { return shown_; }
+  // Shows the window, minimised when it is.
   void Show(bool activate);
   void Hide();
+  // Minimising keeps the window shown (iconified); restoring a shown window
+  // brings it back on screen. A hidden window only keeps the state.
+  bool Minimized() const { return minimized_; }
+  void Minimize();
+  void Restore(bool activate);
+  // The window manager changed the state itself.
+  void NoteMinimized(bool on) { minimized_ = on; }
 
   // Layered content: the last picture given, kept for reading back.
   bool HasLayeredPicture() const { return layered_; }
@@ -47,6 +55,7 @@ class TopLevelWindow {
   gfx::Bitmap buffer_;
   gfx::Rect dirty_;
   bool shown_ = false;
+  bool minimized_ = false;
   bool layered_ = false;
 };
 
