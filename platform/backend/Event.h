@@ -48,4 +48,18 @@ struct Event {
   std::int64_t Time = 0;        // backend clock, milliseconds
 };
 
+// An event of `type` for `surface`, nothing else set yet.
+inline Event SurfaceEvent(EventType type, SurfaceId surface) {
+  Event e;
+  e.Type = type;
+  e.Surface = surface;
+  return e;
+}
+
+inline Event WindowStateEvent(SurfaceId surface, bool minimized) {
+  Event e = SurfaceEvent(EventType::WindowStateChanged, surface);
+  e.Minimized = minimized;
+  return e;
+}
+
 }  // namespace backend

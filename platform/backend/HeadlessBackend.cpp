@@ -110,11 +110,7 @@ void HeadlessBackend::SetMinimized(SurfaceId id, bool minimized) {
   Surface& s = Get(id);
   if (s.Minimized == minimized) return;
   s.Minimized = minimized;
-  Event e;
-  e.Type = EventType::WindowStateChanged;
-  e.Surface = id;
-  e.Minimized = minimized;
-  Push(e);
+  Push(WindowStateEvent(id, minimized));
 }
 
 void HeadlessBackend::Activate(SurfaceId id) {
@@ -125,19 +121,9 @@ void HeadlessBackend::Activate(SurfaceId id) {
 
 void HeadlessBackend::SetFocus(SurfaceId id) {
   if (id == focus_) return;
-  if (focus_ != kNoSurface) {
-    Event e;
-    e.Type = EventType::FocusOut;
-    e.Surface = focus_;
-    Push(e);
-  }
+  if (focus_ != kNoSurface) Push(SurfaceEvent(EventType::FocusOut, focus_));
   focus_ = id;
-  if (id != kNoSurface) {
-    Event e;
-    e.Type = EventType::FocusIn;
-    e.Surface = id;
-    Push(e);
-  }
+  if (id != kNoSurface) Push(SurfaceEvent(EventType::FocusIn, id));
 }
 
 // --- Stacking ------------------------------------------------------------------

@@ -161,6 +161,7 @@ class HeadlessBackend final : public Backend {
   void SetMinimized(SurfaceId id, bool minimized);  // reports a change
   void Push(Event e);
   Event MouseEvent(EventType type, SurfaceId target) const;
+  Event KeyEvent(EventType type, int key) const;  // for the focused surface
   SurfaceId MouseTarget() const;
   void TrackPointer(gfx::Point at);
 

@@ -17,11 +17,17 @@ bool HeadlessBackend::PollEvent(Event& event) {
 }
 
 Event HeadlessBackend::MouseEvent(EventType type, SurfaceId target) const {
-  Event e;
-  e.Type = type;
-  e.Surface = target;
+  Event e = SurfaceEvent(type, target);
   e.Screen = pointer_;
   e.Modifiers = modifiers_;
+  return e;
+}
+
+Event HeadlessBackend::KeyEvent(EventType type, int key) const {
+  Event e = SurfaceEvent(type, focus_);
+  e.Screen = pointer_;
+  e.Modifiers = modifiers_;
+  e.Key = key;
   return e;
 }
 
@@ -125,12 +131,7 @@ void HeadlessBackend::InjectMouseWheel(gfx::Point at, int delta) {
 void HeadlessBackend::InjectKeyDown(int key, std::optional<std::string> text, bool repeat) {
   modifiers_ |= ModifierOfKey(key);
   if (focus_ == kNoSurface) return;
-  Event e;
-  e.Type = EventType::KeyDown;
-  e.Surface = focus_;
-  e.Screen = pointer_;
-  e.Modifiers = modifiers_;
-  e.Key = key;
+  Event e = KeyEvent(EventType::KeyDown, key);
   e.Repeat = repeat;
   e.Text = text ? *text : DefaultKeyText(key, modifiers_);
   Push(e);
@@ -139,13 +140,7 @@ void HeadlessBackend::InjectKeyDown(int key, std::optional<std::string> text, bo
 void HeadlessBackend::InjectKeyUp(int key) {
   modifiers_ &= ~ModifierOfKey(key);
   if (focus_ == kNoSurface) return;
-  Event e;
-  e.Type = EventType::KeyUp;
-  e.Surface = focus_;
-  e.Screen = pointer_;
-  e.Modifiers = modifiers_;
-  e.Key = key;
-  Push(e);
+  Push(KeyEvent(EventType::KeyUp, key));
 }
 
 void HeadlessBackend::InjectKey(int key) {
@@ -163,10 +158,7 @@ void HeadlessBackend::InjectWindowState(SurfaceId id, bool minimized) {
 
 void HeadlessBackend::InjectCloseRequest(SurfaceId id) {
   Get(id);
-  Event e;
-  e.Type = EventType::CloseRequest;
-  e.Surface = id;
-  Push(e);
+  Push(SurfaceEvent(EventType::CloseRequest, id));
 }
 
 }  // namespace backend

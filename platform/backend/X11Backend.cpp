@@ -314,17 +314,19 @@ void X11Backend::PlaceAbove(SurfaceId id, SurfaceId sibling) {
   Surface& s = Get(id);
   Get(sibling);
   order_.PlaceAbove(id, sibling);
-  if (order_.IsTopmost(id) != s.Options.Topmost) {
-    s.Options.Topmost = order_.IsTopmost(id);
-    SetStateAtom(s, x_.Atoms().NetWmStateAbove, s.Options.Topmost);
-  }
-  SyncStacking(id);
+  Restacked(id, s);
 }
 
 void X11Backend::PlaceBelow(SurfaceId id, SurfaceId sibling) {
   Surface& s = Get(id);
   Get(sibling);
   order_.PlaceBelow(id, sibling);
+  Restacked(id, s);
+}
+
+// After the model placed `id` beside a sibling, which may have moved it to
+// the other band.
+void X11Backend::Restacked(SurfaceId id, Surface& s) {
   if (order_.IsTopmost(id) != s.Options.Topmost) {
     s.Options.Topmost = order_.IsTopmost(id);
     SetStateAtom(s, x_.Atoms().NetWmStateAbove, s.Options.Topmost);
@@ -377,9 +379,7 @@ void X11Backend::ReleaseCapture() {
   capture_ = kNoSurface;
   XUngrabPointer(x_.Get(), CurrentTime);
   if (SurfaceAt(PointerPosition()) != held) {
-    Event e;
-    e.Type = EventType::MouseLeave;
-    e.Surface = held;
+    Event e = SurfaceEvent(EventType::MouseLeave, held);
     e.Screen = PointerPosition();
     Push(e);
   }

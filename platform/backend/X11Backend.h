@@ -124,6 +124,7 @@ class X11Backend final : public Backend {
   void UpdateInputShape(Surface& s);
   void MoveResize(Surface& s, const gfx::Rect& bounds);
   void SyncStacking(SurfaceId id);
+  void Restacked(SurfaceId id, Surface& s);
 
   // Events (X11Events.cpp).
   void ReadXEvents();

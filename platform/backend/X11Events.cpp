@@ -43,19 +43,9 @@ void X11Backend::Push(Event e) {
 
 void X11Backend::SetFocusTracked(SurfaceId id) {
   if (id == focus_) return;
-  if (focus_ != kNoSurface) {
-    Event e;
-    e.Type = EventType::FocusOut;
-    e.Surface = focus_;
-    Push(e);
-  }
+  if (focus_ != kNoSurface) Push(SurfaceEvent(EventType::FocusOut, focus_));
   focus_ = id;
-  if (id != kNoSurface) {
-    Event e;
-    e.Type = EventType::FocusIn;
-    e.Surface = id;
-    Push(e);
-  }
+  if (id != kNoSurface) Push(SurfaceEvent(EventType::FocusIn, id));
 }
 
 void X11Backend::ReadXEvents() {
@@ -76,9 +66,7 @@ void X11Backend::Translate(XEvent& ev) {
       lastEventTime_ = ev.xmotion.time;
       const SurfaceId id = capture_ != kNoSurface ? capture_ : IdOfWindow(ev.xmotion.window);
       if (id == kNoSurface) return;
-      Event e;
-      e.Type = EventType::MouseMove;
-      e.Surface = id;
+      Event e = SurfaceEvent(EventType::MouseMove, id);
       e.Screen = {ev.xmotion.x_root, ev.xmotion.y_root};
       e.Modifiers = ModifiersOf(ev.xmotion.state);
       Push(e);
@@ -97,9 +85,7 @@ void X11Backend::Translate(XEvent& ev) {
         return;
       const SurfaceId id = IdOfWindow(c.window);
       if (id == kNoSurface) return;
-      Event e;
-      e.Type = EventType::MouseLeave;
-      e.Surface = id;
+      Event e = SurfaceEvent(EventType::MouseLeave, id);
       e.Screen = {c.x_root, c.y_root};
       Push(e);
       return;
@@ -128,9 +114,7 @@ void X11Backend::Translate(XEvent& ev) {
       const gfx::Rect r =
           gfx::Rect::FromXYWH(ev.xexpose.x, ev.xexpose.y, ev.xexpose.width, ev.xexpose.height);
       s->Image->Put(s->XWindow, s->Gc, r);  // repaired from the retained pixels
-      Event e;
-      e.Type = EventType::Expose;
-      e.Surface = IdOfWindow(ev.xexpose.window);
+      Event e = SurfaceEvent(EventType::Expose, IdOfWindow(ev.xexpose.window));
       e.Rect = r;
       Push(e);
       return;
@@ -180,9 +164,7 @@ void X11Backend::OnButton(XButtonEvent& b, bool press) {
   // released somewhere else.
   constexpr std::uint32_t kButtons = kModLeftButton | kModRightButton | kModMiddleButton;
   if (!press && capture_ == kNoSurface && (e.Modifiers & kButtons) == 0 && SurfaceAt(e.Screen) != id) {
-    Event leave;
-    leave.Type = EventType::MouseLeave;
-    leave.Surface = id;
+    Event leave = SurfaceEvent(EventType::MouseLeave, id);
     leave.Screen = e.Screen;
     Push(leave);
   }
@@ -193,9 +175,7 @@ void X11Backend::OnKey(XKeyEvent& k, bool press) {
   const SurfaceId id = IdOfWindow(k.window);
   if (id == kNoSurface) return;
   Surface& s = Get(id);
-  Event e;
-  e.Type = press ? EventType::KeyDown : EventType::KeyUp;
-  e.Surface = id;
+  Event e = SurfaceEvent(press ? EventType::KeyDown : EventType::KeyUp, id);
   e.Screen = {k.x_root, k.y_root};
   e.Key = VirtualKeyOf(k);
   e.Modifiers = ModifiersOf(k.state);  // the state before this key
@@ -266,9 +246,7 @@ void X11Backend::OnConfigure(XConfigureEvent& c) {
     EnsureImage(*s);
     if (s->Visible) s->Image->Put(s->XWindow, s->Gc, {0, 0, got.Width(), got.Height()});
   }
-  Event e;
-  e.Type = EventType::Configure;
-  e.Surface = IdOfWindow(last.window);
+  Event e = SurfaceEvent(EventType::Configure, IdOfWindow(last.window));
   e.Rect = got;
   Push(e);
 }
@@ -277,11 +255,7 @@ void X11Backend::NoteMinimized(SurfaceId id, bool minimized) {
   Surface& s = Get(id);
   if (s.Minimized == minimized) return;
   s.Minimized = minimized;
-  Event e;
-  e.Type = EventType::WindowStateChanged;
-  e.Surface = id;
-  e.Minimized = minimized;
-  Push(e);
+  Push(WindowStateEvent(id, minimized));
 }
 
 // A shown window that someone else (the window manager) unmaps has been
@@ -340,10 +314,7 @@ void X11Backend::OnClientMessage(XClientMessageEvent& m) {
   if (protocol == a.WmDeleteWindow) {
     const SurfaceId id = IdOfWindow(m.window);
     if (id == kNoSurface) return;
-    Event e;
-    e.Type = EventType::CloseRequest;
-    e.Surface = id;
-    Push(e);
+    Push(SurfaceEvent(EventType::CloseRequest, id));
   } else if (protocol == a.NetWmPing) {
     XEvent reply;
     reply.xclient = m;

@@ -15,12 +15,7 @@ constexpr gfx::Color kBlue = gfx::RGB(0, 0, 255);
 constexpr gfx::Color kWhite = gfx::RGB(255, 255, 255);
 constexpr gfx::Color kBlack = gfx::RGB(0, 0, 0);
 
-HeadlessOptions Small(gfx::Color desktop = kBlack) {
-  HeadlessOptions o;
-  o.ScreenSize = {64, 48};
-  o.Desktop = desktop;
-  return o;
-}
+HeadlessOptions Small(gfx::Color desktop = kBlack) { return testing::ScreenOf({64, 48}, desktop); }
 
 // A 32-bit picture of one colour and alpha.
 gfx::Bitmap Picture(int w, int h, gfx::Color color, int alpha) {

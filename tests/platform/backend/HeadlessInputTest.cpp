@@ -8,13 +8,8 @@ namespace backend {
 namespace {
 
 using testing::Drain;
+using testing::ScreenOf;
 using testing::SolidSurface;
-
-HeadlessOptions Small() {
-  HeadlessOptions o;
-  o.ScreenSize = {100, 100};
-  return o;
-}
 
 // Compact "type@surface" trace of an event list, for readable expectations.
 std::string Trace(const std::vector<Event>& events) {
@@ -32,7 +27,7 @@ std::string Trace(const std::vector<Event>& events) {
 
 class HeadlessInput : public ::testing::Test {
  protected:
-  HeadlessBackend b{Small()};
+  HeadlessBackend b{ScreenOf({100, 100})};
   // Two overlapping surfaces: A at (0,0)-(50,50), B on top at (40,40)-(90,90).
   SurfaceId a = SolidSurface(b, {0, 0, 50, 50}, gfx::RGB(255, 0, 0));
   SurfaceId bb = SolidSurface(b, {40, 40, 90, 90}, gfx::RGB(0, 0, 255));
@@ -87,7 +82,7 @@ TEST_F(HeadlessInput, InputPassesThroughClickThroughHiddenAndTransparentPixels) 
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    HeadlessBackend hb(Small());
+    HeadlessBackend hb(ScreenOf({100, 100}));
     const SurfaceId below = SolidSurface(hb, {0, 0, 50, 50}, 0);
     const SurfaceId top = SolidSurface(hb, {40, 40, 90, 90}, 0);
     c.setup(hb, top);
@@ -220,7 +215,7 @@ TEST(HeadlessKeyText, WhatAKeyTypes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
-    HeadlessBackend hb(Small());
+    HeadlessBackend hb(ScreenOf({100, 100}));
     const SurfaceId s = SolidSurface(hb, {0, 0, 10, 10}, 0);
     hb.Activate(s);
     Drain(hb);

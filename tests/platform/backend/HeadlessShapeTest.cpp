@@ -12,12 +12,7 @@ using testing::SolidSurface;
 constexpr gfx::Color kRed = gfx::RGB(255, 0, 0);
 constexpr gfx::Color kBlue = gfx::RGB(0, 0, 255);
 
-HeadlessOptions Small() {
-  HeadlessOptions o;
-  o.ScreenSize = {64, 48};
-  o.Desktop = gfx::RGB(255, 255, 255);
-  return o;
-}
+HeadlessOptions Small() { return testing::ScreenOf({64, 48}, gfx::RGB(255, 255, 255)); }
 
 TEST(HeadlessShape, RegionLimitsPixelsAndHits) {
   HeadlessBackend b(Small());

@@ -8,17 +8,12 @@ namespace backend {
 namespace {
 
 using testing::Drain;
+using testing::ScreenOf;
 using testing::SolidSurface;
-
-HeadlessOptions Small() {
-  HeadlessOptions o;
-  o.ScreenSize = {100, 100};
-  return o;
-}
 
 class HeadlessStyles : public ::testing::Test {
  protected:
-  HeadlessBackend b{Small()};
+  HeadlessBackend b{ScreenOf({100, 100})};
   // Two overlapping surfaces: `lower` at (0,0)-(50,50), `upper` on top at (40,40)-(90,90).
   SurfaceId lower = SolidSurface(b, {0, 0, 50, 50}, gfx::RGB(255, 0, 0));
   SurfaceId upper = SolidSurface(b, {40, 40, 90, 90}, gfx::RGB(0, 0, 255));

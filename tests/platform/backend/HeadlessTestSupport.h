@@ -7,6 +7,14 @@
 
 namespace backend::testing {
 
+// A virtual screen of `size` showing `desktop` where no surface is.
+inline HeadlessOptions ScreenOf(gfx::Size size, gfx::Color desktop = HeadlessOptions().Desktop) {
+  HeadlessOptions o;
+  o.ScreenSize = size;
+  o.Desktop = desktop;
+  return o;
+}
+
 inline std::vector<Event> Drain(Backend& b) {
   std::vector<Event> out;
   Event e;

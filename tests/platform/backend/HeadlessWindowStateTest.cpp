@@ -8,20 +8,15 @@ namespace backend {
 namespace {
 
 using testing::Drain;
+using testing::ScreenOf;
 using testing::SolidSurface;
 
 constexpr gfx::Color kRed = gfx::RGB(255, 0, 0);
 constexpr gfx::Color kBlue = gfx::RGB(0, 0, 255);
 
-HeadlessOptions Small() {
-  HeadlessOptions o;
-  o.ScreenSize = {100, 100};
-  return o;
-}
-
 class HeadlessWindowState : public ::testing::Test {
  protected:
-  HeadlessBackend b{Small()};
+  HeadlessBackend b{ScreenOf({100, 100})};
   SurfaceId lower = SolidSurface(b, {0, 0, 50, 50}, kRed);
   SurfaceId upper = SolidSurface(b, {20, 20, 70, 70}, kBlue);
 

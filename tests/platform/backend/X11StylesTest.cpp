@@ -56,14 +56,6 @@ class X11StylesPlain : public X11Plain {
     const auto atoms = Atoms(w, property);
     return std::find(atoms.begin(), atoms.end(), AtomOf(name)) != atoms.end();
   }
-  // Settles until `done` holds (a window manager answers in its own time).
-  bool Eventually(const std::function<bool()>& done) {
-    for (int i = 0; i < 40; ++i) {
-      if (done()) return true;
-      Settle();
-    }
-    return done();
-  }
 };
 
 TEST_F(X11StylesPlain, ClickThroughPassesClicksToTheWindowBelow) {

@@ -52,6 +52,16 @@ class X11Fixture : public ::testing::Test {
     Sync();
   }
 
+  // Settles until `done` holds, for at most about 4 s (a window manager
+  // answers in its own time).
+  bool Eventually(const std::function<bool()>& done) {
+    for (int i = 0; i < 40; ++i) {
+      if (done()) return true;
+      Settle();
+    }
+    return done();
+  }
+
   // Waits (in real time) for an event that satisfies `match`; other events
   // are collected in `seen`.
   std::optional<Event> WaitFor(const std::function<bool(const Event&)>& match, int timeoutMs = 3000) {

@@ -39,13 +39,6 @@ class X11WindowState : public X11Plain {
     seen_.clear();
     return out;
   }
-  bool Eventually(const std::function<bool()>& done) {
-    for (int i = 0; i < 40; ++i) {
-      if (done()) return true;
-      Settle();
-    }
-    return done();
-  }
 };
 
 TEST_F(X11WindowState, WithoutAWindowManagerMinimiseUnmaps) {
