@@ -2,13 +2,18 @@
 
 #include <algorithm>
 
+#include "platform/gfx/Utf8.h"
+
 namespace ui {
 
 namespace {
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 }  // namespace
 
-std::string NormalizeLineBreaks(std::string_view text) {
+std::string NormalizeText(std::string_view raw) {
+  // Malformed sequences become U+FFFD, as text output shows them, so that
+  // every column found by skipping continuation bytes is a real boundary.
+  const std::string text = gfx::EncodeUtf8(gfx::DecodeUtf8(raw));
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -22,28 +27,16 @@ std::string NormalizeLineBreaks(std::string_view text) {
   return out;
 }
 
-void MemoText::SetText(std::string_view text) {
-  std::vector<std::string> lines(1);
-  for (char c : NormalizeLineBreaks(text)) {
-    if (c == '\n')
-      lines.emplace_back();
-    else
-      lines.back() += c;
-  }
-  SetLines(std::move(lines));
-}
+void MemoText::SetText(std::string_view text) { SetLines({std::string(text)}); }
 
 void MemoText::SetLines(std::vector<std::string> lines) {
   if (lines.empty()) lines.emplace_back();
-  // A line holds no line breaks: split any that were passed in.
+  // Lines hold valid UTF-8 and no line breaks: clean each and split any
+  // breaks that were passed in.
   std::vector<std::string> split;
   split.reserve(lines.size());
-  for (std::string& l : lines) {
-    if (l.find_first_of("\r\n") == std::string::npos) {
-      split.push_back(std::move(l));
-      continue;
-    }
-    std::string n = NormalizeLineBreaks(l);
+  for (const std::string& l : lines) {
+    std::string n = NormalizeText(l);
     std::size_t from = 0;
     for (std::size_t nl; (nl = n.find('\n', from)) != std::string::npos; from = nl + 1)
       split.push_back(n.substr(from, nl - from));
@@ -140,7 +133,7 @@ TextPos MemoText::Replace(TextPos from, TextPos to, std::string_view text) {
 }
 
 bool MemoText::Edit(TextPos from, TextPos to, std::string_view text, EditKind kind) {
-  std::string inserted = NormalizeLineBreaks(text);
+  std::string inserted = NormalizeText(text);
   if (from == to && inserted.empty()) return false;
   MemoEdit e;
   e.At = from;

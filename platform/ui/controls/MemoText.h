@@ -1,6 +1,6 @@
 // The text of a memo as lines of UTF-8, with a caret, a selection anchor and
-// an undo history. Columns are byte offsets that always sit on character
-// boundaries (a lead byte and the continuation bytes after it).
+// an undo history. The text is always valid UTF-8; columns are byte offsets
+// that always sit on character boundaries.
 #pragma once
 
 #include <string>
@@ -73,7 +73,8 @@ class MemoText {
   MemoUndo undo_;
 };
 
-// `text` with CR LF and lone CR turned into "\n".
-std::string NormalizeLineBreaks(std::string_view text);
+// `text` as valid UTF-8 (malformed sequences become U+FFFD) with CR LF and
+// lone CR turned into "\n".
+std::string NormalizeText(std::string_view text);
 
 }  // namespace ui

@@ -130,5 +130,18 @@ TEST_F(MemoTextTest, ColumnsStayOnCharacterBoundaries) {
   EXPECT_EQ(text.Text(), "x");
 }
 
+TEST_F(MemoTextTest, MalformedBytesBecomeReplacementCharacters) {
+  const std::string fffd = "\xEF\xBF\xBD";
+  text.SetText("\xA3");
+  EXPECT_EQ(text.Text(), fffd) << "a lone continuation byte";
+  text.SetCaret({0, 0}, false);
+  text.Insert("a\xDC");  // a lead byte without its continuation
+  EXPECT_EQ(text.Text(), "a" + fffd + fffd);
+  EXPECT_EQ(text.Caret(), (TextPos{0, 4}));
+  EXPECT_EQ(text.Clamp(text.Caret()), text.Caret());
+  text.SetLines({"\xC3", "ok"});
+  EXPECT_EQ(text.Lines(), (std::vector<std::string>{fffd, "ok"}));
+}
+
 }  // namespace
 }  // namespace ui::test
