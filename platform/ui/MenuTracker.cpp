@@ -31,6 +31,7 @@ PopupMenuWindow::PopupMenuWindow(MenuItem* list, Form* target, bool keyboard)
 
 PopupMenuWindow::~PopupMenuWindow() {
   BeginDestruction();
+  slide_.reset();
   DestroyWnd();
 }
 
@@ -137,6 +138,7 @@ void PopupMenuWindow::ShowAt(gfx::Point at, const gfx::Rect& avoid, bool submenu
   x = std::max(scr.Left, x);
   y = std::max(scr.Top, y);
   SetBounds(x, y, Width(), Height());
+  slide_ = std::make_unique<MenuSlide>(*this, animation_);
   ShowNoActivate();
   RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
@@ -160,6 +162,7 @@ void MenuTracker::Open(MenuItem* list, gfx::Point at, const gfx::Rect& avoid, bo
   }
   if (list->VisibleItems().empty()) return;
   auto w = std::make_unique<PopupMenuWindow>(list, target_, keyboard_);
+  w->SetAnimation(animation_);
   w->ShowAt(at, avoid, submenu);
   levels_.push_back(std::move(w));
 }
@@ -484,9 +487,10 @@ MenuItem* MenuTracker::Run() {
   return chosen_;
 }
 
-MenuItem* MenuTracker::RunPopup(MenuItem* list, gfx::Point at, bool systemMenu) {
+MenuItem* MenuTracker::RunPopup(MenuItem* list, gfx::Point at, bool systemMenu, MenuAnimation animation) {
   if (g_current) return nullptr;
   systemMenu_ = systemMenu;
+  animation_ = animation;
   mouseDownSeen_ = App().ButtonHeld(0) == false;
   Open(list, at, {}, false);
   if (levels_.empty()) return nullptr;
@@ -511,7 +515,7 @@ void PopupMenu::Popup(int x, int y) {
   MenuItem* chosen = nullptr;
   {
     MenuTracker t(target, nullptr);
-    chosen = t.RunPopup(Items(), {x, y}, IsSystemMenu());
+    chosen = t.RunPopup(Items(), {x, y}, IsSystemMenu(), GetMenuAnimation());
   }
   // The chosen item runs after the menu has closed.
   if (chosen) chosen->Click();

@@ -7,6 +7,7 @@
 
 #include "platform/ui/Form.h"
 #include "platform/ui/MenuColumns.h"
+#include "platform/ui/MenuSlide.h"
 #include "platform/ui/Menus.h"
 
 namespace ui {
@@ -37,6 +38,10 @@ class PopupMenuWindow : public Form {
   void ShowAt(gfx::Point at, const gfx::Rect& avoid, bool submenu);
   bool Keyboard() const { return keyboard_; }
   void SetKeyboard(bool on) { keyboard_ = on; }
+  // How ShowAt brings the window in (see MenuSlide); at once by default.
+  void SetAnimation(MenuAnimation a) { animation_ = a; }
+  // True while the window is still sliding in.
+  bool Sliding() const { return slide_ && slide_->Running(); }
 
  protected:
   void WndProc(Message& msg) override;
@@ -57,6 +62,8 @@ class PopupMenuWindow : public Form {
   int glyphColumn_ = 0;
   std::vector<int> shortcutX_;
   int selected_ = -1;
+  MenuAnimation animation_ = 0;
+  std::unique_ptr<MenuSlide> slide_;
 };
 
 class MenuTracker {
@@ -74,7 +81,8 @@ class MenuTracker {
 
   // Tracks a popup list until it closes; returns the chosen item (its click
   // is left to the caller, after the windows are gone).
-  MenuItem* RunPopup(MenuItem* list, gfx::Point at, bool systemMenu);
+  // `animation` applies to every popup window of this tracking.
+  MenuItem* RunPopup(MenuItem* list, gfx::Point at, bool systemMenu, MenuAnimation animation = 0);
   MenuItem* RunBar(int index, bool keyboard, bool openPopup);
   // The tracker running now (menus do not nest), or null.
   static MenuTracker* Current();
@@ -107,6 +115,7 @@ class MenuTracker {
   Form* target_;
   MenuBarLayout* bar_;
   bool systemMenu_ = false;
+  MenuAnimation animation_ = 0;
   bool keyboard_ = false;
   bool done_ = false;
   MenuItem* chosen_ = nullptr;

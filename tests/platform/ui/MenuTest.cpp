@@ -229,6 +229,24 @@ TEST_F(MenuTest, PopupColumnsFollowBreaksForMouseAndKeyboard) {
   EXPECT_EQ(clicked, (std::vector<std::string>{"A"}));
 }
 
+TEST_F(MenuTest, TitleItemsAndSeparatorsCannotBeChosen) {
+  auto* popup = new PopupMenu(form);
+  MenuItem* title = Add(popup->Items(), "-Level-");
+  MenuItem* line = Add(popup->Items(), "-");
+  Add(popup->Items(), "Easy");
+  std::vector<int> open;
+  During([&] {
+    for (MenuItem* i : {title, line}) {
+      Click(PopupItemCentre(i));
+      open.push_back(OpenPopups());
+    }
+    screen().InjectKey(VK_ESCAPE);
+  });
+  popup->Popup(150, 150);
+  EXPECT_EQ(open, (std::vector<int>{1, 1}));
+  EXPECT_TRUE(clicked.empty());
+}
+
 TEST_F(MenuTest, BarBreakStartsANewRowAndABackspaceCaptionGoesRight) {
   help->SetBreak(MenuBreak::mbBreak);
   app().ProcessMessages();
