@@ -1,7 +1,9 @@
 // Routing of mouse and keyboard input: hit testing through the window tree,
 // client and non-client mouse messages, capture, enter/leave notices, double
-// clicks, focus, Tab, dialog keys and menu shortcuts.
+// clicks, focus, Tab, dialog keys, dialog characters and menu shortcuts.
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "platform/gfx/Utf8.h"
 #include "platform/ui/Application.h"
@@ -91,6 +93,28 @@ HitResult HitTest(WinControl* top, gfx::Point screen) {
 LPARAM ClientParam(Control* c, gfx::Point screen) {
   gfx::Point p = c->ScreenToClient(screen);
   return PointToParam(p.X, p.Y);
+}
+
+// Offers a dialog character (an accelerator) to the visible, enabled
+// controls under `w` in child order, each before its own children; true when
+// one of them used it.
+bool OfferDialogChar(WinControl* w, char32_t ch) {
+  for (Control* c : std::vector<Control*>(w->Controls())) {
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (c->Perform(CM_DIALOGCHAR, ch) != 0) return true;
+    if (auto* cw = dynamic_cast<WinControl*>(c); cw && OfferDialogChar(cw, ch)) return true;
+  }
+  return false;
+}
+
+// The character of an Alt combination: the typed text when the backend
+// reports one, else the letter (lower case) or digit of the key.
+char32_t AltChar(const backend::Event& e) {
+  std::u32string text = gfx::DecodeUtf8(e.Text);
+  if (!text.empty()) return text.front();
+  if (e.Key >= 'A' && e.Key <= 'Z') return static_cast<char32_t>(e.Key - 'A' + 'a');
+  if (e.Key >= '0' && e.Key <= '9') return static_cast<char32_t>(e.Key);
+  return 0;
 }
 
 }  // namespace
@@ -302,10 +326,10 @@ void Application::RouteKey(const backend::Event& e) {
       form->Perform(WM_SYSCOMMAND, SC_KEYMENU, 0);
       return;
     }
-    if (alt && !(shift & ssCtrl) && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
-      if (form->Perform(WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key + ('a' - 'A') * (key >= 'A'))) !=
-          0)
-        return;
+    // Alt+character: a menu-bar accelerator first, then the controls' ones.
+    if (char32_t ch = alt && !(shift & ssCtrl) ? AltChar(e) : 0) {
+      if (form->Perform(WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(ch)) != 0) return;
+      if (OfferDialogChar(form, ch)) return;
     }
   }
   // Dialog keys unless the focused control wants them.
@@ -328,9 +352,17 @@ void Application::RouteKey(const backend::Event& e) {
     }
   }
   target->Perform(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, e.Repeat ? (LPARAM{1} << 30) : 0);
-  if (target->Destroying() || alt) return;
+  if (target->Destroying()) return;
+  if (alt) {
+    if (char32_t ch = AltChar(e)) target->Perform(WM_SYSCHAR, ch);
+    return;
+  }
+  // Typed characters: a control that does not take characters leaves them
+  // to the accelerators of the form's controls first.
+  bool wantsChars = (code & DLGC_WANTCHARS) != 0;
   for (char32_t ch : gfx::DecodeUtf8(e.Text)) {
     if (focused_ != target && target != form) break;
+    if (!wantsChars && ch >= 0x20 && OfferDialogChar(form, ch)) continue;
     target->Perform(WM_CHAR, ch);
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/ClassicLook.h"
 
 namespace ui {
@@ -40,6 +41,18 @@ void GroupBox::WndProc(Message& msg) {
       Invalidate();
       if (msg.msg == CM_FONTCHANGED) Realign();
       break;
+    case CM_DIALOGCHAR:
+      // The `&` accelerator of the caption focuses the first child in tab
+      // order (a tab stop when there is one).
+      if (IsAccel(static_cast<char32_t>(msg.wParam), Caption()) && CanFocus()) {
+        WinControl* first = FindNextControl(nullptr, true, true);
+        if (!first) first = FindNextControl(nullptr, true, false);
+        if (first) {
+          first->SetFocus();
+          msg.result = 1;
+        }
+      }
+      return;
     default: break;
   }
   WinControl::WndProc(msg);

@@ -1,6 +1,7 @@
 #include "platform/ui/controls/Label.h"
 
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {
@@ -148,29 +149,15 @@ void Label::WndProc(Message& msg) {
       AdjustBounds();
       Invalidate();
       break;
-    case CM_DIALOGCHAR: {
+    case CM_DIALOGCHAR:
       // The accelerator of the caption focuses FocusControl.
-      if (!focusControl_ || !showAccelChar_ || !Enabled() || !Visible()) break;
-      const std::string& t = Caption();
-      for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-        if (t[i] != '&') continue;
-        if (t[i + 1] == '&') {
-          ++i;
-          continue;
-        }
-        char a = t[i + 1], k = static_cast<char>(msg.wParam);
-        auto lower = [](char ch) {
-          return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
-        };
-        if (lower(a) == lower(k) && focusControl_->CanFocus()) {
-          focusControl_->SetFocus();
-          msg.result = 1;
-          return;
-        }
-        break;
+      if (focusControl_ && showAccelChar_ && Enabled() && Visible() &&
+          IsAccel(static_cast<char32_t>(msg.wParam), Caption()) && focusControl_->CanFocus()) {
+        focusControl_->SetFocus();
+        msg.result = 1;
+        return;
       }
       break;
-    }
     default: break;
   }
   Control::WndProc(msg);

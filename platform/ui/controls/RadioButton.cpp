@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 
@@ -53,6 +54,7 @@ void RadioButton::SetWordWrap(bool on) {
 }
 
 void RadioButton::SetPressed(bool on) {
+  if (!on) spaceHeld_ = false;
   if (on == pressed_) return;
   pressed_ = on;
   Invalidate();
@@ -91,12 +93,15 @@ bool RadioButton::CanAutoSize(int& width, int& height) {
 
 void RadioButton::KeyDown(unsigned& key, ShiftState shift) {
   WinControl::KeyDown(key, shift);
-  if (key == VK_SPACE && Enabled()) SetPressed(true);
+  if (key == VK_SPACE && Enabled()) {
+    spaceHeld_ = true;
+    SetPressed(true);
+  }
 }
 
 void RadioButton::KeyUp(unsigned& key, ShiftState shift) {
   WinControl::KeyUp(key, shift);
-  if (key == VK_SPACE && pressed_) {
+  if (key == VK_SPACE && spaceHeld_) {
     SetPressed(false);
     SetChecked(true);
   }
@@ -138,12 +143,26 @@ void RadioButton::WndProc(Message& msg) {
       break;
     case CM_DIALOGKEY: {
       unsigned key = static_cast<unsigned>(msg.wParam);
+      // Esc lets go of a held space bar without checking.
+      if (key == VK_ESCAPE && spaceHeld_) {
+        SetPressed(false);
+        msg.result = 1;
+        return;
+      }
       if (key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN) {
         if (SelectSibling(key == VK_RIGHT || key == VK_DOWN)) msg.result = 1;
         return;
       }
       break;
     }
+    case CM_DIALOGCHAR:
+      // The `&` accelerator of the caption focuses and checks the button.
+      if (IsAccel(static_cast<char32_t>(msg.wParam), Caption()) && CanFocus()) {
+        SetFocus();
+        SetChecked(true);
+        msg.result = 1;
+      }
+      return;
     case WM_GETDLGCODE: msg.result = DLGC_RADIOBUTTON | DLGC_BUTTON; return;
     case BM_GETCHECK: msg.result = checked_ ? BST_CHECKED : BST_UNCHECKED; return;
     case BM_SETCHECK: SetChecked(msg.wParam == BST_CHECKED); return;
@@ -154,6 +173,11 @@ void RadioButton::WndProc(Message& msg) {
     case BM_CLICK:
       if (Enabled()) SetChecked(true);
       return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The focus frame comes and goes.
+      Invalidate();
+      break;
     case CM_EXIT:
     case WM_CANCELMODE:
     case CM_CANCELMODE: SetPressed(false); break;

@@ -1,6 +1,7 @@
 // The radio button: a windowed check that is exclusive among the radio
 // buttons of the same parent. A click (press and release inside), the space
-// bar (checked on key up) or an arrow key (moves focus and check to the next
+// bar (checked on key up; Esc while it is held cancels), its `&`
+// accelerator or an arrow key (moves focus and check to the next
 // radio button of the group) checks it; receiving the focus by a mouse press
 // does not.
 #pragma once
@@ -55,6 +56,7 @@ class RadioButton : public WinControl {
   Alignment alignment_ = Alignment::taRightJustify;
   bool wordWrap_ = false;
   bool pressed_ = false;
+  bool spaceHeld_ = false;  // pressed_ comes from the space bar
   bool mouseInside_ = false;
 };
 

@@ -52,6 +52,32 @@ TEST_F(FocusTest, TabSkipsDisabledHiddenAndNonTabStopControls) {
   EXPECT_EQ(app().FocusedControl(), b2);
 }
 
+TEST_F(FocusTest, InitialFocusGoesToTheFirstEnabledVisibleControlInTabOrder) {
+  b3->SetEnabled(false);
+  b1->SetVisible(false);
+  Show(form);
+  EXPECT_EQ(app().FocusedControl(), b2);
+}
+
+// Shift+Tab walks the tab order backwards, skipping what cannot take the
+// focus, and wraps at the start.
+TEST_F(FocusTest, ShiftTabSkipsDisabledAndHiddenControlsAndWraps) {
+  auto* b4 = new TestButton(form, form, {10, 130, 80, 155});  // tab order: b3, b1, b2, b4
+  Show(form);
+  ASSERT_EQ(app().FocusedControl(), b3);
+  b4->SetEnabled(false);
+  b2->SetVisible(false);
+  KeyWith(VK_SHIFT, VK_TAB);
+  EXPECT_EQ(app().FocusedControl(), b1) << "b4 disabled and b2 hidden";
+  KeyWith(VK_SHIFT, VK_TAB);
+  EXPECT_EQ(app().FocusedControl(), b3);
+  b4->SetEnabled(true);
+  KeyWith(VK_SHIFT, VK_TAB);
+  EXPECT_EQ(app().FocusedControl(), b4);
+  Key(VK_TAB);
+  EXPECT_EQ(app().FocusedControl(), b3) << "forward wraps from the last";
+}
+
 TEST_F(FocusTest, ClickFocusesAndDisablingMovesFocusOn) {
   Show(form);
   Click(ClientPoint(b2, 5, 5));

@@ -99,6 +99,15 @@ TEST_F(RadioButtonTest, SpaceChecksOnKeyUp) {
   KeyUp(VK_SPACE);
   EXPECT_TRUE(radios[1]->Checked());
   EXPECT_FALSE(radios[0]->Checked());
+
+  // Esc while the space bar is held: no check on its release.
+  radios[2]->SetFocus();
+  KeyDown(VK_SPACE);
+  ASSERT_TRUE(radios[2]->Pressed());
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(radios[2]->Pressed());
+  KeyUp(VK_SPACE);
+  EXPECT_EQ(Checks(), (std::vector<bool>{false, true, false}));
 }
 
 TEST_F(RadioButtonTest, CheckMessages) {
