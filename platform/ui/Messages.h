@@ -54,8 +54,12 @@ constexpr std::uint32_t WM_CANCELMODE = 0x001F;
 constexpr std::uint32_t WM_SETCURSOR = 0x0020;      // lParam low: hit code, high: mouse message
 constexpr std::uint32_t WM_MOUSEACTIVATE = 0x0021;  // answer MA_*
 constexpr std::uint32_t WM_GETMINMAXINFO = 0x0024;  // lParam: MinMaxInfo*
-constexpr std::uint32_t WM_DRAWITEM = 0x002B;       // lParam: DrawItemStruct*
-constexpr std::uint32_t WM_MEASUREITEM = 0x002C;    // lParam: MeasureItemStruct*
+// Owner drawing. wParam 0: a menu item (lParam: DrawItemStruct* /
+// MeasureItemStruct*); otherwise wParam is the child control that asks its
+// parent, lParam the control's own record, and the parent's default handling
+// reflects the request to the child (OCM_DRAWITEM / OCM_MEASUREITEM).
+constexpr std::uint32_t WM_DRAWITEM = 0x002B;
+constexpr std::uint32_t WM_MEASUREITEM = 0x002C;
 constexpr std::uint32_t WM_SETFONT = 0x0030;
 constexpr std::uint32_t WM_WINDOWPOSCHANGING = 0x0046;  // lParam: WindowPos* (adjustable)
 constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x0047;   // lParam: const WindowPos*
@@ -140,9 +144,12 @@ constexpr std::uint32_t SB_SETTEXT = WM_USER + 1;
 constexpr std::uint32_t SB_SIMPLE = WM_USER + 9;
 constexpr std::uint32_t SB_GETRECT = WM_USER + 10;
 
-// Reflected key-down notification; adapters drop it.
+// Reflected notifications: a parent hands a child's request back to the
+// child under OCM_BASE + the message. Adapters drop the key-down one.
 constexpr std::uint32_t OCM_BASE = 0x2000;
 constexpr std::uint32_t OCM_KEYDOWN = OCM_BASE + WM_KEYDOWN;  // 0x2100
+constexpr std::uint32_t OCM_DRAWITEM = OCM_BASE + WM_DRAWITEM;
+constexpr std::uint32_t OCM_MEASUREITEM = OCM_BASE + WM_MEASUREITEM;
 
 // The skin command message (command code in wParam's high word).
 constexpr std::uint32_t SM_ALPHACMD = 0xA100;

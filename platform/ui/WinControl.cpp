@@ -612,6 +612,15 @@ void WinControl::DefaultHandler(Message& msg) {
     case WM_PRINTCLIENT:
       if (msg.wParam) Perform(WM_PAINT, msg.wParam);
       return;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+      // A child's owner-draw request goes back to the child, reflected.
+      for (Control* c : Controls())
+        if (msg.wParam != 0 && reinterpret_cast<WPARAM>(c) == msg.wParam) {
+          msg.result = c->Perform(OCM_BASE + msg.msg, msg.wParam, msg.lParam);
+          return;
+        }
+      break;
     case WM_SETREDRAW:
       if (msg.wParam == 0)
         ++redrawLock_;

@@ -1,9 +1,9 @@
 #include "platform/ui/controls/Button.h"
 
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
-#include "platform/ui/Menus.h"
 
 namespace ui {
 
@@ -133,17 +133,21 @@ void Button::WndProc(Message& msg) {
       msg.result = active_ ? DLGC_DEFPUSHBUTTON | DLGC_BUTTON : DLGC_UNDEFPUSHBUTTON | DLGC_BUTTON;
       return;
     case BM_CLICK: Click(); return;
-    case CM_DIALOGCHAR: {
+    case CM_DIALOGKEY:
+      // Esc lets go of a held space bar without clicking.
+      if (msg.wParam == VK_ESCAPE && pushed_ && pushedByKey_) {
+        SetPushed(false);
+        msg.result = 1;
+        return;
+      }
+      break;
+    case CM_DIALOGCHAR:
       // The `&` accelerator of the caption clicks the button.
-      char32_t a = AcceleratorOf(Caption());
-      char32_t k = static_cast<char32_t>(msg.wParam);
-      if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
-      if (a != 0 && a == k && Enabled() && Visible()) {
+      if (IsAccel(static_cast<char32_t>(msg.wParam), Caption()) && Enabled() && Visible()) {
         Click();
         msg.result = 1;
       }
       return;
-    }
     case BM_GETSTATE:
       msg.result = static_cast<LRESULT>((Pushed() ? BST_PUSHED : 0) | (Focused() ? BST_FOCUS : 0));
       return;
@@ -151,6 +155,11 @@ void Button::WndProc(Message& msg) {
       pushedByKey_ = msg.wParam != 0;
       SetPushed(msg.wParam != 0);
       return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The focus frame comes and goes.
+      Invalidate();
+      break;
     case WM_STYLECHANGED: Invalidate(); break;
     case CM_EXIT:
     case WM_CANCELMODE:
@@ -160,7 +169,7 @@ void Button::WndProc(Message& msg) {
     case CM_ENABLEDCHANGED:
       if (!Enabled() && pushed_) SetPushed(false);
       break;
-    case CN_MEASUREITEM:
+    case OCM_MEASUREITEM:
       if (auto* mi = reinterpret_cast<ButtonMeasureItem*>(msg.lParam)) {
         mi->ItemWidth = Width();
         mi->ItemHeight = Height();
@@ -179,7 +188,8 @@ void Button::PaintWindow(gfx::Canvas& canvas) {
     if (!Enabled()) di.State |= ODS_DISABLED;
     if (Focused()) di.State |= ODS_FOCUS;
     if (active_) di.State |= ODS_DEFAULT;
-    Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&di));
+    if (Parent())
+      Parent()->Perform(WM_DRAWITEM, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&di));
     return;
   }
   PaintButton(canvas);

@@ -11,18 +11,15 @@
 
 namespace ui {
 
-// Reflected owner-draw request sent to an owner-drawn button itself
-// (lParam: ButtonDrawItem*); answer 1 = drawn.
-constexpr std::uint32_t CN_BASE = 0xBC00;
-constexpr std::uint32_t CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
-constexpr std::uint32_t CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
-
 // Owner-draw state bits of a button.
 constexpr unsigned ODS_SELECTED = 0x1;
 constexpr unsigned ODS_DISABLED = 0x4;
 constexpr unsigned ODS_FOCUS = 0x10;
 constexpr unsigned ODS_DEFAULT = 0x20;
 
+// The record of an owner-draw request of a button: WM_DRAWITEM to the
+// parent (wParam: the button), reflected back to the button as OCM_DRAWITEM;
+// answer 1 = drawn.
 struct ButtonDrawItem {
   Control* Ctl = nullptr;
   gfx::Canvas* Canvas = nullptr;
@@ -55,7 +52,8 @@ class Button : public WinControl {
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool on);
 
-  // Owner drawing: the button stops painting itself and sends CN_DRAWITEM.
+  // Owner drawing: the button stops painting itself and asks its parent
+  // (WM_DRAWITEM, reflected to the button as OCM_DRAWITEM) on every paint.
   bool OwnerDraw() const { return (Style() & BS_TYPEMASK) == BS_OWNERDRAW; }
   void SetOwnerDraw(bool on);
   // The platform's default state: true while Enter would click this button

@@ -120,6 +120,35 @@ TEST_F(ButtonTest, FocusedButtonBecomesTheDefaultForTheMoment) {
   EXPECT_EQ(other->Style() & BS_TYPEMASK, BS_DEFPUSHBUTTON);
   Key(VK_RETURN);
   EXPECT_EQ(clicks, std::vector<std::string>{"other"});
+
+  // Focus on something that is not a button: the default button is back.
+  auto* memo = new Memo(form);
+  memo->SetParent(form);
+  memo->SetBounds(200, 20, 80, 40);
+  memo->SetReadOnly(true);
+  memo->SetFocus();
+  app->ProcessMessages();
+  EXPECT_TRUE(def->IsDefaultNow());
+  EXPECT_FALSE(other->IsDefaultNow());
+  EXPECT_EQ(other->Style() & BS_TYPEMASK, BS_PUSHBUTTON);
+  Key(VK_RETURN);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"other", "default"}));
+}
+
+TEST_F(ButtonTest, EscDuringAHeldSpaceLetsGoWithoutAnyClick) {
+  Button* b = AddButton("a", 20);
+  Button* cancel = AddButton("cancel", 60);
+  cancel->SetCancel(true);
+  ShowForm();
+  b->SetFocus();
+  KeyDown(VK_SPACE);
+  ASSERT_TRUE(b->Pushed());
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(b->Pushed());
+  KeyUp(VK_SPACE);
+  EXPECT_TRUE(clicks.empty()) << "neither the held button nor the cancel button";
+  Key(VK_ESCAPE);
+  EXPECT_EQ(clicks, std::vector<std::string>{"cancel"});
 }
 
 TEST_F(ButtonTest, AcceleratorCharacterClicks) {
@@ -131,26 +160,92 @@ TEST_F(ButtonTest, AcceleratorCharacterClicks) {
   EXPECT_EQ(clicks, std::vector<std::string>{"&Restart"});
 }
 
-TEST_F(ButtonTest, OwnerDrawSwitchesPaintingToDrawItemRequests) {
-  Button* b = AddButton("a", 20);
-  int requests = 0;
-  b->AddProc([&](Message& m, const WndMethod& next) {
-    if (m.msg == CN_DRAWITEM) {
+// An owner-drawn button paints nothing itself: its parent gets WM_DRAWITEM
+// (wParam: the button) and by default hands it back to the button as
+// OCM_DRAWITEM.
+class OwnerDrawTest : public ButtonTest {
+ protected:
+  void SetUp() override {
+    ButtonTest::SetUp();
+    button = AddButton("a", 20);
+    button->AddProc([this](Message& m, const WndMethod& next) {
+      if (m.msg == OCM_DRAWITEM) {
+        auto* di = reinterpret_cast<ButtonDrawItem*>(m.lParam);
+        di->Canvas->FillRect(di->Rect, gfx::RGB(255, 0, 0));
+        reflected.push_back(di->State);
+        m.result = 1;
+        return;
+      }
+      next(m);
+    });
+  }
+  // The state of the last reflected request after painting.
+  unsigned LastState() {
+    app->ProcessMessages();
+    return reflected.empty() ? ~0u : reflected.back();
+  }
+  Button* button = nullptr;
+  std::vector<unsigned> reflected;
+};
+
+TEST_F(OwnerDrawTest, RequestsAreReflectedToTheButtonOnlyWhileOwnerDrawn) {
+  ShowForm();
+  EXPECT_TRUE(reflected.empty());
+  // Switched at run time through the window style, as skinning does.
+  button->SetStyle((button->Style() & ~BS_TYPEMASK) | BS_OWNERDRAW);
+  EXPECT_EQ(Pixel(*button, 10, 10), gfx::RGB(255, 0, 0));
+  EXPECT_FALSE(reflected.empty());
+  button->SetOwnerDraw(false);
+  reflected.clear();
+  EXPECT_NE(Pixel(*button, 10, 10), gfx::RGB(255, 0, 0));
+  EXPECT_TRUE(reflected.empty());
+}
+
+TEST_F(OwnerDrawTest, ParentThatDrawsTheButtonKeepsTheRequest) {
+  std::vector<Control*> asked;
+  form->AddProc([&](Message& m, const WndMethod& next) {
+    if (m.msg == WM_DRAWITEM && m.wParam == reinterpret_cast<WPARAM>(button)) {
       auto* di = reinterpret_cast<ButtonDrawItem*>(m.lParam);
-      di->Canvas->FillRect(di->Rect, gfx::RGB(255, 0, 0));
-      ++requests;
+      asked.push_back(di->Ctl);
+      di->Canvas->FillRect(di->Rect, gfx::RGB(0, 0, 255));
       m.result = 1;
       return;
     }
     next(m);
   });
+  button->SetOwnerDraw(true);
   ShowForm();
-  EXPECT_EQ(requests, 0);
-  b->SetOwnerDraw(true);
-  EXPECT_EQ(Pixel(*b, 10, 10), gfx::RGB(255, 0, 0));
-  EXPECT_GT(requests, 0);
-  b->SetOwnerDraw(false);
-  EXPECT_NE(Pixel(*b, 10, 10), gfx::RGB(255, 0, 0));
+  EXPECT_EQ(Pixel(*button, 10, 10), gfx::RGB(0, 0, 255));
+  ASSERT_FALSE(asked.empty());
+  EXPECT_EQ(asked.front(), button);
+  EXPECT_TRUE(reflected.empty()) << "a request the parent handled is not reflected";
+}
+
+TEST_F(OwnerDrawTest, StateFlagsFollowPressFocusDefaultAndEnabled) {
+  auto* memo = new Memo(form);
+  memo->SetParent(form);
+  memo->SetBounds(200, 20, 80, 40);
+  memo->SetReadOnly(true);
+  button->SetOwnerDraw(true);
+  ShowForm();
+  memo->SetFocus();
+  EXPECT_EQ(LastState(), 0u);
+
+  Press(*button, 10, 10);
+  EXPECT_EQ(LastState(), ODS_SELECTED | ODS_FOCUS | ODS_DEFAULT) << "a press draws the selected state";
+  Move(At(*button, 150, 10));
+  EXPECT_EQ(LastState(), ODS_FOCUS | ODS_DEFAULT) << "the pointer left the pressed button";
+  Release(At(*button, 150, 10));
+
+  // The default button takes the focus: only the focus flag changes.
+  memo->SetFocus();
+  button->SetDefault(true);
+  EXPECT_EQ(LastState(), ODS_DEFAULT);
+  button->SetFocus();
+  EXPECT_EQ(LastState(), ODS_FOCUS | ODS_DEFAULT);
+
+  button->SetEnabled(false);
+  EXPECT_EQ(LastState() & (ODS_DISABLED | ODS_FOCUS), ODS_DISABLED);
 }
 
 }  // namespace
