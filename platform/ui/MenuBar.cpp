@@ -105,7 +105,7 @@ void MenuBarLayout::PaintItem(gfx::Canvas& c, const gfx::Rect& bar, int index) {
   if (index == hot_) s |= odHotLight;
   if (!it->Enabled()) s |= odGrayed | odDisabled;
   if (!form_.Active()) s |= odInactive;
-  if (!MenuTracker::Current()) s |= odNoAccel;
+  if (!MenuTracker::Current() || !MenuTracker::Current()->ByKeyboard()) s |= odNoAccel;
   menupaint::DrawBarItem(c, it, r, s);
 }
 

@@ -143,6 +143,25 @@ void PopupMenuWindow::ShowAt(gfx::Point at, const gfx::Rect& avoid, bool submenu
   RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
+PopupMenuWindow* PopupMenuWindow::Showing(const MenuItem* list) {
+  for (WinControl* w : App().TopLevels())
+    if (auto* p = dynamic_cast<PopupMenuWindow*>(w); p && p->Visible() && p->List() == list) return p;
+  return nullptr;
+}
+
+gfx::Rect MenuItemScreenRect(const MenuItem* item) {
+  if (!item || !item->Parent()) return {};
+  if (PopupMenuWindow* w = PopupMenuWindow::Showing(item->Parent())) {
+    const auto& items = w->Items();
+    auto it = std::find(items.begin(), items.end(), item);
+    if (it != items.end()) return w->ItemScreenRect(static_cast<int>(it - items.begin()));
+  }
+  Menu* m = item->GetParentMenu();
+  if (m && m->WindowForm() && item->Parent() == m->Items())
+    return m->WindowForm()->MenuBar().ItemScreenRect(item);
+  return {};
+}
+
 // --- the tracker -----------------------------------------------------------------------
 
 MenuTracker::MenuTracker(Form* target, MenuBarLayout* bar) : target_(target), bar_(bar) {}

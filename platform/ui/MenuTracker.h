@@ -38,6 +38,8 @@ class PopupMenuWindow : public Form {
   void ShowAt(gfx::Point at, const gfx::Rect& avoid, bool submenu);
   bool Keyboard() const { return keyboard_; }
   void SetKeyboard(bool on) { keyboard_ = on; }
+  // The visible popup window that shows this item list, or null.
+  static PopupMenuWindow* Showing(const MenuItem* list);
   // How ShowAt brings the window in (see MenuSlide); at once by default.
   void SetAnimation(MenuAnimation a) { animation_ = a; }
   // True while the window is still sliding in.
@@ -66,6 +68,10 @@ class PopupMenuWindow : public Form {
   std::unique_ptr<MenuSlide> slide_;
 };
 
+// The screen rectangle of an item as it shows now: in its open popup
+// window or in its form's menu bar; empty when it is not shown.
+gfx::Rect MenuItemScreenRect(const MenuItem* item);
+
 class MenuTracker {
  public:
   // Hovering over an item opens its submenu, or closes the submenu of
@@ -86,6 +92,8 @@ class MenuTracker {
   MenuItem* RunBar(int index, bool keyboard, bool openPopup);
   // The tracker running now (menus do not nest), or null.
   static MenuTracker* Current();
+  // True once the menu is used by keyboard (accelerators show from then on).
+  bool ByKeyboard() const { return keyboard_; }
 
  private:
   bool OnEvent(const backend::Event& e);

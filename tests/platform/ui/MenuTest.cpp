@@ -64,16 +64,11 @@ class MenuTest : public UiFixture {
     gfx::Rect r = form->MenuBar().ItemScreenRect(item);
     return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
   }
-  // The popup windows open now, by screen position of their item.
+  // The centre of an item as it shows now ({-1, -1} when it does not).
   gfx::Point PopupItemCentre(MenuItem* item) {
-    for (WinControl* w : app().TopLevels())
-      if (auto* p = dynamic_cast<PopupMenuWindow*>(w))
-        for (std::size_t i = 0; i < p->Items().size(); ++i)
-          if (p->Items()[i] == item) {
-            gfx::Rect r = p->ItemScreenRect(static_cast<int>(i));
-            return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
-          }
-    return {-1, -1};
+    gfx::Rect r = MenuItemScreenRect(item);
+    if (r.IsEmpty()) return {-1, -1};
+    return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
   }
   int OpenPopups() {
     int n = 0;
@@ -269,13 +264,19 @@ TEST_F(MenuTest, BarBreakStartsANewRowAndABackspaceCaptionGoesRight) {
 }
 
 TEST_F(MenuTest, AcceleratorsShowOnlyWhenTheMenuIsUsedByKeyboard) {
-  std::vector<bool> hidden;
+  // Popup items and bar items alike.
+  std::vector<bool> popupHidden, barHidden;
   newGame->OnAdvancedDrawItem = [&](Component*, gfx::Canvas&, gfx::Rect, OwnerDrawState s) {
-    hidden.push_back((s & odNoAccel) != 0);
+    popupHidden.push_back((s & odNoAccel) != 0);
+  };
+  help->OnAdvancedDrawItem = [&](Component*, gfx::Canvas&, gfx::Rect, OwnerDrawState s) {
+    barHidden.push_back((s & odNoAccel) != 0);
   };
   std::vector<bool> seen;
   auto look = [&] {
-    seen.push_back(!hidden.empty() && hidden.back());
+    form->MenuBar().PaintItem(*form->GetSurface(SurfaceArea::Window), form->MenuBarRect(), 1);
+    seen.push_back(!popupHidden.empty() && popupHidden.back());
+    seen.push_back(!barHidden.empty() && barHidden.back());
     screen().InjectKey(VK_ESCAPE);
     screen().InjectKey(VK_ESCAPE);
   };
@@ -283,7 +284,22 @@ TEST_F(MenuTest, AcceleratorsShowOnlyWhenTheMenuIsUsedByKeyboard) {
   Click(BarItemCentre(game));
   During(look);
   KeyWith(VK_MENU, 'G');
-  EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+  EXPECT_EQ(seen, (std::vector<bool>{true, true, false, false}));
+}
+
+TEST_F(MenuTest, ItemScreenRectsOfShownItemsOnly) {
+  EXPECT_EQ(MenuItemScreenRect(game), form->MenuBar().ItemScreenRect(game));
+  EXPECT_TRUE(MenuItemScreenRect(newGame).IsEmpty());  // its popup is closed
+  gfx::Rect shown;
+  During([&] {
+    shown = MenuItemScreenRect(newGame);
+    screen().InjectKey(VK_ESCAPE);
+    screen().InjectKey(VK_ESCAPE);
+  });
+  Click(BarItemCentre(game));
+  gfx::Rect bar = form->MenuBar().ItemScreenRect(game);
+  EXPECT_FALSE(shown.IsEmpty());
+  EXPECT_GE(shown.Top, bar.Bottom);
 }
 
 TEST_F(MenuTest, ClickOutsideOrEscClosesWithoutChoosing) {
