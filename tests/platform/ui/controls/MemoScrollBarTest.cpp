@@ -101,6 +101,21 @@ TEST_F(MemoScrollBarTest, LeavingThePressedArrowPausesTheRepeat) {
   EXPECT_EQ(codes.back(), SB_ENDSCROLL);
 }
 
+TEST_F(MemoScrollBarTest, LosingTheCaptureEndsTheRepeat) {
+  PressAt(OnBar(3));
+  app->RunFor(355);
+  ASSERT_EQ(Count(SB_LINEDOWN), 2);
+  app->CancelMode();  // as when a modal window opens
+  EXPECT_EQ(codes.back(), SB_ENDSCROLL);
+  app->RunFor(1000);
+  EXPECT_EQ(Count(SB_LINEDOWN), 2);
+  // The next press starts afresh.
+  PressAt(OnBar(3));
+  EXPECT_EQ(Count(SB_LINEDOWN), 3);
+  Release(OnBar(3));
+  EXPECT_EQ(Count(SB_ENDSCROLL), 2);
+}
+
 TEST_F(MemoScrollBarTest, APageRepeatStopsWhenTheThumbReachesThePointer) {
   memo->SetLines(std::vector<std::string>(100, "x"));
   app->ProcessMessages();
