@@ -85,6 +85,16 @@ Bitmap Premultiplied(const Bitmap& src, const Rect& r) {
   return out;
 }
 
+bool Opaque(const Bitmap& src, const Rect& r) {
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    const std::uint8_t* p = src.Scanline(y) + 4 * r.Left;
+    std::uint8_t all = 255;
+    for (int x = 0; x < r.Width(); ++x) all &= p[4 * x + 3];
+    if (all != 255) return false;
+  }
+  return true;
+}
+
 // Back to straight alpha: colour * 255 / alpha, rounded and capped at 255.
 void Unpremultiply(std::uint8_t* row, int n) {
   for (int x = 0; x < n; ++x, row += 4) {
@@ -154,19 +164,29 @@ Rect Stretch(Bitmap& dst, const Region& clip, const Rect& dstRect, const Bitmap&
   // Rows of the visible part, averaged in the source's format, then written
   // through the same row writer as a 1:1 copy. A 32-bit picture that is
   // blended is averaged premultiplied, so that the colour of transparent
-  // pixels does not bleed into their neighbours.
+  // pixels does not bleed into their neighbours; a fully opaque one is its
+  // own premultiplied form.
   const PixelFormat sf = src.Format();
   const int nc = pixel::Bpp(sf);
-  const bool premultiply = opt.How == Mode::Blend && sf == PixelFormat::Bgra32;
+  const bool premultiply = opt.How == Mode::Blend && sf == PixelFormat::Bgra32 && !Opaque(src, s);
   std::optional<Bitmap> pm;
   if (premultiply) pm = Premultiplied(src, s);
   BoxFilter filter(premultiply ? *pm : src, premultiply ? pm->Bounds() : s, d.GetSize(),
                    visible.Left - d.Left, visible.Right - d.Left);
+  // A plain copy onto a visible rectangle is averaged straight into the destination.
+  if (opt.How == Mode::Copy && dst.Format() == sf && clip.ContainsRect(visible)) {
+    for (int y = visible.Top; y < visible.Bottom; ++y)
+      filter.Row(y - d.Top, dst.Scanline(y) + visible.Left * nc);
+    return visible;
+  }
   std::vector<std::uint8_t> out(static_cast<std::size_t>(visible.Width()) * static_cast<std::size_t>(nc));
   Rect touched{};
   for (int y = visible.Top; y < visible.Bottom; ++y) {
-    filter.Row(y - d.Top, out.data());
-    if (premultiply) Unpremultiply(out.data(), visible.Width());
+    // A repeated row is still in `out`, final.
+    if (y == visible.Top || !filter.Repeats(y - d.Top)) {
+      filter.Row(y - d.Top, out.data());
+      if (premultiply) Unpremultiply(out.data(), visible.Width());
+    }
     pixel::ForEachClipped(dst, clip, {visible.Left, y, visible.Right, y + 1}, [&](const Rect& part) {
       WriteRow(dst.Scanline(y), dst.Format(), part.Left,
                &out[static_cast<std::size_t>(part.Left - visible.Left) * static_cast<std::size_t>(nc)], sf,

@@ -1,43 +1,121 @@
 #include "platform/gfx/BoxFilter.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "platform/gfx/PixelOps.h"
 
 namespace gfx {
 namespace {
 
-// Horizontal pass for one source row: weighted sums per destination column.
-// NC is 1 (grey), 3 (B, G, R) or 4 (B, G, R, A); the sums live in registers.
+// Horizontal passes for one source row: weighted sums per destination column.
+// NC is 1 (grey), 3 (B, G, R) or 4 (B, G, R, A).
+
+// One source pixel of weight 1 per column (1:1 or an integer upscale).
 template <int NC>
-void FilterRow(const std::uint8_t* srow, const int* first, const int* offset, const std::uint32_t* weights,
-               int cols, std::uint32_t* out) {
-  for (int i = 0; i < cols; ++i) {
-    std::uint32_t s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+void Pick(const std::uint8_t* srow, const int* first, int cols, std::uint32_t* out) {
+  for (int i = 0; i < cols; ++i, out += NC) {
     const std::uint8_t* p = srow + first[i] * NC;
-    for (int t = offset[i]; t < offset[i + 1]; ++t, p += NC) {
-      const std::uint32_t w = weights[t];
-      s0 += w * p[0];
-      if constexpr (NC >= 3) {
-        s1 += w * p[1];
-        s2 += w * p[2];
-      }
-      if constexpr (NC == 4) s3 += w * p[3];
-    }
-    std::uint32_t* o = out + i * NC;
-    o[0] = s0;
-    if constexpr (NC >= 3) {
-      o[1] = s1;
-      o[2] = s2;
-    }
-    if constexpr (NC == 4) o[3] = s3;
+    for (int c = 0; c < NC; ++c) out[c] = p[c];
   }
+}
+
+// `units` whole source pixels per column (an integer downscale); U is units
+// when known at compile time (2:1 is the common one), else 0.
+template <int NC, int U>
+void Sum(const std::uint8_t* srow, int cols, int units, std::uint32_t* out) {
+  const int n = U ? U : units;
+  for (int i = 0; i < cols; ++i, out += NC) {
+    std::uint32_t s[NC] = {};
+    for (int t = 0; t < n; ++t, srow += NC)
+      for (int c = 0; c < NC; ++c) s[c] += srow[c];
+    for (int c = 0; c < NC; ++c) out[c] = s[c];
+  }
+}
+
+// Two weighted source pixels per column (upscaling).
+template <int NC>
+void TwoTaps(const std::uint8_t* srow, const int* first, const int* second, const std::uint32_t* w0,
+             const std::uint32_t* w1, int cols, std::uint32_t* out) {
+  for (int i = 0; i < cols; ++i, out += NC) {
+    const std::uint8_t* p = srow + first[i] * NC;
+    const std::uint8_t* q = srow + second[i] * NC;
+    for (int c = 0; c < NC; ++c) out[c] = w0[i] * p[c] + w1[i] * q[c];
+  }
+}
+
+// Any number of weighted source pixels per column.
+template <int NC>
+void Taps(const std::uint8_t* srow, const int* first, const int* offset, const std::uint32_t* weights,
+          int cols, std::uint32_t* out) {
+  for (int i = 0; i < cols; ++i, out += NC) {
+    std::uint32_t s[NC] = {};
+    const std::uint8_t* p = srow + first[i] * NC;
+    for (int t = offset[i]; t < offset[i + 1]; ++t, p += NC)
+      for (int c = 0; c < NC; ++c) s[c] += weights[t] * p[c];
+    for (int c = 0; c < NC; ++c) out[c] = s[c];
+  }
+}
+
+// Rounded division of 32-bit sums by the total weight, in the cheapest exact
+// form for it; all of them vectorise.
+struct ShiftDiv {  // total = 2^Shift
+  std::uint32_t Half;
+  int Shift;
+  std::uint8_t operator()(std::uint32_t v) const { return static_cast<std::uint8_t>((v + Half) >> Shift); }
+};
+
+// total < 2^23: with 2^K >= 256 * total^2 and M = ceil(2^K / total),
+// (x * M) >> K equals x / total for every x < 256 * total, and M < 2^32.
+struct MulDiv {
+  std::uint32_t Half;
+  std::uint32_t M;
+  int K;
+  std::uint8_t operator()(std::uint32_t v) const {
+    return static_cast<std::uint8_t>((std::uint64_t{v + Half} * M) >> K);
+  }
+};
+
+// Up to 2^24: the same with K = 64, so the product needs 128 bits.
+struct WideDiv {
+  std::uint64_t Half;
+  unsigned __int128 M;
+  std::uint8_t operator()(std::uint32_t v) const {
+    return static_cast<std::uint8_t>(((static_cast<std::uint64_t>(v) + Half) * M) >> 64);
+  }
+};
+
+int Log2Ceil(std::uint64_t v) {
+  int k = 0;
+  while ((std::uint64_t{1} << k) < v) ++k;
+  return k;
+}
+
+template <int NC>
+void FilterRowAs(const std::uint8_t* srow, int units, int per, const int* first, const int* second,
+                 const std::uint32_t* w0, const std::uint32_t* w1, const int* offset,
+                 const std::uint32_t* weights, int maxTaps, int cols, std::uint32_t* out) {
+  if (units == 1)
+    Pick<NC>(srow, first, cols, out);
+  else if (per == 1 && units == 2)
+    Sum<NC, 2>(srow + first[0] * NC, cols, units, out);
+  else if (per == 1)
+    Sum<NC, 0>(srow + first[0] * NC, cols, units, out);
+  else if (maxTaps <= 2)
+    TwoTaps<NC>(srow, first, second, w0, w1, cols, out);
+  else
+    Taps<NC>(srow, first, offset, weights, cols, out);
 }
 
 }  // namespace
 
 BoxFilter::Taps BoxFilter::MakeTaps(int s, int d, int from, int to) {
+  const int g = std::gcd(s, d);
+  s /= g;
+  d /= g;
   Taps t;
+  t.Units = static_cast<std::uint32_t>(s);
+  t.Per = static_cast<std::uint32_t>(d);
   t.First.reserve(static_cast<std::size_t>(to - from));
   t.Offset.reserve(static_cast<std::size_t>(to - from) + 1);
   for (int i = from; i < to; ++i) {
@@ -47,6 +125,7 @@ BoxFilter::Taps BoxFilter::MakeTaps(int s, int d, int from, int to) {
     t.Offset.push_back(static_cast<int>(t.Weights.size()));
     for (long long k = k0; k <= k1; ++k)
       t.Weights.push_back(static_cast<std::uint32_t>(std::min(end, (k + 1) * d) - std::max(start, k * d)));
+    t.MaxTaps = std::max(t.MaxTaps, static_cast<int>(k1 - k0 + 1));
   }
   t.Offset.push_back(static_cast<int>(t.Weights.size()));
   return t;
@@ -59,13 +138,33 @@ BoxFilter::BoxFilter(const Bitmap& src, const Rect& srcRect, Size dstSize, int c
       cols_(col1 - col0),
       h_(MakeTaps(srcRect.Width(), dstSize.Width, col0, col1)),
       v_(MakeTaps(srcRect.Height(), dstSize.Height, 0, dstSize.Height)),
-      total_(static_cast<std::uint64_t>(srcRect.Width()) * static_cast<std::uint64_t>(srcRect.Height())) {
-  // At most this many source rows feed one destination row.
-  std::size_t span = 1;
-  for (std::size_t j = 0; j + 1 < v_.Offset.size(); ++j)
-    span = std::max(span, static_cast<std::size_t>(v_.Offset[j + 1] - v_.Offset[j]));
+      total_(static_cast<std::uint64_t>(h_.Units) * v_.Units) {
+  if (h_.MaxTaps <= 2) {
+    // A column with one tap reads its own pixel again with weight 0, so that
+    // the last column never reads past the source rectangle.
+    for (std::size_t i = 0; i < h_.First.size(); ++i) {
+      const bool two = h_.Offset[i + 1] - h_.Offset[i] == 2;
+      second_.push_back(h_.First[i] + (two ? 1 : 0));
+      w0_.push_back(h_.Weights[static_cast<std::size_t>(h_.Offset[i])]);
+      w1_.push_back(two ? h_.Weights[static_cast<std::size_t>(h_.Offset[i]) + 1] : 0);
+    }
+  }
+  const auto span = static_cast<std::size_t>(std::max(1, v_.MaxTaps));
   cache_.assign(span + 1, std::vector<std::uint32_t>(static_cast<std::size_t>(cols_) * nc_));
   cachedRow_.assign(span + 1, -1);
+}
+
+void BoxFilter::FilterRow(const std::uint8_t* srow, std::uint32_t* out) const {
+  const auto run = [&]<int NC>() {
+    FilterRowAs<NC>(srow, static_cast<int>(h_.Units), static_cast<int>(h_.Per), h_.First.data(),
+                    second_.data(), w0_.data(), w1_.data(), h_.Offset.data(), h_.Weights.data(), h_.MaxTaps,
+                    cols_, out);
+  };
+  switch (nc_) {
+    case 1: run.template operator()<1>(); break;
+    case 3: run.template operator()<3>(); break;
+    default: run.template operator()<4>(); break;
+  }
 }
 
 const std::uint32_t* BoxFilter::Filtered(int k) {
@@ -73,63 +172,78 @@ const std::uint32_t* BoxFilter::Filtered(int k) {
   std::vector<std::uint32_t>& row = cache_[slot];
   if (cachedRow_[slot] == k) return row.data();
   cachedRow_[slot] = k;
-  const std::uint8_t* srow = src_.Scanline(srcRect_.Top + k) + srcRect_.Left * nc_;
-  switch (nc_) {
-    case 1:
-      FilterRow<1>(srow, h_.First.data(), h_.Offset.data(), h_.Weights.data(), cols_, row.data());
-      break;
-    case 3:
-      FilterRow<3>(srow, h_.First.data(), h_.Offset.data(), h_.Weights.data(), cols_, row.data());
-      break;
-    default:
-      FilterRow<4>(srow, h_.First.data(), h_.Offset.data(), h_.Weights.data(), cols_, row.data());
-      break;
-  }
+  FilterRow(src_.Scanline(srcRect_.Top + k) + srcRect_.Left * nc_, row.data());
   return row.data();
+}
+
+bool BoxFilter::Repeats(int row) const {
+  const auto j = static_cast<std::size_t>(row);
+  return row > 0 && v_.First[j] == v_.First[j - 1] && v_.Offset[j + 1] - v_.Offset[j] == 1 &&
+         v_.Offset[j] - v_.Offset[j - 1] == 1;
 }
 
 void BoxFilter::Row(int row, std::uint8_t* out) {
   // Sums stay below 255 * total: 32-bit accumulators (which vectorise) do
   // when that fits, else 64-bit ones.
-  if (total_ * 255 <= 0xFFFFFFFFu) {
-    Accumulate(row, acc32_);
-    Divide(acc32_, out);
-  } else {
-    Accumulate(row, acc64_);
-    Divide(acc64_, out);
-  }
-}
-
-template <class T>
-void BoxFilter::Accumulate(int row, std::vector<T>& acc) {
-  const auto j = static_cast<std::size_t>(row);
-  acc.assign(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(nc_), 0);
-  int k = v_.First[j];
-  for (int t = v_.Offset[j]; t < v_.Offset[j + 1]; ++t, ++k) {
-    const T wy = v_.Weights[static_cast<std::size_t>(t)];
-    const std::uint32_t* h = Filtered(k);
-    T* a = acc.data();
-    const std::size_t n = acc.size();
-    for (std::size_t i = 0; i < n; ++i) a[i] += wy * h[i];
-  }
-}
-
-// Rounded division by the total weight. The 32-bit path (total < 2^24, so
-// v < 2^33) uses the exact reciprocal multiply: with M = ceil(2^64 / total),
-// (v * M) >> 64 equals v / total whenever v * total < 2^64. The 64-bit path
-// divides.
-template <class T>
-void BoxFilter::Divide(const std::vector<T>& acc, std::uint8_t* out) const {
   const std::uint64_t half = total_ / 2;
-  if constexpr (sizeof(T) == 4) {
-    const unsigned __int128 m = (~static_cast<unsigned __int128>(0) >> 64) / total_ + 1;
-    for (std::size_t n = 0; n < acc.size(); ++n) {
-      const std::uint64_t v = static_cast<std::uint64_t>(acc[n]) + half;
-      out[n] = static_cast<std::uint8_t>((v * m) >> 64);
+  if (total_ * 255 > 0xFFFFFFFFu) {
+    const std::size_t n = static_cast<std::size_t>(cols_) * static_cast<std::size_t>(nc_);
+    acc64_.assign(n, 0);
+    const auto j = static_cast<std::size_t>(row);
+    int k = v_.First[j];
+    for (int t = v_.Offset[j]; t < v_.Offset[j + 1]; ++t, ++k) {
+      const std::uint64_t wy = v_.Weights[static_cast<std::size_t>(t)];
+      const std::uint32_t* h = Filtered(k);
+      for (std::size_t i = 0; i < n; ++i) acc64_[i] += wy * h[i];
     }
-  } else {
-    for (std::size_t n = 0; n < acc.size(); ++n) out[n] = static_cast<std::uint8_t>((acc[n] + half) / total_);
+    for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<std::uint8_t>((acc64_[i] + half) / total_);
+    return;
   }
+  if ((total_ & (total_ - 1)) == 0) {
+    Vertical(row, ShiftDiv{static_cast<std::uint32_t>(half), Log2Ceil(total_)}, out);
+  } else if (total_ < (1u << 23)) {
+    const int k = Log2Ceil(256 * total_ * total_);
+    const auto m = static_cast<std::uint32_t>(((std::uint64_t{1} << k) + total_ - 1) / total_);
+    Vertical(row, MulDiv{static_cast<std::uint32_t>(half), m, k}, out);
+  } else {
+    Vertical(row, WideDiv{half, (~static_cast<unsigned __int128>(0) >> 64) / total_ + 1}, out);
+  }
+}
+
+// The vertical pass over the filtered rows of destination row `row`, with
+// the division folded into the last of them.
+template <class Div>
+void BoxFilter::Vertical(int row, const Div& div, std::uint8_t* out) {
+  const auto j = static_cast<std::size_t>(row);
+  const std::size_t n = static_cast<std::size_t>(cols_) * static_cast<std::size_t>(nc_);
+  const std::uint32_t* w = &v_.Weights[static_cast<std::size_t>(v_.Offset[j])];
+  const int taps = v_.Offset[j + 1] - v_.Offset[j];
+  const int k = v_.First[j];
+  if (taps == 1) {
+    const std::uint32_t* h = Filtered(k);
+    const std::uint32_t w0 = w[0];
+    for (std::size_t i = 0; i < n; ++i) out[i] = div(w0 * h[i]);
+    return;
+  }
+  if (taps == 2) {
+    const std::uint32_t* h0 = Filtered(k);
+    const std::uint32_t* h1 = Filtered(k + 1);
+    const std::uint32_t w0 = w[0], w1 = w[1];
+    for (std::size_t i = 0; i < n; ++i) out[i] = div(w0 * h0[i] + w1 * h1[i]);
+    return;
+  }
+  acc32_.resize(n);
+  std::uint32_t* a = acc32_.data();
+  const std::uint32_t* h = Filtered(k);
+  for (std::size_t i = 0; i < n; ++i) a[i] = w[0] * h[i];
+  for (int t = 1; t + 1 < taps; ++t) {
+    h = Filtered(k + t);
+    const std::uint32_t wt = w[t];
+    for (std::size_t i = 0; i < n; ++i) a[i] += wt * h[i];
+  }
+  h = Filtered(k + taps - 1);
+  const std::uint32_t wl = w[taps - 1];
+  for (std::size_t i = 0; i < n; ++i) out[i] = div(a[i] + wl * h[i]);
 }
 
 }  // namespace gfx
