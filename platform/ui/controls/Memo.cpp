@@ -173,11 +173,7 @@ int Memo::WidthOf(std::string_view s) const {
   return w;
 }
 
-int Memo::MaxLineWidth() const {
-  int w = 0;
-  for (const std::string& l : text_.Lines()) w = std::max(w, WidthOf(l));
-  return w + 2 * kTextMargin;
-}
+int Memo::MaxLineWidth() const { return widestLine_ + 2 * kTextMargin; }
 
 int Memo::WrapWidth() const {
   if (!wordWrap_ || !HandleAllocated()) return 0;
@@ -187,6 +183,9 @@ int Memo::WrapWidth() const {
 void Memo::Relayout() {
   const MemoRow top = layout_.Row(std::clamp(topLine_, 0, RowCount() - 1));
   layout_.Build(text_.Lines(), WrapWidth(), [this](std::string_view ch) { return CharWidth(ch); });
+  widestLine_ = 0;
+  if (!wordWrap_)
+    for (const std::string& l : text_.Lines()) widestLine_ = std::max(widestLine_, WidthOf(l));
   topLine_ = top.Line < text_.LineCount() ? layout_.RowOf({top.Line, top.Start}) : 0;
 }
 

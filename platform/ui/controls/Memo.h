@@ -112,7 +112,8 @@ class Memo : public WinControl {
  private:
   std::uint32_t ScrollStyleBits() const;
   void ApplyScrollStyle();
-  // Lays the text out in rows again, keeping the first visible text on top.
+  // Lays the text out in rows again, keeping the first visible text on top,
+  // and measures the widest line.
   void Relayout();
   int WrapWidth() const;
   int CharWidth(std::string_view ch) const;
@@ -146,6 +147,8 @@ class Memo : public WinControl {
   // The x that Up/Down keep to while moving through rows (-1: none).
   int goalX_ = -1;
   bool selecting_ = false;
+  // The widest line's width (without wrapping; kept by Relayout).
+  int widestLine_ = 0;
   // Character widths in the current font.
   mutable std::unordered_map<std::string, int> widths_;
 };
