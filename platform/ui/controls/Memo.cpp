@@ -4,10 +4,7 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Utf8.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/ClassicLook.h"
 #include "platform/ui/Clipboard.h"
-#include "platform/ui/Screen.h"
 
 namespace ui {
 
