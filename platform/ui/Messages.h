@@ -187,6 +187,7 @@ constexpr std::uint32_t CM_ICONCHANGED = CM_BASE + 29;
 constexpr std::uint32_t CM_WANTSPECIALKEY = CM_BASE + 30;
 constexpr std::uint32_t CM_RELEASE = CM_BASE + 33;
 constexpr std::uint32_t CM_SYSCOLORCHANGE = CM_BASE + 36;
+constexpr std::uint32_t CM_CHANGED = CM_BASE + 37;  // a control's value changed (lParam: the control)
 constexpr std::uint32_t CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr std::uint32_t CM_UIACTIVATE = CM_BASE + 41;
 constexpr std::uint32_t CM_CONTROLLISTCHANGE = CM_BASE + 44;  // wParam: Control*, lParam: inserted
