@@ -1,6 +1,7 @@
 #include "platform/gfx/Blit.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -96,11 +97,21 @@ bool Opaque(const Bitmap& src, const Rect& r) {
 }
 
 // Back to straight alpha: colour * 255 / alpha, rounded and capped at 255.
+// The division is a multiply by a reciprocal R[a] = ceil(2^32 / a), exact
+// for numerators below 2^24 (here below 2^17).
 void Unpremultiply(std::uint8_t* row, int n) {
+  static constexpr auto kRecip = [] {
+    std::array<std::uint64_t, 256> r{};
+    for (std::uint64_t a = 1; a < 256; ++a) r[a] = ((std::uint64_t{1} << 32) + a - 1) / a;
+    return r;
+  }();
   for (int x = 0; x < n; ++x, row += 4) {
-    const int a = row[3];
-    for (int ch = 0; ch < 3; ++ch)
-      row[ch] = a == 0 ? 0 : static_cast<std::uint8_t>(std::min(255, (row[ch] * 255 + a / 2) / a));
+    const std::uint32_t a = row[3];
+    if (a == 255) continue;  // colour * 255 / 255 is the colour
+    for (int ch = 0; ch < 3; ++ch) {
+      const std::uint64_t v = (std::uint64_t{row[ch]} * 255 + a / 2) * kRecip[a] >> 32;
+      row[ch] = a == 0 ? 0 : static_cast<std::uint8_t>(std::min<std::uint64_t>(255, v));
+    }
   }
 }
 
