@@ -127,6 +127,10 @@ class Backend {
   // The topmost visible surface that takes mouse input at `screen`
   // (respecting shapes, click-through and fully transparent layered pixels).
   virtual SurfaceId SurfaceAt(gfx::Point screen) const = 0;
+  // The same, among the surfaces below `above` only; kNoSurface for `above`
+  // asks about every surface, as SurfaceAt does. Lets the toolkit pass the
+  // mouse through a window that declines it at that point.
+  virtual SurfaceId SurfaceBelow(gfx::Point screen, SurfaceId above) const = 0;
 
   // --- Styles that change at run time -------------------------------------------
   // The SurfaceOptions fields of the same names. A surface that holds the
@@ -195,6 +199,11 @@ class Backend {
   virtual gfx::Rect WorkArea() const = 0;
   virtual std::vector<Monitor> Monitors() const = 0;
   virtual int ScreenDepth() const = 0;
+  // What the screen shows inside `rect` (screen coordinates): 32 bits, every
+  // pixel opaque, black where the rectangle leaves the screen. An empty
+  // rectangle gives an empty bitmap; a side above 8192 throws
+  // std::invalid_argument.
+  virtual gfx::Bitmap CopyScreen(const gfx::Rect& rect) const = 0;
 
   // --- Time and waiting ------------------------------------------------------------
   // Milliseconds on the application clock: monotonic, or virtual (headless).

@@ -162,10 +162,12 @@ bool HeadlessBackend::IsTopmost(SurfaceId id) const {
   return order_.IsTopmost(id);
 }
 
-SurfaceId HeadlessBackend::SurfaceAt(gfx::Point screen) const {
-  const std::vector<SurfaceId> ids = order_.BottomFirst();
-  for (auto it = ids.rbegin(); it != ids.rend(); ++it)
-    if (Get(*it).TakesMouseAt(screen, options_.LayeredAvailable)) return *it;
+SurfaceId HeadlessBackend::SurfaceAt(gfx::Point screen) const { return SurfaceBelow(screen, kNoSurface); }
+
+SurfaceId HeadlessBackend::SurfaceBelow(gfx::Point screen, SurfaceId above) const {
+  if (above != kNoSurface) Get(above);
+  for (SurfaceId id = order_.Below(above); id != kNoSurface; id = order_.Below(id))
+    if (Get(id).TakesMouseAt(screen, options_.LayeredAvailable)) return id;
   return kNoSurface;
 }
 

@@ -68,6 +68,7 @@ class HeadlessBackend final : public Backend {
   bool IsTopmost(SurfaceId id) const override;
   std::vector<SurfaceId> StackingOrder() const override { return order_.BottomFirst(); }
   SurfaceId SurfaceAt(gfx::Point screen) const override;
+  SurfaceId SurfaceBelow(gfx::Point screen, SurfaceId above) const override;
   void SetNoActivate(SurfaceId id, bool noActivate) override;
   void SetClickThrough(SurfaceId id, bool clickThrough) override;
   void SetAuxiliary(SurfaceId id, bool auxiliary) override;
@@ -92,6 +93,7 @@ class HeadlessBackend final : public Backend {
   gfx::Rect WorkArea() const override;
   std::vector<Monitor> Monitors() const override;
   int ScreenDepth() const override { return 24; }
+  gfx::Bitmap CopyScreen(const gfx::Rect& rect) const override;
   std::int64_t NowMs() const override { return clock_.load(); }
   WaitResult WaitEvent(std::optional<std::int64_t> deadlineMs) override;
   void Wake() override;
@@ -164,6 +166,8 @@ class HeadlessBackend final : public Backend {
   Event KeyEvent(EventType type, int key) const;  // for the focused surface
   SurfaceId MouseTarget() const;
   void TrackPointer(gfx::Point at);
+  // The composited screen inside `area` (which lies on the screen), 24 bits.
+  gfx::Bitmap Compose(const gfx::Rect& area) const;
 
   HeadlessOptions options_;
   std::map<SurfaceId, Surface> surfaces_;

@@ -74,6 +74,12 @@ SurfaceId StackOrder::Above(SurfaceId id) const {
   return i + 1 < entries_.size() ? entries_[i + 1].Id : kNoSurface;
 }
 
+SurfaceId StackOrder::Below(SurfaceId id) const {
+  if (id == kNoSurface) return entries_.empty() ? kNoSurface : entries_.back().Id;
+  const std::size_t i = IndexOf(id);
+  return i > 0 && i < entries_.size() ? entries_[i - 1].Id : kNoSurface;
+}
+
 std::vector<SurfaceId> StackOrder::BottomFirst() const {
   std::vector<SurfaceId> ids;
   ids.reserve(entries_.size());

@@ -28,6 +28,9 @@ class StackOrder {
 
   // The surface directly above `id`, or kNoSurface when it is the top one.
   SurfaceId Above(SurfaceId id) const;
+  // The surface directly below `id`, or kNoSurface when it is the bottom one
+  // or unknown; below kNoSurface is the top one.
+  SurfaceId Below(SurfaceId id) const;
   std::vector<SurfaceId> BottomFirst() const;
 
  private:

@@ -347,10 +347,12 @@ bool X11Backend::IsTopmost(SurfaceId id) const {
   return order_.IsTopmost(id);
 }
 
-SurfaceId X11Backend::SurfaceAt(gfx::Point screen) const {
-  const std::vector<SurfaceId> ids = order_.BottomFirst();
-  for (auto it = ids.rbegin(); it != ids.rend(); ++it)
-    if (Get(*it).TakesMouseAt(screen, argb_)) return *it;
+SurfaceId X11Backend::SurfaceAt(gfx::Point screen) const { return SurfaceBelow(screen, kNoSurface); }
+
+SurfaceId X11Backend::SurfaceBelow(gfx::Point screen, SurfaceId above) const {
+  if (above != kNoSurface) Get(above);
+  for (SurfaceId id = order_.Below(above); id != kNoSurface; id = order_.Below(id))
+    if (Get(id).TakesMouseAt(screen, argb_)) return id;
   return kNoSurface;
 }
 

@@ -55,6 +55,7 @@ class X11Backend final : public Backend {
   bool IsTopmost(SurfaceId id) const override;
   std::vector<SurfaceId> StackingOrder() const override { return order_.BottomFirst(); }
   SurfaceId SurfaceAt(gfx::Point screen) const override;
+  SurfaceId SurfaceBelow(gfx::Point screen, SurfaceId above) const override;
   void SetNoActivate(SurfaceId id, bool noActivate) override;
   void SetClickThrough(SurfaceId id, bool clickThrough) override;
   void SetAuxiliary(SurfaceId id, bool auxiliary) override;
@@ -79,6 +80,7 @@ class X11Backend final : public Backend {
   gfx::Rect WorkArea() const override;
   std::vector<Monitor> Monitors() const override;
   int ScreenDepth() const override;
+  gfx::Bitmap CopyScreen(const gfx::Rect& rect) const override;
   std::int64_t NowMs() const override;
   WaitResult WaitEvent(std::optional<std::int64_t> deadlineMs) override;
   void Wake() override { wake_.Wake(); }
