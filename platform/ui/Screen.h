@@ -71,6 +71,9 @@ class Screen {
   gfx::Rect DesktopRect() const { return {0, 0, Width(), Height()}; }
   std::vector<backend::Monitor> Monitors() const;
   int Depth() const;
+  // What the screen shows inside `rect`: 32 bits, opaque, black off the
+  // screen.
+  gfx::Bitmap CopyRect(const gfx::Rect& rect) const { return backend_.CopyScreen(rect); }
 
   gfx::Point CursorPos() const;
   // The screen-wide cursor override (crDefault = per window).
