@@ -27,6 +27,23 @@ void PickBytes(const std::uint8_t* srow, const int* first, int cols, std::uint8_
   for (int i = 0; i < cols; ++i, out += NC) std::memcpy(out, srow + first[i] * NC, NC);
 }
 
+// 24-bit pixels as one 4-byte store each, the fourth byte overwritten by the
+// next pixel (the last one is stored as 3 bytes); a source pixel repeated
+// over a run of columns is read once.
+template <>
+void PickBytes<3>(const std::uint8_t* srow, const int* first, int cols, std::uint8_t* out) {
+  std::uint32_t v = 0;
+  int k = -1;
+  for (int i = 0; i + 1 < cols; ++i, out += 3) {
+    if (first[i] != k) {
+      k = first[i];
+      std::memcpy(&v, srow + 3 * k, 3);
+    }
+    std::memcpy(out, &v, 4);
+  }
+  if (cols > 0) std::memcpy(out, srow + 3 * first[cols - 1], 3);
+}
+
 // `units` whole source pixels per column (an integer downscale); U is units
 // when known at compile time (2:1 is the common one), else 0.
 template <int NC, int U>
@@ -187,7 +204,7 @@ BoxFilter::BoxFilter(const Bitmap& src, const Rect& srcRect, Size dstSize, int c
       h_(MakeTaps(srcRect.Width(), dstSize.Width, col0, col1)),
       v_(MakeTaps(srcRect.Height(), dstSize.Height, 0, dstSize.Height)),
       total_(static_cast<std::uint64_t>(h_.Units) * v_.Units) {
-  if (h_.MaxTaps <= 2) {
+  if (h_.Units > 1 && h_.Per > 1 && h_.MaxTaps <= 2) {
     // A column with one tap reads its own pixel again with weight 0, so that
     // the last column never reads past the source rectangle.
     for (std::size_t i = 0; i < h_.First.size(); ++i) {
@@ -197,9 +214,6 @@ BoxFilter::BoxFilter(const Bitmap& src, const Rect& srcRect, Size dstSize, int c
       w1_.push_back(two ? h_.Weights[static_cast<std::size_t>(h_.Offset[i]) + 1] : 0);
     }
   }
-  const auto span = static_cast<std::size_t>(std::max(1, v_.MaxTaps));
-  cache_.assign(span + 1, std::vector<std::uint32_t>(static_cast<std::size_t>(cols_) * nc_));
-  cachedRow_.assign(span + 1, -1);
 }
 
 void BoxFilter::FilterRow(const std::uint8_t* srow, std::uint32_t* out) const {
@@ -216,6 +230,11 @@ void BoxFilter::FilterRow(const std::uint8_t* srow, std::uint32_t* out) const {
 }
 
 const std::uint32_t* BoxFilter::Filtered(int k) {
+  if (cache_.empty()) {  // made on first use: plain copies and integer downscales need none
+    const auto span = static_cast<std::size_t>(std::max(1, v_.MaxTaps));
+    cache_.assign(span + 1, std::vector<std::uint32_t>(static_cast<std::size_t>(cols_) * nc_));
+    cachedRow_.assign(span + 1, -1);
+  }
   const std::size_t slot = static_cast<std::size_t>(k) % cache_.size();
   std::vector<std::uint32_t>& row = cache_[slot];
   if (cachedRow_[slot] == k) return row.data();

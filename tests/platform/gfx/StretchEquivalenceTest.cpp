@@ -151,6 +151,8 @@ TEST(StretchEquivalence, MatchesPlainBoxFilterByteForByte) {
       {"1:1 across, up down", C24, C24, {10, 3}, {0, 0, 10, 3}, {0, 0, 10, 17}, copy},
       {"up across, 1:1 down", C32, C32, {10, 20}, {0, 0, 10, 20}, {0, 0, 300, 20}, copy},
       {"integer up both", C24, C24, {5, 4}, {0, 0, 5, 4}, {0, 0, 15, 12}, copy},
+      {"integer up, cut at both sides", C24, C24, {4, 3}, {0, 0, 4, 3}, {-5, 2, 27, 14}, copy},
+      {"integer up, clipped", C24, C24, {4, 3}, {0, 0, 4, 3}, {-5, 2, 27, 14}, copy, 0, true},
       {"small piece to a window", C24, C24, {20, 20}, {0, 0, 20, 20}, {0, 0, 602, 421}, copy},
       {"2:1", C24, C24, {24, 18}, {0, 0, 24, 18}, {0, 0, 12, 9}, copy},
       {"3:1 grey", G8, G8, {30, 9}, {0, 0, 30, 9}, {0, 0, 10, 3}, copy},
