@@ -82,7 +82,7 @@ void Taps(const std::uint8_t* srow, const int* first, const int* offset, const s
 }
 
 // Rounded division of 32-bit sums by the total weight, in the cheapest exact
-// form for it; all of them vectorise.
+// form for it; the first two vectorise.
 struct ShiftDiv {  // total = 2^Shift
   std::uint32_t Half;
   int Shift;
@@ -250,8 +250,6 @@ bool BoxFilter::Repeats(int row) const {
 }
 
 void BoxFilter::Row(int row, std::uint8_t* out) {
-  // Sums stay below 255 * total: 32-bit accumulators (which vectorise) do
-  // when that fits, else 64-bit ones.
   if (total_ == 1) {  // every destination pixel is a copy of one source pixel
     const std::uint8_t* srow =
         src_.Scanline(srcRect_.Top + v_.First[static_cast<std::size_t>(row)]) + srcRect_.Left * nc_;
@@ -267,6 +265,8 @@ void BoxFilter::Row(int row, std::uint8_t* out) {
     }
     return;
   }
+  // Sums stay below 255 * total: 32-bit accumulators (which vectorise) do
+  // when that fits, else 64-bit ones.
   const std::uint64_t half = total_ / 2;
   if (total_ * 255 > 0xFFFFFFFFu) {
     const std::size_t n = static_cast<std::size_t>(cols_) * static_cast<std::size_t>(nc_);

@@ -157,6 +157,8 @@ TEST(StretchEquivalence, MatchesPlainBoxFilterByteForByte) {
       {"2:1", C24, C24, {24, 18}, {0, 0, 24, 18}, {0, 0, 12, 9}, copy},
       {"3:1 grey", G8, G8, {30, 9}, {0, 0, 30, 9}, {0, 0, 10, 3}, copy},
       {"4:1 x, 2:1 y", C32, C32, {32, 16}, {0, 0, 32, 16}, {0, 0, 8, 8}, copy},
+      {"2:1 across, fractional down", C32, C32, {24, 17}, {0, 0, 24, 17}, {0, 0, 12, 7}, copy},
+      {"3:1 across, up down", C24, C24, {27, 5}, {0, 0, 27, 5}, {0, 0, 9, 11}, copy},
       {"fractional down", C24, C24, {29, 17}, {0, 0, 29, 17}, {0, 0, 11, 7}, copy},
       {"fractional up", C32, C32, {7, 5}, {0, 0, 7, 5}, {0, 0, 23, 19}, copy},
       {"2:3 odd sizes", C24, C24, {41, 28}, {0, 0, 41, 28}, {0, 0, 62, 43}, copy},
