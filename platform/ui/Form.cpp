@@ -348,11 +348,15 @@ ModalResult Form::ShowModal() {
   modal_ = true;
   app.PushModal(this);
   ShowForm();
+  KeepAboveBlockedWindows();
   app.RunUntil([this] { return modalResult_ != mrNone || !Visible() || Destroying(); });
   ModalResult r = modalResult_ != mrNone ? modalResult_ : mrCancel;
   if (Visible()) HideForm();
   app.PopModal(this);
   modal_ = false;
+  // Placed above a topmost window, it went into the topmost band for a while.
+  if (Surface() && !(ExStyle() & WS_EX_TOPMOST) && Topmost())
+    app.Backend().SetTopmost(Surface()->Surface(), false);
   // Give the activation back to the form that had it.
   for (Form* f : app.Screen().Forms())
     if (f == previous && f->Visible()) f->Activate();
@@ -405,7 +409,24 @@ void Form::Activate() {
     return;
   }
   if (Surface()) app.Backend().Activate(Surface()->Surface());
+  if (app.ModalForm() == this) KeepAboveBlockedWindows();
   app.SetActiveForm(this);
+}
+
+void Form::KeepAboveBlockedWindows() {
+  if (!Surface()) return;
+  auto& app = App();
+  // The highest window above this one that it blocks (a topmost owner, say).
+  Form* highest = nullptr;
+  bool above = false;
+  for (WinControl* w : app.Screen().TopLevelWindows()) {
+    auto* f = dynamic_cast<Form*>(w);
+    if (w == this)
+      above = true;
+    else if (above && f && f->Visible() && !f->IsMenuWindow() && !app.InputAllowed(f))
+      highest = f;
+  }
+  if (highest) app.Backend().PlaceAbove(Surface()->Surface(), highest->Surface()->Surface());
 }
 
 void Form::SetActiveFlag(bool on, Form* other) {

@@ -221,6 +221,8 @@ class Form : public WinControl {
   void NcButtonDown(Message& msg);
   void TrackCaptionButton(int hit);
   void SetActiveFlag(bool on, Form* other);
+  // A modal form stays above every window it blocks.
+  void KeepAboveBlockedWindows();
   // Passes the activation on to another form (the main form first).
   void HandOffActivation();
   // Back from the minimised state: on screen again and active.

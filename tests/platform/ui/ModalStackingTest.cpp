@@ -97,5 +97,29 @@ TEST_F(ModalStackingTest, ModalFormOwnedByTheMainFormStaysAboveIt) {
   EXPECT_TRUE(main_->Active());
 }
 
+TEST_F(ModalStackingTest, AboveATopmostOwnerTooWithoutStayingTopmostAfterwards) {
+  main_->SetFormStyle(FormStyle::fsStayOnTop);
+  ASSERT_TRUE(main_->Topmost());
+  Form* box = nullptr;
+  auto steps = ClickOwnerSteps(box);
+  steps.push_back([&box] { box->SetModalResult(mrOk); });
+  {
+    LoopSteps run(app(), steps);
+    EXPECT_EQ(ShowMessageBox("Short text", "Note"), mrOk);
+    EXPECT_TRUE(run.Done());
+  }
+  auto* dlg = new Form(main_);
+  dlg->SetBorderStyle(BorderStyle::bsDialog);
+  dlg->SetBoundsRect({300, 250, 500, 400});
+  Form* seen = nullptr;
+  steps = ClickOwnerSteps(seen);
+  steps.push_back([dlg] { dlg->SetModalResult(mrOk); });
+  LoopSteps run(app(), steps);
+  dlg->ShowModal();
+  EXPECT_TRUE(run.Done());
+  EXPECT_FALSE(dlg->Topmost());
+  EXPECT_TRUE(main_->Topmost());
+}
+
 }  // namespace
 }  // namespace ui::testing
