@@ -103,6 +103,8 @@ TEST_F(MenuImageTest, PictureComesFromOwnBitmapThenParentsSubMenuImagesThenMenuI
     EXPECT_EQ(k.Item->GetImageList(), k.List);
     EXPECT_EQ(k.Item->HasImage(), k.HasImage);
     EXPECT_EQ(k.Item->ImageSize(), k.Size);
+    // Popups key their pictures by the first item of the list.
+    EXPECT_EQ(k.Item->FirstOfList(), k.Item == child ? child : plain);
   }
 }
 
