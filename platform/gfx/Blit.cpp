@@ -72,20 +72,6 @@ const Bitmap& AsDrawable(const Bitmap& src, std::optional<Bitmap>& holder) {
   return *holder;
 }
 
-// The pixels of `r` with each colour byte multiplied by alpha / 255 (rounded).
-Bitmap Premultiplied(const Bitmap& src, const Rect& r) {
-  Bitmap out(r.Width(), r.Height(), PixelFormat::Bgra32);
-  for (int y = 0; y < r.Height(); ++y) {
-    const std::uint8_t* p = src.Scanline(r.Top + y) + 4 * r.Left;
-    std::uint8_t* q = out.Scanline(y);
-    for (int x = 0; x < r.Width(); ++x, p += 4, q += 4) {
-      for (int ch = 0; ch < 3; ++ch) q[ch] = static_cast<std::uint8_t>((p[ch] * p[3] + 127) / 255);
-      q[3] = p[3];
-    }
-  }
-  return out;
-}
-
 bool Opaque(const Bitmap& src, const Rect& r) {
   for (int y = r.Top; y < r.Bottom; ++y) {
     const std::uint8_t* p = src.Scanline(y) + 4 * r.Left;
@@ -180,10 +166,7 @@ Rect Stretch(Bitmap& dst, const Region& clip, const Rect& dstRect, const Bitmap&
   const PixelFormat sf = src.Format();
   const int nc = pixel::Bpp(sf);
   const bool premultiply = opt.How == Mode::Blend && sf == PixelFormat::Bgra32 && !Opaque(src, s);
-  std::optional<Bitmap> pm;
-  if (premultiply) pm = Premultiplied(src, s);
-  BoxFilter filter(premultiply ? *pm : src, premultiply ? pm->Bounds() : s, d.GetSize(),
-                   visible.Left - d.Left, visible.Right - d.Left);
+  BoxFilter filter(src, s, d.GetSize(), visible.Left - d.Left, visible.Right - d.Left, premultiply);
   // A plain copy onto a visible rectangle is averaged straight into the destination.
   if (opt.How == Mode::Copy && dst.Format() == sf && clip.ContainsRect(visible)) {
     for (int y = visible.Top; y < visible.Bottom; ++y)

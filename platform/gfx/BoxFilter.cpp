@@ -130,6 +130,23 @@ ZT_SIMD_CLONES void TwoRows(const std::uint32_t* h0, const std::uint32_t* h1, st
   for (std::size_t i = 0; i < n; ++i) out[i] = div(w0 * h0[i] + w1 * h1[i]);
 }
 
+// Colour bytes times alpha / 255, rounded: (x + 127) / 255 for x = c * a
+// equals (y + (y >> 8)) >> 8 with y = x + 128. B and R are worked on together
+// in the two 16-bit halves of a word (c * a + 128 < 2^16, so nothing carries).
+ZT_SIMD_CLONES void PremultiplyRow(const std::uint8_t* p, int n, std::uint8_t* q) {
+  for (int x = 0; x < n; ++x) {
+    std::uint32_t v;
+    std::memcpy(&v, p + 4 * x, 4);
+    const std::uint32_t a = v >> 24;
+    std::uint32_t rb = (v & 0x00FF00FFu) * a + 0x00800080u;
+    rb = ((rb + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+    std::uint32_t g = ((v >> 8) & 0xFFu) * a + 0x80u;
+    g = (g + (g >> 8)) >> 8;
+    const std::uint32_t out = rb | g << 8 | (v & 0xFF000000u);
+    std::memcpy(q + 4 * x, &out, 4);
+  }
+}
+
 // Source rows summed whole, for integer downscales.
 ZT_SIMD_CLONES void AddRow(const std::uint8_t* p, std::size_t n, bool first, std::uint32_t* acc) {
   if (first)
@@ -196,14 +213,16 @@ BoxFilter::Taps BoxFilter::MakeTaps(int s, int d, int from, int to) {
   return t;
 }
 
-BoxFilter::BoxFilter(const Bitmap& src, const Rect& srcRect, Size dstSize, int col0, int col1)
+BoxFilter::BoxFilter(const Bitmap& src, const Rect& srcRect, Size dstSize, int col0, int col1,
+                     bool premultiply)
     : src_(src),
       srcRect_(srcRect),
       nc_(pixel::Bpp(src.Format())),
       cols_(col1 - col0),
       h_(MakeTaps(srcRect.Width(), dstSize.Width, col0, col1)),
       v_(MakeTaps(srcRect.Height(), dstSize.Height, 0, dstSize.Height)),
-      total_(static_cast<std::uint64_t>(h_.Units) * v_.Units) {
+      total_(static_cast<std::uint64_t>(h_.Units) * v_.Units),
+      premultiply_(premultiply) {
   if (h_.Units > 1 && h_.Per > 1 && h_.MaxTaps <= 2) {
     // A column with one tap reads its own pixel again with weight 0, so that
     // the last column never reads past the source rectangle.
@@ -229,6 +248,14 @@ void BoxFilter::FilterRow(const std::uint8_t* srow, std::uint32_t* out) const {
   }
 }
 
+const std::uint8_t* BoxFilter::SourceRow(int k) {
+  const std::uint8_t* p = src_.Scanline(srcRect_.Top + k) + srcRect_.Left * nc_;
+  if (!premultiply_) return p;
+  pmRow_.resize(static_cast<std::size_t>(srcRect_.Width()) * 4);
+  PremultiplyRow(p, srcRect_.Width(), pmRow_.data());
+  return pmRow_.data();
+}
+
 const std::uint32_t* BoxFilter::Filtered(int k) {
   if (cache_.empty()) {  // made on first use: plain copies and integer downscales need none
     const auto span = static_cast<std::size_t>(std::max(1, v_.MaxTaps));
@@ -239,7 +266,7 @@ const std::uint32_t* BoxFilter::Filtered(int k) {
   std::vector<std::uint32_t>& row = cache_[slot];
   if (cachedRow_[slot] == k) return row.data();
   cachedRow_[slot] = k;
-  FilterRow(src_.Scanline(srcRect_.Top + k) + srcRect_.Left * nc_, row.data());
+  FilterRow(SourceRow(k), row.data());
   return row.data();
 }
 
@@ -251,8 +278,7 @@ bool BoxFilter::Repeats(int row) const {
 
 void BoxFilter::Row(int row, std::uint8_t* out) {
   if (total_ == 1) {  // every destination pixel is a copy of one source pixel
-    const std::uint8_t* srow =
-        src_.Scanline(srcRect_.Top + v_.First[static_cast<std::size_t>(row)]) + srcRect_.Left * nc_;
+    const std::uint8_t* srow = SourceRow(v_.First[static_cast<std::size_t>(row)]);
     if (h_.Per == 1) {
       std::memcpy(out, srow + h_.First[0] * nc_,
                   static_cast<std::size_t>(cols_) * static_cast<std::size_t>(nc_));
@@ -306,9 +332,7 @@ void BoxFilter::Vertical(int row, const Div& div, std::uint8_t* out) {
     // first, over the whole width, and columns after.
     const std::size_t width = n * h_.Units;
     acc32_.resize(width);
-    for (int t = 0; t < taps; ++t)
-      AddRow(src_.Scanline(srcRect_.Top + k + t) + (srcRect_.Left + h_.First[0]) * nc_, width, t == 0,
-             acc32_.data());
+    for (int t = 0; t < taps; ++t) AddRow(SourceRow(k + t) + h_.First[0] * nc_, width, t == 0, acc32_.data());
     const auto run = [&]<int NC>() {
       if (h_.Units == 2)
         SumColumns<NC, 2>(acc32_.data(), cols_, 2, div, out);

@@ -23,8 +23,11 @@ namespace gfx {
 class BoxFilter {
  public:
   // Scales `srcRect` (inside `src`, 8/24/32-bit) to `dstSize`; only the
-  // destination columns [col0, col1) are ever produced.
-  BoxFilter(const Bitmap& src, const Rect& srcRect, Size dstSize, int col0, int col1);
+  // destination columns [col0, col1) are ever produced. With `premultiply`
+  // (32-bit only) the colour bytes of every source pixel are first
+  // multiplied by its alpha / 255, rounded.
+  BoxFilter(const Bitmap& src, const Rect& srcRect, Size dstSize, int col0, int col1,
+            bool premultiply = false);
 
   // Writes destination row `row` (columns col0..col1) in the source's format.
   void Row(int row, std::uint8_t* out);
@@ -44,6 +47,8 @@ class BoxFilter {
     int MaxTaps = 0;
   };
   static Taps MakeTaps(int s, int d, int from, int to);
+  // Source row k (relative to srcRect) from its left edge, premultiplied if asked.
+  const std::uint8_t* SourceRow(int k);
   // The horizontally filtered source row k (relative to srcRect), cached:
   // neighbouring destination rows share most of their source rows.
   const std::uint32_t* Filtered(int k);
@@ -68,6 +73,8 @@ class BoxFilter {
   std::vector<int> cachedRow_;
   std::vector<std::uint32_t> acc32_;
   std::vector<std::uint64_t> acc64_;
+  bool premultiply_;
+  std::vector<std::uint8_t> pmRow_;
 };
 
 }  // namespace gfx
