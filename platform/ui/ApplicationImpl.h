@@ -59,6 +59,10 @@ class Application::Impl {
   } lastDown;
   WinControl* mouseWindow = nullptr;  // window that got the last mouse message
   bool mouseInNc = false;
+  // While a mouse move asks for the cursor: the surface under the pointer
+  // that let the mouse through to the asking window, which shows the same
+  // cursor.
+  backend::SurfaceId cursorAlso = backend::kNoSurface;
   bool altAlone = false;
 };
 

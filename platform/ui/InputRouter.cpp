@@ -1,5 +1,6 @@
-// Routing of mouse and keyboard input: hit testing through the window tree,
-// client and non-client mouse messages, capture, enter/leave notices, double
+// Routing of mouse and keyboard input: hit testing through the window tree
+// and past top-level windows that let the mouse through, client and
+// non-client mouse messages, capture, enter/leave notices, double
 // clicks, focus, Tab, dialog keys, dialog characters and menu shortcuts.
 #include <cstdlib>
 #include <string>
@@ -90,6 +91,33 @@ HitResult HitTest(WinControl* top, gfx::Point screen) {
   return r;
 }
 
+// Where the mouse really goes at a screen point.
+struct MouseRoute {
+  WinControl* Top = nullptr;  // the top-level window that gets it, or null
+  HitResult Hit;
+  // Top-level surfaces above `Top` that let the mouse through, topmost first.
+  std::vector<backend::SurfaceId> Passed;
+};
+
+// Starts at the top-level window `top` under the pointer. A top-level window
+// that answers HTTRANSPARENT at the point lets the mouse through to the next
+// window below it there (glow windows around a form do so everywhere). A
+// window that a modal form blocks is not asked: the route ends there,
+// without a hit.
+MouseRoute RouteThrough(Application& app, WinControl* top, gfx::Point screen) {
+  MouseRoute r;
+  while (top && app.InputAllowed(top)) {
+    r.Hit = HitTest(top, screen);
+    TopLevelWindow* surface = top->Surface();
+    if (r.Hit.Hit != HTTRANSPARENT || !surface) break;
+    r.Passed.push_back(surface->Surface());
+    top = app.WindowOfSurface(app.Backend().SurfaceBelow(screen, surface->Surface()));
+  }
+  r.Top = top;
+  if (!top || !app.InputAllowed(top)) r.Hit = {};
+  return r;
+}
+
 LPARAM ClientParam(Control* c, gfx::Point screen) {
   gfx::Point p = c->ScreenToClient(screen);
   return PointToParam(p.X, p.Y);
@@ -151,6 +179,8 @@ LRESULT Application::DefaultSetCursor(WinControl* w, int hit) {
   }
   if (screen_->GetCursor() != crDefault) cur = screen_->GetCursor();
   if (auto* t = w->Surface()) backend_.SetCursor(t->Surface(), ui::Screen::ToBackendCursor(cur));
+  if (WindowOfSurface(impl_->cursorAlso))
+    backend_.SetCursor(impl_->cursorAlso, ui::Screen::ToBackendCursor(cur));
   return 1;
 }
 
@@ -167,6 +197,14 @@ void Application::RouteMouse(const backend::Event& e) {
 
   if (e.Type == backend::EventType::MouseLeave) {
     if (capture_) return;
+    // Moving between a window that lets the mouse through and the window
+    // below it leaves neither for the one that has the mouse.
+    if (WinControl* had = impl_->mouseWindow) {
+      const MouseRoute now = RouteThrough(*this, WindowOfSurface(backend_.SurfaceAt(e.Screen)), e.Screen);
+      const TopLevelWindow* hadSurface = had->TopLevel()->Surface();
+      const bool throughSomething = !now.Passed.empty() || !hadSurface || hadSurface->Surface() != e.Surface;
+      if (throughSomething && now.Top == had->TopLevel()) return;
+    }
     leaveWindow(nullptr, false);
     NoteHover(nullptr);
     return;
@@ -194,15 +232,13 @@ void Application::RouteMouse(const backend::Event& e) {
     }
     // Hover still follows the pointer so the captured control learns when
     // the pointer leaves and re-enters it.
-    if (top && InputAllowed(top)) {
-      HitResult h = HitTest(top, e.Screen);
-      NoteHover(h.Hover);
-    } else {
-      NoteHover(nullptr);
-    }
+    const MouseRoute route = RouteThrough(*this, top, e.Screen);
+    NoteHover(route.Hit.Hover);
     return;
   }
 
+  const MouseRoute route = RouteThrough(*this, top, e.Screen);
+  top = route.Top;
   if (!top || !InputAllowed(top)) {
     if (top && e.Type == backend::EventType::MouseDown)
       if (Form* m = ModalForm(); m && m->Visible()) m->Activate();
@@ -211,7 +247,7 @@ void Application::RouteMouse(const backend::Event& e) {
     return;
   }
 
-  HitResult h = HitTest(top, e.Screen);
+  const HitResult h = route.Hit;
   if (!h.Window) return;
   bool nc = h.Hit != HTCLIENT;
   int b = ButtonIndex(e.Button);
@@ -225,8 +261,13 @@ void Application::RouteMouse(const backend::Event& e) {
         h.Window->Perform(WM_NCMOUSEMOVE, static_cast<WPARAM>(h.Hit), screenParam);
       else
         h.Target->Perform(WM_MOUSEMOVE, keys, ClientParam(h.Target, e.Screen));
-      if (!capture_ && h.Window->HandleAllocated())
+      if (!capture_ && h.Window->HandleAllocated()) {
+        // The pointer shows the cursor of the window it is over: when that
+        // one let the mouse through, it takes the chosen cursor too.
+        impl_->cursorAlso = route.Passed.empty() ? backend::kNoSurface : route.Passed.front();
         h.Window->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(h.Window), MakeLong(h.Hit, WM_MOUSEMOVE));
+        impl_->cursorAlso = backend::kNoSurface;
+      }
       break;
     case backend::EventType::MouseDown: {
       if (b < 0) break;
