@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
 #include "platform/ui/WinControl.h"
@@ -188,6 +189,14 @@ void SpeedButton::WndProc(Message& msg) {
       }
       break;
     case CM_VISIBLECHANGED: mouseInControl_ = false; break;
+    case CM_DIALOGCHAR:
+      // The `&` accelerator of the caption works like a click with the mouse.
+      if (IsAccel(static_cast<char32_t>(msg.wParam), Caption()) && Enabled() && Visible()) {
+        if (groupIndex_ != 0) SetDown(!down_);
+        Click();
+        msg.result = 1;
+      }
+      return;
     case WM_CANCELMODE:
     case CM_CANCELMODE:
       if (dragging_) {

@@ -1,7 +1,8 @@
 // The speed button: a windowless button with a glyph and a caption, an
 // up/down/exclusive state, groups of mutually exclusive buttons, a flat look
 // and a hovered flag. A click is a left press inside followed by a release
-// inside; the button holds the mouse capture meanwhile.
+// inside; the button holds the mouse capture meanwhile. The `&` accelerator
+// of the caption clicks it too.
 #pragma once
 
 #include <string>

@@ -13,6 +13,7 @@
 #include "platform/ui/controls/Label.h"
 #include "platform/ui/controls/Memo.h"
 #include "platform/ui/controls/RadioButton.h"
+#include "platform/ui/controls/SpeedButton.h"
 #include "tests/platform/ui/controls/ControlsFixture.h"
 
 namespace ui::test {
@@ -151,6 +152,44 @@ TEST_F(AcceleratorTest, DisabledHiddenAndLiteralAmpersandsNeverAnswer) {
   EXPECT_EQ(clicks.size(), 1u);
   AltKey('C');
   EXPECT_EQ(clicks.size(), 1u) << literal->Caption();
+}
+
+TEST_F(AcceleratorTest, SpeedButtonClicksAndTogglesInItsGroup) {
+  auto* sb = new SpeedButton(form);
+  sb->SetParent(form);
+  sb->SetBounds(10, 140, 80, 25);
+  sb->SetCaption("&Pause");
+  sb->SetGroupIndex(1);
+  sb->SetAllowAllUp(true);
+  int sbClicks = 0;
+  sb->OnClick = [&](Component*) { ++sbClicks; };
+  ShowForm();
+  Focus(start);
+  AltKey('P');
+  EXPECT_EQ(sbClicks, 1);
+  EXPECT_TRUE(sb->Down());
+  TypeKey('P', "p");
+  EXPECT_EQ(sbClicks, 2);
+  EXPECT_FALSE(sb->Down());
+}
+
+// The space bar on a focused button is a dialog character as well (nobody
+// answers it): a skinned button repaints its pushed look on it.
+TEST_F(AcceleratorTest, SpaceReachesTheFocusedButtonAsDialogCharacterWhilePushed) {
+  std::vector<bool> pushedOnSpace;
+  quit->AddProc([&](Message& m, const WndMethod& next) {
+    if (m.msg == CM_DIALOGCHAR && m.wParam == ' ') pushedOnSpace.push_back(quit->Pushed());
+    next(m);
+  });
+  ShowForm();
+  Focus(quit);
+  backend.InjectKeyDown(VK_SPACE);
+  app->ProcessMessages();
+  EXPECT_EQ(pushedOnSpace, std::vector<bool>{true});
+  EXPECT_TRUE(clicks.empty());
+  backend.InjectKeyUp(VK_SPACE);
+  app->ProcessMessages();
+  EXPECT_EQ(clicks, std::vector<std::string>{"&Quit"});
 }
 
 TEST_F(AcceleratorTest, RadioButtonTakesFocusAndChecks) {
