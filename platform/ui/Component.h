@@ -76,6 +76,7 @@ class Component {
   // is inserted or removed (Remove also when it is being destroyed).
   virtual void Notification(Component* component, Operation op);
   void SetComponentState(ComponentState bits, bool on);
+  friend class ComponentStateScope;
   // Frees the owned components now, newest first. C++ destructors cannot
   // reach overrides, so a class whose Notification must hear about its owned
   // components going away calls this first in its own destructor.
@@ -95,6 +96,22 @@ class Component {
   std::intptr_t tag_ = 0;
   ComponentState state_ = 0;
   bool destructionBegun_ = false;
+};
+
+// Sets component state bits for the lifetime of the scope; only the bits it
+// set are cleared again, also when the scope is left by an exception.
+class ComponentStateScope {
+ public:
+  ComponentStateScope(Component& c, ComponentState bits) : c_(c), bits_(bits & ~c.State()) {
+    c_.SetComponentState(bits_, true);
+  }
+  ~ComponentStateScope() { c_.SetComponentState(bits_, false); }
+  ComponentStateScope(const ComponentStateScope&) = delete;
+  ComponentStateScope& operator=(const ComponentStateScope&) = delete;
+
+ private:
+  Component& c_;
+  ComponentState bits_;
 };
 
 }  // namespace ui

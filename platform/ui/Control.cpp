@@ -8,7 +8,9 @@
 namespace ui {
 
 Control::Control(Component* owner)
-    : Component(owner), chain_(std::make_shared<ProcChain>([this](Message& m) { WndProc(m); })) {}
+    : Component(owner), chain_(std::make_shared<ProcChain>([this](Message& m) {
+        if (!PreemptMessage(m)) WndProc(m);
+      })) {}
 
 Control::~Control() {
   BeginDestruction();
@@ -88,7 +90,11 @@ void Control::WndProc(Message& msg) {
     case WM_MBUTTONDBLCLK: HandleMouseMessage(msg); return;
     case WM_PAINT:
       if (!HasWindow()) {
-        if (msg.wParam) Paint(*reinterpret_cast<gfx::Canvas*>(msg.wParam));
+        if (!msg.wParam) return;
+        // Painted into a copy when the parent window is.
+        bool copy = parent_ && (parent_->ControlState() & csPaintCopy);
+        ControlStateScope state(*this, copy ? csPaintCopy : 0);
+        Paint(*reinterpret_cast<gfx::Canvas*>(msg.wParam));
         return;
       }
       break;
@@ -142,7 +148,23 @@ void Control::WndProc(Message& msg) {
   DefaultHandler(msg);
 }
 
-void Control::DefaultHandler(Message&) {}
+void Control::DefaultHandler(Message& msg) {
+  switch (msg.msg) {
+    case WM_GETTEXT:
+      if (msg.lParam) *reinterpret_cast<std::string*>(msg.lParam) = caption_;
+      msg.result = static_cast<LRESULT>(caption_.size());
+      return;
+    case WM_SETTEXT: {
+      std::string text = msg.lParam ? reinterpret_cast<const char*>(msg.lParam) : "";
+      msg.result = 1;
+      if (text == caption_) return;
+      caption_ = std::move(text);
+      Perform(CM_TEXTCHANGED);
+      return;
+    }
+    default: return;
+  }
+}
 
 void Control::HandleMouseMessage(Message& msg) {
   int x = GetXParam(msg.lParam);
@@ -296,10 +318,33 @@ void Control::SetVisible(bool on) {
           break;
         }
   }
+  auto showing = WindowedShowingStates();
   visible_ = on;
   Perform(CM_VISIBLECHANGED, on ? 1 : 0);
   if (on) Invalidate();
   if (parent_ && align_ != Align::alNone) parent_->Realign();
+  NotifyShowingChanges(showing);
+}
+
+std::vector<std::pair<WinControl*, bool>> Control::WindowedShowingStates() {
+  std::vector<std::pair<WinControl*, bool>> out;
+  auto* root = dynamic_cast<WinControl*>(this);
+  if (!root) return out;
+  out.emplace_back(root, root->Showing());
+  for (std::size_t i = 0; i < out.size(); ++i)
+    for (Control* c : out[i].first->Controls())
+      if (auto* w = dynamic_cast<WinControl*>(c)) out.emplace_back(w, w->Showing());
+  return out;
+}
+
+void Control::NotifyShowingChanges(const std::vector<std::pair<WinControl*, bool>>& before) {
+  if (before.empty()) return;
+  // A handler may free controls; only those still in the tree are told.
+  WinControl* root = before.front().first;
+  for (const auto& [w, was] : before) {
+    if (w != root && !root->ContainsControl(w)) continue;
+    if (w->Showing() != was) w->Perform(CM_SHOWINGCHANGED);
+  }
 }
 
 void Control::SetEnabled(bool on) {
@@ -308,11 +353,16 @@ void Control::SetEnabled(bool on) {
   Perform(CM_ENABLEDCHANGED);
 }
 
-void Control::SetCaption(const std::string& text) {
-  if (text == caption_) return;
-  caption_ = text;
-  Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption_.c_str()));
-  Perform(CM_TEXTCHANGED);
+void Control::SetCaption(const std::string& text) { SetText(text); }
+
+std::string Control::Text() const {
+  std::string text;
+  const_cast<Control*>(this)->Perform(WM_GETTEXT, 0, reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+void Control::SetText(const std::string& text) {
+  Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Control::SetColor(gfx::Color c) {

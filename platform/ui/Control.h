@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/backend/Keys.h"
 #include "platform/gfx/Canvas.h"
@@ -162,10 +164,15 @@ class Control : public Component {
   virtual bool Showing() const;
   bool Enabled() const { return enabled_; }
   virtual void SetEnabled(bool on);
+  // The caption as stored; SetCaption goes through SetText.
   const std::string& Caption() const { return caption_; }
   virtual void SetCaption(const std::string& text);
-  const std::string& Text() const { return caption_; }
-  void SetText(const std::string& text) { SetCaption(text); }
+  // The control's text through its own handling of WM_GETTEXT / WM_SETTEXT:
+  // the caption by default, whatever a control keeps otherwise (a memo's
+  // lines). WM_GETTEXT's lParam is the std::string to fill; WM_SETTEXT's is
+  // the new UTF-8 text, and its handler sends CM_TEXTCHANGED on a change.
+  std::string Text() const;
+  void SetText(const std::string& text);
   gfx::Color Color() const { return color_; }
   virtual void SetColor(gfx::Color c);
   bool ParentColor() const { return parentColor_; }
@@ -229,6 +236,10 @@ class Control : public Component {
   virtual void WndProc(Message& msg);
   // What nobody handled.
   virtual void DefaultHandler(Message& msg);
+  // Sees each message after the procedure chain and before WndProc, for
+  // work that derived classes must not see (a window's scroll-bar press in
+  // progress); true when it took the message.
+  virtual bool PreemptMessage(Message&) { return false; }
   // Paints the control on `canvas` (origin at the control's top-left).
   virtual void Paint(gfx::Canvas& canvas);
   virtual void MouseDown(MouseButton button, ShiftState shift, int x, int y);
@@ -247,6 +258,12 @@ class Control : public Component {
   // Helpers for derived controls.
   static ShiftState ShiftFromKeys(WPARAM keys);
   void SetVisibleFlag(bool on) { visible_ = on; }
+  // The windowed controls from this one down (itself when windowed), each
+  // with its Showing() state, parents before children.
+  std::vector<std::pair<WinControl*, bool>> WindowedShowingStates();
+  // Sends CM_SHOWINGCHANGED to each control of `before` whose Showing()
+  // differs now.
+  static void NotifyShowingChanges(const std::vector<std::pair<WinControl*, bool>>& before);
 
  private:
   friend class WinControl;
@@ -271,6 +288,22 @@ class Control : public Component {
   std::string hint_;
   ControlStyleSet style_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   ControlStateSet cstate_ = 0;
+};
+
+// Sets control state bits for the lifetime of the scope; only the bits it
+// set are cleared again, also when the scope is left by an exception.
+class ControlStateScope {
+ public:
+  ControlStateScope(Control& c, ControlStateSet bits) : c_(c), bits_(bits & ~c.ControlState()) {
+    c_.SetControlState(c_.ControlState() | bits_);
+  }
+  ~ControlStateScope() { c_.SetControlState(c_.ControlState() & ~bits_); }
+  ControlStateScope(const ControlStateScope&) = delete;
+  ControlStateScope& operator=(const ControlStateScope&) = delete;
+
+ private:
+  Control& c_;
+  ControlStateSet bits_;
 };
 
 // Converts between backend modifier bits and shift states.

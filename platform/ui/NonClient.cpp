@@ -2,9 +2,9 @@
 // and classic scroll bars, with their hit testing and scroll messages.
 #include <algorithm>
 
-#include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/ScrollBarTracker.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {
@@ -82,6 +82,7 @@ void WinControl::NcPaint(gfx::Canvas& c) {
   if (!h.IsEmpty()) classic::DrawScrollBar(c, h, false, scroll_[SB_HORZ], Enabled());
   if (!v.IsEmpty() && !h.IsEmpty())
     c.FillRect({v.Left, h.Top, v.Right, h.Bottom}, gfx::ColorToRGB(gfx::clBtnFace));
+  scrollBars_->PaintPressed(c);
 }
 
 bool WinControl::GetScrollInfo(int bar, ScrollInfo& info) const {
@@ -120,64 +121,6 @@ int WinControl::SetScrollInfo(int bar, const ScrollInfo& info, bool redraw) {
 int WinControl::ScrollPos(int bar) const {
   if (bar != SB_HORZ && bar != SB_VERT) return 0;
   return scroll_[bar].Pos;
-}
-
-void WinControl::NcScrollPress(int hit, gfx::Point screen) {
-  bool vert = hit == HTVSCROLL;
-  gfx::Rect h, v;
-  ScrollBarRects(h, v);
-  gfx::Rect bar = vert ? v : h;
-  gfx::Rect wr = WindowRect();
-  gfx::Point p{screen.X - wr.Left, screen.Y - wr.Top};
-  ScrollInfo& info = scroll_[vert ? SB_VERT : SB_HORZ];
-  std::uint32_t msg = vert ? WM_VSCROLL : WM_HSCROLL;
-  int code = classic::ScrollBarPart(bar, vert, info, p);
-  if (code >= 0) {
-    Perform(msg, static_cast<WPARAM>(code));
-    Perform(msg, static_cast<WPARAM>(SB_ENDSCROLL));
-    return;
-  }
-  gfx::Rect thumb = classic::ScrollThumb(bar, vert, info);
-  if (thumb.IsEmpty() || !thumb.Contains(p)) return;
-  // Dragging the thumb: track positions while moving, the final position on
-  // release; the position travels in wParam's high word.
-  int btn = vert ? bar.Width() : bar.Height();
-  int track = (vert ? bar.Height() : bar.Width()) - 2 * btn - (vert ? thumb.Height() : thumb.Width());
-  int span = info.Max - info.Min + 1 - std::max(1, static_cast<int>(info.Page));
-  int startPos = info.Pos;
-  int start = vert ? screen.Y : screen.X;
-  auto posAt = [&](gfx::Point s) {
-    int d = (vert ? s.Y : s.X) - start;
-    int pos = track > 0 ? startPos + d * span / track : startPos;
-    return std::clamp(pos, info.Min, info.Min + std::max(0, span));
-  };
-  auto send = [&](int code, int pos) {
-    Perform(msg, static_cast<WPARAM>(MakeLong(code, std::min(pos, 65535))));
-  };
-  auto& app = App();
-  bool done = false;
-  int filter = app.PushInputFilter([&](const backend::Event& e) {
-    switch (e.Type) {
-      case backend::EventType::MouseMove:
-        info.TrackPos = posAt(e.Screen);
-        send(SB_THUMBTRACK, info.TrackPos);
-        return true;
-      case backend::EventType::MouseUp:
-        if (e.Button == backend::MouseButton::Left) {
-          info.TrackPos = posAt(e.Screen);
-          send(SB_THUMBPOSITION, info.TrackPos);
-          send(SB_ENDSCROLL, 0);
-          done = true;
-        }
-        return true;
-      case backend::EventType::MouseDown:
-      case backend::EventType::KeyDown:
-      case backend::EventType::KeyUp: return true;
-      default: return false;
-    }
-  });
-  app.RunUntil([&] { return done || Destroying() || !created_; });
-  app.PopInputFilter(filter);
 }
 
 }  // namespace ui

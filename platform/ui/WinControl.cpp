@@ -6,11 +6,13 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/ScrollBarTracker.h"
 #include "platform/ui/TopLevelWindow.h"
 
 namespace ui {
 
-WinControl::WinControl(Component* owner) : Control(owner) {}
+WinControl::WinControl(Component* owner)
+    : Control(owner), scrollBars_(std::make_unique<ScrollBarTracker>(*this)) {}
 
 WinControl::~WinControl() {
   BeginDestruction();
@@ -149,6 +151,9 @@ void WinControl::SurfaceOptions(backend::SurfaceOptions& o) const {
 }
 
 void WinControl::CreateWnd() {
+  // Hooks see the window being created until it and its children exist.
+  ComponentStateScope creating(*this, csCreating);
+  ControlStateScope creatingControl(*this, csCreatingControl);
   ui::CreateParams p;
   CreateParams(p);
   style_ = p.Style | (Visible() ? WS_VISIBLE : 0);
@@ -484,6 +489,13 @@ void WinControl::Realign() {
 
 // --- message handling -----------------------------------------------------------------
 
+// While a scroll-bar press lasts, the pointer and the repeat timers are the
+// bar's; the press itself is the default handling of the non-client click.
+bool WinControl::PreemptMessage(Message& msg) {
+  if (msg.msg == WM_NCLBUTTONDOWN || msg.msg == WM_NCLBUTTONDBLCLK) return false;
+  return scrollBars_->HandleMessage(msg);
+}
+
 void WinControl::WndProc(Message& msg) {
   switch (msg.msg) {
     case WM_KEYDOWN:
@@ -570,6 +582,8 @@ void WinControl::DefaultHandler(Message& msg) {
     }
     case WM_PAINT:
       if (msg.wParam) {
+        // A surface of the caller's: the window paints a copy of itself.
+        ControlStateScope copy(*this, csPaintCopy);
         auto* c = reinterpret_cast<gfx::Canvas*>(msg.wParam);
         PaintWindow(*c);
         PaintControls(*c);
@@ -666,7 +680,7 @@ void WinControl::DefaultHandler(Message& msg) {
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
       if (msg.wParam == static_cast<WPARAM>(HTVSCROLL) || msg.wParam == static_cast<WPARAM>(HTHSCROLL))
-        NcScrollPress(static_cast<int>(msg.wParam), {GetXParam(msg.lParam), GetYParam(msg.lParam)});
+        scrollBars_->HandleMessage(msg);
       return;
     case WM_GETDLGCODE: msg.result = 0; return;
     case SBM_GETSCROLLINFO:

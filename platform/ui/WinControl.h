@@ -27,6 +27,7 @@
 namespace ui {
 
 class TopLevelWindow;
+class ScrollBarTracker;
 
 struct CreateParams {
   std::string Caption;
@@ -181,6 +182,8 @@ class WinControl : public Control {
   bool GetScrollInfo(int bar, ScrollInfo& info) const;
   int SetScrollInfo(int bar, const ScrollInfo& info, bool redraw);
   int ScrollPos(int bar) const;
+  // The presses on those bars: repeat, thumb drag and the pressed look.
+  ScrollBarTracker& ScrollTracker() const { return *scrollBars_; }
 
   // --- misc --------------------------------------------------------------
   int BorderWidth() const { return borderWidth_; }
@@ -208,6 +211,7 @@ class WinControl : public Control {
  protected:
   void WndProc(Message& msg) override;
   void DefaultHandler(Message& msg) override;
+  bool PreemptMessage(Message& msg) override;
   virtual void CreateParams(CreateParams& params);
   // Creates the window: the top-level surface when parentless, then
   // WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_PARENTNOTIFY to the parent.
@@ -254,7 +258,6 @@ class WinControl : public Control {
   void SendNcPaint();
   void PaintTree();
   void PresentTree();
-  void NcScrollPress(int hit, gfx::Point screen);
   gfx::Size lastClient_;
   bool paintErase_ = false;
   bool aligning_ = false;
@@ -279,6 +282,7 @@ class WinControl : public Control {
   bool eraseNeeded_ = false;
   bool ncDirty_ = false;
   ScrollInfo scroll_[2];
+  std::unique_ptr<ScrollBarTracker> scrollBars_;
   std::shared_ptr<TopLevelWindow> top_;  // only for top-level windows
 };
 

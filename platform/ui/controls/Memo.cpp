@@ -5,6 +5,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/ScrollBarTracker.h"
 
 namespace ui {
 
@@ -61,10 +62,13 @@ void Memo::TextChanged() {
   topLine_ = std::min(topLine_, std::max(0, RowCount() - 1));
   UpdateScrollInfo();
   Invalidate();
+  Perform(CM_TEXTCHANGED);
+  Perform(CM_CHANGED, 0, reinterpret_cast<LPARAM>(this));
   OnChange(this);
 }
 
 void Memo::SetLines(std::vector<std::string> lines) {
+  for (std::string& l : lines) l = Cased(l);
   text_.SetLines(std::move(lines));
   topLine_ = leftPx_ = 0;
   caretAtRowEnd_ = false;
@@ -77,16 +81,31 @@ void Memo::AddLine(const std::string& line) {
     l[0] = line;
   else
     l.push_back(line);
+  l.back() = Cased(l.back());
   TextPos caret = text_.Caret();
   text_.SetLines(std::move(l));
   text_.SetCaret(caret, false);
   TextChanged();
 }
 
-void Memo::SetText(const std::string& text) {
-  text_.SetText(text);
+void Memo::AssignText(std::string_view text) {
+  text_.SetText(Cased(text));
   topLine_ = leftPx_ = 0;
   caretAtRowEnd_ = false;
+  TextChanged();
+}
+
+void Memo::SetCharCase(EditCharCase c) {
+  if (c == charCase_) return;
+  charCase_ = c;
+  if (c == EditCharCase::ecNormal) return;
+  // Conversion keeps every character's byte length, so positions stay.
+  std::vector<std::string> lines = text_.Lines();
+  for (std::string& l : lines) l = Cased(l);
+  if (lines == text_.Lines()) return;
+  TextPos caret = text_.Caret();
+  text_.SetLines(std::move(lines));
+  text_.SetCaret(caret, false);
   TextChanged();
 }
 
@@ -138,7 +157,7 @@ void Memo::PasteFromClipboard() {
 }
 
 void Memo::Paste(std::string_view text) {
-  if (text_.Insert(text)) Edited();
+  if (text_.Insert(Cased(text))) Edited();
 }
 
 // --- geometry ------------------------------------------------------------------
@@ -321,7 +340,6 @@ int ThumbPos(const WinControl& w, int bar, WPARAM wParam) {
 // --- messages ---------------------------------------------------------------------
 
 void Memo::WndProc(Message& msg) {
-  if (bars_.HandleMessage(msg)) return;
   switch (msg.msg) {
     case WM_VSCROLL:
       VScroll(LoWord(msg.wParam), ThumbPos(*this, SB_VERT, msg.wParam));
@@ -377,6 +395,16 @@ void Memo::WndProc(Message& msg) {
     case CM_ENTER:
     case CM_EXIT: Invalidate(); break;
     case WM_ERASEBKGND: msg.result = 1; return;
+    case WM_GETTEXT: {
+      std::string text = text_.Text();
+      msg.result = static_cast<LRESULT>(text.size());
+      if (msg.lParam) *reinterpret_cast<std::string*>(msg.lParam) = std::move(text);
+      return;
+    }
+    case WM_SETTEXT:
+      AssignText(msg.lParam ? reinterpret_cast<const char*>(msg.lParam) : "");
+      msg.result = 1;
+      return;
     default: break;
   }
   WinControl::WndProc(msg);
@@ -466,7 +494,8 @@ void Memo::KeyPress(char32_t& ch) {
   else if (ch == U'\r' || ch == U'\n')
     changed = text_.Insert("\n", EditKind::Typing);
   else if (ch >= 0x20 && ch != 0x7F)
-    changed = text_.Insert(gfx::EncodeUtf8(std::u32string(1, ch)), EditKind::Typing);
+    changed =
+        text_.Insert(gfx::EncodeUtf8(std::u32string(1, ApplyCharCase(ch, charCase_))), EditKind::Typing);
   if (changed) Edited();
 }
 
@@ -474,10 +503,7 @@ void Memo::KeyPress(char32_t& ch) {
 
 void Memo::PaintWindow(gfx::Canvas& canvas) { PaintText(canvas); }
 
-void Memo::NcPaint(gfx::Canvas& windowCanvas) {
-  WinControl::NcPaint(windowCanvas);
-  bars_.PaintPressed(windowCanvas);
-}
+gfx::Rect Memo::VScrollBarRect() const { return ScrollTracker().BarRect(true); }
 
 void Memo::PaintText(gfx::Canvas& canvas) {
   gfx::Rect client = ClientRect();

@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "platform/ui/WinControl.h"
+#include "platform/ui/controls/MemoCharCase.h"
 #include "platform/ui/controls/MemoLayout.h"
 #include "platform/ui/controls/MemoText.h"
-#include "platform/ui/controls/ScrollBarTracker.h"
 
 namespace ui {
 
@@ -40,9 +40,13 @@ class Memo : public WinControl {
   const std::vector<std::string>& Lines() const { return text_.Lines(); }
   void SetLines(std::vector<std::string> lines);
   void AddLine(const std::string& line);
-  // Lines joined with "\n"; setting splits at CR LF, CR and LF.
-  std::string Text() const { return text_.Text(); }
-  void SetText(const std::string& text);
+  // Text() and SetText() (the control's, through WM_GETTEXT / WM_SETTEXT)
+  // are the lines joined with "\n"; setting splits at CR LF, CR and LF.
+  // Every change of the text sends CM_TEXTCHANGED and CM_CHANGED, then
+  // OnChange.
+  // Letter case of all text: converts what is there and what comes in.
+  EditCharCase CharCase() const { return charCase_; }
+  void SetCharCase(EditCharCase c);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool on) { readOnly_ = on; }
   bool WordWrap() const { return wordWrap_; }
@@ -83,7 +87,7 @@ class Memo : public WinControl {
   // Scrolls so that the caret is inside the client area.
   void ScrollCaretIntoView();
   // The vertical scroll bar in window coordinates (empty without one).
-  gfx::Rect VScrollBarRect() const { return bars_.BarRect(true); }
+  gfx::Rect VScrollBarRect() const;
   // Rows per wheel notch.
   static constexpr int kWheelLines = 3;
   // Space between the client edge and the text.
@@ -96,7 +100,6 @@ class Memo : public WinControl {
   void CreateParams(ui::CreateParams& params) override;
   void WndProc(Message& msg) override;
   void PaintWindow(gfx::Canvas& canvas) override;
-  void NcPaint(gfx::Canvas& windowCanvas) override;
   void KeyDown(unsigned& key, ShiftState shift) override;
   void KeyPress(char32_t& ch) override;
   // The plain look: background, text, selection, caret.
@@ -106,7 +109,8 @@ class Memo : public WinControl {
   virtual void HScroll(int code, int pos);
   // Re-reads the text size into the scroll information.
   void UpdateScrollInfo();
-  // After the text changed: new rows, scroll range, repaint, OnChange.
+  // After the text changed: new rows, scroll range, repaint, the change
+  // notices and OnChange.
   void TextChanged();
 
  private:
@@ -132,11 +136,13 @@ class Memo : public WinControl {
   void Edited();
   void Paste(std::string_view text);
   void SetLeftOffset(int px);
+  void AssignText(std::string_view text);
+  std::string Cased(std::string_view text) const { return ApplyCharCase(text, charCase_); }
 
   MemoText text_;
   MemoLayout layout_;
-  ScrollBarTracker bars_{*this};
   bool readOnly_ = false;
+  EditCharCase charCase_ = EditCharCase::ecNormal;
   bool wordWrap_ = true;
   ScrollStyle scrollBars_ = ScrollStyle::ssNone;
   int topLine_ = 0;

@@ -1,4 +1,4 @@
-#include "platform/ui/controls/ScrollBarTracker.h"
+#include "platform/ui/ScrollBarTracker.h"
 
 #include <algorithm>
 
@@ -114,7 +114,7 @@ void ScrollBarTracker::Release(gfx::Point p) {
   }
   Reset();
   if (part == kThumb) Send(SB_THUMBPOSITION, pos);
-  Send(SB_ENDSCROLL, pos);
+  Send(SB_ENDSCROLL, 0);
 }
 
 // Back to idle: timers and capture go, the bar is drawn unpressed.

@@ -5,8 +5,10 @@
 // every 55 ms) whose ticks scroll again as long as the pointer is over the
 // pressed part, so a page press stops once the thumb reaches the pointer.
 // Dragging the thumb sends track positions while moving and the final
-// position on release. Release sends end scroll (8). The window holds the
-// mouse capture meanwhile and hands its messages to HandleMessage first.
+// position on release. Release sends end scroll (8). Every windowed control
+// has one: its default handling of the non-client click starts the press,
+// and while the press lasts the window holds the mouse capture and hands its
+// messages to HandleMessage first.
 #pragma once
 
 #include "platform/gfx/Canvas.h"
