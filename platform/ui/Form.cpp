@@ -41,6 +41,7 @@ void Form::CreateParams(ui::CreateParams& p) {
 
 void Form::SurfaceOptions(backend::SurfaceOptions& o) const {
   WinControl::SurfaceOptions(o);
+  o.Modal = modal_;
   if (menuWindow_) {
     o.Kind = backend::SurfaceKind::Popup;
   } else if (Tag() == -98 || (ExStyle() & WS_EX_TOOLWINDOW)) {
@@ -177,6 +178,9 @@ void Form::SetVisible(bool on) {
     return;
   }
   if (on) {
+    // The window manager learns of modality only when the window is made:
+    // a hidden window made for the other kind of showing is made again.
+    if (HandleAllocated() && impl_->surfaceModal != modal_) RecreateWnd();
     HandleNeeded();
     bool center = position_ == Position::poMainFormCenter || position_ == Position::poOwnerFormCenter;
     if (!shownOnce_ || center) ApplyPosition();
@@ -271,9 +275,12 @@ void Form::SetWindowState(WindowState s) {
       MinMaxInfo mmi = FormFrame::DefaultMinMax(*this);
       Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
       SetStyle(Style() | WS_MAXIMIZE);
+      gfx::Size before = BoundsRect().GetSize();
       SetWindowPos(ZOrder::Window, nullptr, mmi.MaxPosition.X, mmi.MaxPosition.Y, mmi.MaxSize.X,
                    mmi.MaxSize.Y, SWP_NOZORDER | SWP_FRAMECHANGED);
-      Perform(WM_SIZE, SIZE_MAXIMIZED, MakeLong(ClientWidth(), ClientHeight()));
+      // A change of size has sent WM_SIZE already, with SIZE_MAXIMIZED.
+      if (BoundsRect().GetSize() == before)
+        Perform(WM_SIZE, SIZE_MAXIMIZED, MakeLong(ClientWidth(), ClientHeight()));
       break;
     }
     case WindowState::wsNormal:
@@ -286,13 +293,18 @@ void Form::SetWindowState(WindowState s) {
           break;
         }
       }
-      if (Style() & WS_MAXIMIZE) {
-        SetStyle(Style() & ~WS_MAXIMIZE);
-        gfx::Rect r = restored_.IsEmpty() ? BoundsRect() : restored_;
-        SetWindowPos(ZOrder::Window, nullptr, r.Left, r.Top, r.Width(), r.Height(),
-                     SWP_NOZORDER | SWP_FRAMECHANGED);
+      {
+        gfx::Size before = BoundsRect().GetSize();
+        if (Style() & WS_MAXIMIZE) {
+          SetStyle(Style() & ~WS_MAXIMIZE);
+          gfx::Rect r = restored_.IsEmpty() ? BoundsRect() : restored_;
+          SetWindowPos(ZOrder::Window, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                       SWP_NOZORDER | SWP_FRAMECHANGED);
+        }
+        // A change of size has sent WM_SIZE already, with SIZE_RESTORED.
+        if (BoundsRect().GetSize() == before)
+          Perform(WM_SIZE, SIZE_RESTORED, MakeLong(ClientWidth(), ClientHeight()));
       }
-      Perform(WM_SIZE, SIZE_RESTORED, MakeLong(ClientWidth(), ClientHeight()));
       break;
   }
   RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
@@ -565,6 +577,7 @@ bool Form::LayeredAvailable() { return App().Backend().LayeredAvailable(); }
 
 void Form::CreateWnd() {
   WinControl::CreateWnd();
+  impl_->surfaceModal = modal_;
   if (Surface() && (Style() & WS_MINIMIZE)) Surface()->NoteMinimized(true);
   if (alphaBlend_ && Surface()) App().Backend().SetConstantAlpha(Surface()->Surface(), alphaValue_);
   if (Surface()) App().Backend().SetTitle(Surface()->Surface(), Caption());

@@ -13,6 +13,8 @@ class Form::Impl {
   PopupMenu* sysMenu = nullptr;
   int pressedButton = HTNOWHERE;  // caption button drawn pressed
   bool showActivate = true;
+  bool surfaceModal = false;  // the window was made for ShowModal
+  bool inAppCommand = false;  // passing SC_MINIMIZE / SC_RESTORE to the application
 };
 
 }  // namespace ui

@@ -217,9 +217,23 @@ void Form::SysCommand(Message& msg) {
         MoveSizeLoop::TrackKeyboard(*this, true);
       break;
     }
-    case SC_MINIMIZE: SetWindowState(WindowState::wsMinimized); break;
+    case SC_MINIMIZE:
+    case SC_RESTORE:
+      // The main form's minimise and restore are the application's: they go
+      // through the application window's hooks first, whose default hands
+      // them back here.
+      if (!impl_->inAppCommand && Application::Exists() && App().MainForm() == this) {
+        impl_->inAppCommand = true;
+        struct Reset {
+          bool& flag;
+          ~Reset() { flag = false; }
+        } reset{impl_->inAppCommand};
+        App().SendAppMessage(WM_SYSCOMMAND, msg.wParam, msg.lParam);
+        break;
+      }
+      SetWindowState(cmd == SC_MINIMIZE ? WindowState::wsMinimized : WindowState::wsNormal);
+      break;
     case SC_MAXIMIZE: SetWindowState(WindowState::wsMaximized); break;
-    case SC_RESTORE: SetWindowState(WindowState::wsNormal); break;
     case SC_CLOSE: Perform(WM_CLOSE); break;
     case SC_KEYMENU: {
       if (msg.lParam == ' ') {

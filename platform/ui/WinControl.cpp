@@ -659,7 +659,12 @@ void WinControl::DefaultHandler(Message& msg) {
     case WM_WINDOWPOSCHANGED: {
       const auto& wp = *reinterpret_cast<const WindowPos*>(msg.lParam);
       if (!(wp.Flags & SWP_NOMOVE)) Perform(WM_MOVE, 0, PointToParam(Left(), Top()));
-      if (!(wp.Flags & SWP_NOSIZE)) Perform(WM_SIZE, SIZE_RESTORED, MakeLong(ClientWidth(), ClientHeight()));
+      if (!(wp.Flags & SWP_NOSIZE)) {
+        WPARAM kind = (style_ & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                      : (style_ & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                               : SIZE_RESTORED;
+        Perform(WM_SIZE, kind, MakeLong(ClientWidth(), ClientHeight()));
+      }
       return;
     }
     case WM_SIZE:

@@ -1,0 +1,117 @@
+// What a form tells others when its state changes: the application window's
+// hooks see the main form being minimised and restored before the form acts,
+// a modal form's window is made as a modal one, and each state change sends
+// one WM_SIZE with the code of the new state.
+#include <string>
+#include <vector>
+
+#include "platform/ui/ProcChain.h"
+#include "platform/ui/TopLevelWindow.h"
+#include "tests/platform/ui/LoopSteps.h"
+#include "tests/platform/ui/UiFixture.h"
+
+namespace ui::testing {
+namespace {
+
+class FormStateNoticeTest : public UiFixture {
+ protected:
+  void SetUp() override {
+    main_ = NewForm({100, 100, 500, 400}, BorderStyle::bsSizeable);
+    app().SetMainForm(main_);
+    Show(main_);
+    sizes_ = ProcHook(*main_, [this](Message& m, const WndMethod& next) {
+      if (m.msg == WM_SIZE) events_.push_back("size " + std::to_string(m.wParam));
+      next(m);
+    });
+  }
+
+  Form* main_ = nullptr;
+  ProcHook sizes_;
+  std::vector<std::string> events_;
+};
+
+TEST_F(FormStateNoticeTest, MainFormMinimiseAndRestoreReachTheApplicationHooksFirst) {
+  int hook = app().HookMainWindow([this](Message& m) {
+    if (m.msg == WM_SYSCOMMAND) {
+      bool minimized = (main_->Style() & WS_MINIMIZE) != 0;
+      events_.push_back("app " + std::to_string(m.wParam & 0xFFF0) + (minimized ? " min" : " normal"));
+    }
+    return false;
+  });
+  main_->Perform(WM_SYSCOMMAND, SC_MINIMIZE);
+  main_->Perform(WM_SYSCOMMAND, SC_RESTORE);
+  app().UnhookMainWindow(hook);
+  EXPECT_EQ(events_,
+            (std::vector<std::string>{
+                "app " + std::to_string(SC_MINIMIZE) + " normal", "size " + std::to_string(SIZE_MINIMIZED),
+                "app " + std::to_string(SC_RESTORE) + " min", "size " + std::to_string(SIZE_RESTORED)}));
+  EXPECT_EQ(main_->GetWindowState(), WindowState::wsNormal);
+}
+
+TEST_F(FormStateNoticeTest, HookThatConsumesTheCommandKeepsTheFormAsItIs) {
+  int hook = app().HookMainWindow([](Message& m) { return m.msg == WM_SYSCOMMAND; });
+  main_->Perform(WM_SYSCOMMAND, SC_MINIMIZE);
+  app().UnhookMainWindow(hook);
+  EXPECT_EQ(main_->GetWindowState(), WindowState::wsNormal);
+  EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(FormStateNoticeTest, OtherFormsMinimiseWithoutTheApplicationHooks) {
+  Form* other = NewForm({600, 100, 800, 300}, BorderStyle::bsSizeable);
+  Show(other);
+  int seen = 0;
+  int hook = app().HookMainWindow([&seen](Message& m) {
+    if (m.msg == WM_SYSCOMMAND) ++seen;
+    return false;
+  });
+  other->Perform(WM_SYSCOMMAND, SC_MINIMIZE);
+  app().UnhookMainWindow(hook);
+  EXPECT_EQ(seen, 0);
+  EXPECT_EQ(other->GetWindowState(), WindowState::wsMinimized);
+}
+
+TEST_F(FormStateNoticeTest, ModalFormsWindowIsMadeModalAndPlainShowingIsNot) {
+  auto* dlg = new Form(main_);
+  dlg->SetBorderStyle(BorderStyle::bsDialog);
+  dlg->SetBoundsRect({200, 200, 400, 350});
+  // Shown once without ShowModal first, so that its window exists already.
+  Show(dlg);
+  ASSERT_FALSE(screen().OptionsOf(dlg->Surface()->Surface()).Modal);
+  dlg->HideForm();
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    bool modal = false;
+    LoopSteps run(app(), {[&] {
+                    modal = screen().OptionsOf(dlg->Surface()->Surface()).Modal;
+                    dlg->SetModalResult(mrOk);
+                  }});
+    EXPECT_EQ(dlg->ShowModal(), mrOk);
+    EXPECT_TRUE(run.Done());
+    EXPECT_TRUE(modal);
+  }
+  Show(dlg);
+  EXPECT_FALSE(screen().OptionsOf(dlg->Surface()->Surface()).Modal);
+}
+
+TEST_F(FormStateNoticeTest, EachStateChangeSendsOneSizeWithItsCode) {
+  struct Case {
+    WindowState To;
+    int Code;
+  };
+  const Case cases[] = {
+      {WindowState::wsMaximized, SIZE_MAXIMIZED}, {WindowState::wsNormal, SIZE_RESTORED},
+      {WindowState::wsMinimized, SIZE_MINIMIZED}, {WindowState::wsNormal, SIZE_RESTORED},
+      {WindowState::wsMaximized, SIZE_MAXIMIZED}, {WindowState::wsMinimized, SIZE_MINIMIZED},
+      {WindowState::wsNormal, SIZE_MAXIMIZED},  // back to the maximised state it left
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(static_cast<int>(k.To));
+    events_.clear();
+    main_->SetWindowState(k.To);
+    app().ProcessMessages();
+    EXPECT_EQ(events_, (std::vector<std::string>{"size " + std::to_string(k.Code)}));
+  }
+}
+
+}  // namespace
+}  // namespace ui::testing
