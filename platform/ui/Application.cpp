@@ -57,6 +57,18 @@ void Application::SetIcon(const Icon& icon) {
     if (f->GetIcon().Empty()) f->ApplyIcon();
 }
 
+void Application::SetTitle(const std::string& t) {
+  title_ = t;
+  if (mainForm_) mainForm_->ApplySurfaceTitle();
+}
+
+void Application::SetMainForm(Form* f) {
+  Form* old = mainForm_;
+  mainForm_ = f;
+  if (old && old != f) old->ApplySurfaceTitle();
+  if (f) f->ApplySurfaceTitle();
+}
+
 void Application::FormCreated(Form& f, const std::function<void()>& setup) {
   f.BeginLoading();
   setup();

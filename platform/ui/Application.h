@@ -46,7 +46,8 @@ class Application : public Component {
   ui::Screen& Screen() { return *screen_; }
 
   const std::string& Title() const { return title_; }
-  void SetTitle(const std::string& t) { title_ = t; }
+  // Also the main form's title on the task bar.
+  void SetTitle(const std::string& t);
   // The icon of every form that has none of its own.
   const Icon& GetIcon() const { return icon_; }
   void SetIcon(const Icon& icon);
@@ -64,7 +65,7 @@ class Application : public Component {
     return f;
   }
   Form* MainForm() const { return mainForm_; }
-  void SetMainForm(Form* f) { mainForm_ = f; }
+  void SetMainForm(Form* f);
 
   // --- the loop ------------------------------------------------------------
   // Shows the main form and runs until it closes or Terminate is called.

@@ -116,8 +116,17 @@ void Form::SetConstraints(const SizeConstraints& c) {
 
 void Form::SetCaption(const std::string& text) {
   WinControl::SetCaption(text);
-  if (Surface()) App().Backend().SetTitle(Surface()->Surface(), text);
+  ApplySurfaceTitle();
   if (HandleAllocated()) RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+std::string Form::SurfaceTitle() const {
+  if (Application::Exists() && App().MainForm() == this && !App().Title().empty()) return App().Title();
+  return Caption();
+}
+
+void Form::ApplySurfaceTitle() {
+  if (Surface()) App().Backend().SetTitle(Surface()->Surface(), SurfaceTitle());
 }
 
 void Form::SetIcon(const Icon& icon) {
@@ -177,6 +186,13 @@ void Form::SetVisible(bool on) {
     if (on && impl_->showActivate) Activate();
     return;
   }
+  bool wasChanging = showingChanging_;
+  showingChanging_ = true;
+  struct Reset {
+    bool& flag;
+    bool value;
+    ~Reset() { flag = value; }
+  } reset{showingChanging_, wasChanging};
   if (on) {
     // The window manager learns of modality only when the window is made:
     // a hidden window made for the other kind of showing is made again.
@@ -580,7 +596,7 @@ void Form::CreateWnd() {
   impl_->surfaceModal = modal_;
   if (Surface() && (Style() & WS_MINIMIZE)) Surface()->NoteMinimized(true);
   if (alphaBlend_ && Surface()) App().Backend().SetConstantAlpha(Surface()->Surface(), alphaValue_);
-  if (Surface()) App().Backend().SetTitle(Surface()->Surface(), Caption());
+  ApplySurfaceTitle();
   if (Surface() && !EffectiveIcon().Empty())
     App().Backend().SetIcon(Surface()->Surface(), EffectiveIcon().Pictures());
 }

@@ -90,6 +90,10 @@ class Form : public WinControl {
   void SetIcon(const Icon& icon);
   // The icon the window shows: its own, else the application's.
   const Icon& EffectiveIcon() const;
+  // The title the window system shows for the window (task bar): the
+  // application's title for the main form when it has one, else Caption.
+  std::string SurfaceTitle() const;
+  void ApplySurfaceTitle();
 
   // --- showing -----------------------------------------------------------
   void SetVisible(bool on) override;
@@ -99,6 +103,9 @@ class Form : public WinControl {
   // Shows without activating.
   void ShowNoActivate();
   void HideForm();
+  // True while the form is being shown or hidden (OnShow / OnHide and the
+  // messages the change sends run inside it).
+  bool ShowingChanging() const { return showingChanging_; }
   WindowState GetWindowState() const { return windowState_; }
   void SetWindowState(WindowState s);
   // The normal (restored) bounds.
@@ -243,6 +250,7 @@ class Form : public WinControl {
   ModalResult modalResult_ = mrNone;
   bool active_ = false;
   bool shownOnce_ = false;
+  bool showingChanging_ = false;
   WinControl* activeControl_ = nullptr;
   bool alphaBlend_ = false;
   std::uint8_t alphaValue_ = 255;

@@ -1,7 +1,8 @@
 // What a form tells others when its state changes: the application window's
 // hooks see the main form being minimised and restored before the form acts,
-// a modal form's window is made as a modal one, and each state change sends
-// one WM_SIZE with the code of the new state.
+// a modal form's window is made as a modal one, each state change sends one
+// WM_SIZE with the code of the new state, showing and hiding can be seen
+// while they run, and the main form's task-bar title is the application's.
 #include <string>
 #include <vector>
 
@@ -111,6 +112,44 @@ TEST_F(FormStateNoticeTest, EachStateChangeSendsOneSizeWithItsCode) {
     app().ProcessMessages();
     EXPECT_EQ(events_, (std::vector<std::string>{"size " + std::to_string(k.Code)}));
   }
+}
+
+TEST_F(FormStateNoticeTest, ShowingChangingHoldsWhileTheFormIsShownOrHidden) {
+  Form* f = NewForm({600, 100, 800, 300});
+  std::vector<std::string> seen;
+  auto note = [&seen, f](const std::string& what) {
+    seen.push_back(what + (f->ShowingChanging() ? " changing" : " still"));
+  };
+  f->OnShow = [&](Component*) { note("show"); };
+  f->OnHide = [&](Component*) { note("hide"); };
+  ProcHook visible(*f, [&](Message& m, const WndMethod& next) {
+    if (m.msg == CM_VISIBLECHANGED) note("visible " + std::to_string(m.wParam));
+    next(m);
+  });
+  Show(f);
+  EXPECT_FALSE(f->ShowingChanging());
+  f->HideForm();
+  EXPECT_FALSE(f->ShowingChanging());
+  EXPECT_EQ(seen, (std::vector<std::string>{"show changing", "visible 1 changing", "hide changing",
+                                            "visible 0 changing"}));
+}
+
+TEST_F(FormStateNoticeTest, MainFormShowsTheApplicationTitleOnTheTaskBar) {
+  Form* other = NewForm({600, 100, 800, 300});
+  other->SetCaption("Options");
+  main_->SetCaption("Board");
+  Show(other);
+  auto title = [this](Form* f) { return screen().OptionsOf(f->Surface()->Surface()).Title; };
+  EXPECT_EQ(title(main_), "Board");  // no application title yet
+  app().SetTitle("Zintor 2");
+  EXPECT_EQ(title(main_), "Zintor 2");
+  EXPECT_EQ(title(other), "Options");
+  main_->SetCaption("Board 2");
+  EXPECT_EQ(title(main_), "Zintor 2");
+  EXPECT_EQ(main_->Caption(), "Board 2");  // the frame still draws the form's caption
+  app().SetMainForm(other);
+  EXPECT_EQ(title(main_), "Board 2");
+  EXPECT_EQ(title(other), "Zintor 2");
 }
 
 }  // namespace
