@@ -22,7 +22,6 @@ std::uint32_t ModifierOfKey(int key) {
 std::string DefaultKeyText(int key, std::uint32_t modifiers) {
   const bool shift = (modifiers & kModShift) != 0;
   const bool control = (modifiers & kModControl) != 0;
-  if ((modifiers & kModAlt) != 0) return {};
   switch (key) {
     case VK_RETURN: return "\r";
     case VK_TAB: return "\t";

@@ -208,8 +208,9 @@ void X11Backend::OnKey(XKeyEvent& k, bool press) {
     const int n = XLookupString(&k, latin1, sizeof latin1, &keysym, nullptr);
     for (int i = 0; i < n; ++i) AppendUtf8(e.Text, static_cast<unsigned char>(latin1[i]));
   }
-  // As on every backend: Alt combinations type nothing, nor does Delete.
-  if ((e.Modifiers & kModAlt) != 0) e.Text.clear();
+  // As on every backend: an Alt combination keeps the text the key types in
+  // the current layout (accelerators are matched by it, Cyrillic included);
+  // the toolkit types nothing with Alt. Delete types nothing.
   std::erase(e.Text, '\x7f');
   Push(e);
 }

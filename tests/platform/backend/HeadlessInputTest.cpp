@@ -209,7 +209,8 @@ TEST(HeadlessKeyText, WhatAKeyTypes) {
       {VK_A, kModControl, "\x01"},
       {'5', kModControl, ""},
       {VK_F4, kModAlt, ""},
-      {VK_A, kModAlt, ""},
+      {VK_A, kModAlt, "a"},
+      {VK_A, kModAlt | kModShift, "A"},
       {VK_LEFT, 0, ""},
       {VK_SHIFT, kModShift, ""},
   };

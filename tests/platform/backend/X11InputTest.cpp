@@ -93,9 +93,14 @@ TEST_F(X11Plain, KeysArriveWithVirtualKeyTextAndModifiers) {
   press(control, false);
   press(f5, true);
   press(f5, false);
+  const KeyCode alt = XKeysymToKeycode(p, XK_Alt_L);
+  press(alt, true);
+  press(keyA, true);
+  press(keyA, false);
+  press(alt, false);
   XSync(p, False);
   std::vector<Event> downs;
-  while (downs.size() < 6) {
+  while (downs.size() < 8) {
     const auto e = WaitFor([](const Event& ev) { return ev.Type == EventType::KeyDown; });
     ASSERT_TRUE(e) << "only " << downs.size() << " key presses arrived";
     downs.push_back(*e);
@@ -112,6 +117,10 @@ TEST_F(X11Plain, KeysArriveWithVirtualKeyTextAndModifiers) {
   EXPECT_EQ(downs[4].Modifiers, kModControl);
   EXPECT_EQ(downs[5].Key, VK_F5);
   EXPECT_EQ(downs[5].Text, "");
+  // Alt keeps the typed text, for accelerators.
+  EXPECT_EQ(downs[6].Key, VK_MENU);
+  EXPECT_EQ(downs[7].Text, "a");
+  EXPECT_EQ(downs[7].Modifiers, kModAlt);
   for (const Event& e : downs) {
     EXPECT_EQ(e.Surface, a);
     EXPECT_FALSE(e.Repeat);
