@@ -1,5 +1,7 @@
 #include "platform/ui/Control.h"
 
+#include <algorithm>
+
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menus.h"
@@ -339,11 +341,15 @@ std::vector<std::pair<WinControl*, bool>> Control::WindowedShowingStates() {
 
 void Control::NotifyShowingChanges(const std::vector<std::pair<WinControl*, bool>>& before) {
   if (before.empty()) return;
-  // A handler may free controls; only those still in the tree are told.
+  // A handler may free controls; only those still in the tree are told, and
+  // the tree is read again after each notice.
   WinControl* root = before.front().first;
+  auto now = root->WindowedShowingStates();
   for (const auto& [w, was] : before) {
-    if (w != root && !root->ContainsControl(w)) continue;
-    if (w->Showing() != was) w->Perform(CM_SHOWINGCHANGED);
+    auto it = std::find_if(now.begin(), now.end(), [w = w](const auto& e) { return e.first == w; });
+    if (it == now.end() || w->Showing() == was) continue;
+    w->Perform(CM_SHOWINGCHANGED);
+    now = root->WindowedShowingStates();
   }
 }
 
