@@ -177,6 +177,9 @@ class Backend {
   // Takes the next event without waiting.
   virtual bool PollEvent(Event& event) = 0;
   virtual gfx::Point PointerPosition() const = 0;
+  // Moves the pointer to `screen` (screen coordinates) as if the user had
+  // moved it there: the mouse move and leave events it causes follow.
+  virtual void SetPointerPosition(gfx::Point screen) = 0;
   // While a surface holds the capture, every mouse event goes to it. Without
   // one, a press starts an implicit grab: until every button is up again,
   // mouse events go to the pressed surface.

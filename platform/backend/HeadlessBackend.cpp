@@ -186,6 +186,10 @@ void HeadlessBackend::SetAuxiliary(SurfaceId id, bool auxiliary) { Get(id).Switc
 
 // --- Hints -----------------------------------------------------------------------
 
+void HeadlessBackend::SetPointerPosition(gfx::Point screen) {
+  if (screen != pointer_) InjectMouseMove(screen);
+}
+
 void HeadlessBackend::SetTitle(SurfaceId id, std::string_view utf8) { Get(id).Options.Title = utf8; }
 
 void HeadlessBackend::SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) {

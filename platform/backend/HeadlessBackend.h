@@ -83,6 +83,7 @@ class HeadlessBackend final : public Backend {
   void SetConstantAlpha(SurfaceId id, std::uint8_t alpha) override;
   bool PollEvent(Event& event) override;
   gfx::Point PointerPosition() const override { return pointer_; }
+  void SetPointerPosition(gfx::Point screen) override;
   void SetCapture(SurfaceId id) override;
   void ReleaseCapture() override;
   SurfaceId Capture() const override { return capture_; }

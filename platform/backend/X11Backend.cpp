@@ -358,6 +358,12 @@ SurfaceId X11Backend::SurfaceBelow(gfx::Point screen, SurfaceId above) const {
 
 // --- Pointer and cursor --------------------------------------------------------------------
 
+// The server sends the motion and crossing events of the warp.
+void X11Backend::SetPointerPosition(gfx::Point screen) {
+  XWarpPointer(x_.Get(), kXNone, x_.Root(), 0, 0, 0, 0, screen.X, screen.Y);
+  XFlush(x_.Get());
+}
+
 gfx::Point X11Backend::PointerPosition() const {
   Window rootReturn, child;
   int rx = 0, ry = 0, wx, wy;

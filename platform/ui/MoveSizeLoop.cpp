@@ -36,6 +36,13 @@ void MoveSizeLoop::Run() {
   if (keyboard_) ShowCursor();
   form_.Perform(WM_ENTERSIZEMOVE);
   if (form_.Surface()) app.Backend().SetCapture(form_.Surface()->Surface());
+  if (keyboard_) {
+    // The pointer goes where a drag would take hold: the caption's centre,
+    // or the window's centre until an edge is picked.
+    gfx::Rect cap = form_.CaptionRect().Offset(form_.Left(), form_.Top());
+    if (size_ || cap.IsEmpty()) cap = form_.BoundsRect();
+    WarpPointer({cap.Left + cap.Width() / 2, cap.Top + cap.Height() / 2});
+  }
   app.RunUntil([this] { return done_ || form_.Destroying() || !form_.Visible(); });
   app.PopInputFilter(filter);
   app.Backend().ReleaseCapture();
@@ -91,11 +98,13 @@ void MoveSizeLoop::ArrowKey(int key, bool fine) {
     if (hx != 0 && !left_ && !right_) {
       (hx < 0 ? left_ : right_) = true;
       ShowCursor();
+      WarpPointer(EdgePoint());
       return;
     }
     if (vy != 0 && !top_ && !bottom_) {
       (vy < 0 ? top_ : bottom_) = true;
       ShowCursor();
+      WarpPointer(EdgePoint());
       return;
     }
   }
@@ -106,6 +115,7 @@ void MoveSizeLoop::ArrowKey(int key, bool fine) {
 }
 
 void MoveSizeLoop::PointerMoved(gfx::Point p) {
+  if (pointer_ == p) return;  // also the move a warp reports
   if (pointer_) {
     // Sizing follows only on the axes that have an edge picked.
     if (!size_ || left_ || right_) dx_ += p.X - pointer_->X;
@@ -152,6 +162,21 @@ void MoveSizeLoop::Apply() {
     dx_ = !size_ ? now.Left - start_.Left : left_ ? now.Left - start_.Left : now.Right - start_.Right;
     dy_ = !size_ ? now.Top - start_.Top : top_ ? now.Top - start_.Top : now.Bottom - start_.Bottom;
   }
+}
+
+void MoveSizeLoop::WarpPointer(gfx::Point p) {
+  // Seen as the last position first, so that the move the warp causes does
+  // not count as a drag.
+  pointer_ = p;
+  App().Backend().SetPointerPosition(p);
+}
+
+// On the picked edges: the middle of one edge, or the corner of two.
+gfx::Point MoveSizeLoop::EdgePoint() const {
+  gfx::Rect r = form_.BoundsRect();
+  int x = left_ ? r.Left : right_ ? r.Right - 1 : r.Left + r.Width() / 2;
+  int y = top_ ? r.Top : bottom_ ? r.Bottom - 1 : r.Top + r.Height() / 2;
+  return {x, y};
 }
 
 void MoveSizeLoop::Restore() {

@@ -3,8 +3,10 @@
 // With the mouse (a press on the caption or a border) the window follows the
 // pointer until the button is released. With the keyboard (Move or Size from
 // the system menu) each arrow key moves the window, or the edge it picked
-// first, by a step (1 px with Ctrl); the mouse moves and sizes too, Enter or
-// a click accepts and Esc puts the window back where it was. Either way the
+// first, by a step (1 px with Ctrl); the pointer is put on the caption's
+// centre (on the window's centre, then on the picked edge, when sizing) and
+// moves and sizes too, Enter or a click accepts and Esc puts the window back
+// where it was. Either way the
 // form gets WM_ENTERSIZEMOVE, WM_MOVING or WM_SIZING (whose rectangle a
 // handler may change), the position-changing/changed, move and size
 // messages of each step, and WM_EXITSIZEMOVE. Other windows keep painting
@@ -51,6 +53,9 @@ class MoveSizeLoop {
   void Apply();
   void Restore();
   void ShowCursor();
+  // Puts the pointer at `p` without moving the window.
+  void WarpPointer(gfx::Point p);
+  gfx::Point EdgePoint() const;
 
   Form& form_;
   bool size_;

@@ -156,21 +156,29 @@ TEST_F(KeyboardMoveSizeTest, FirstArrowPicksTheEdgeAndLimitsHoldTheOtherEdgeStil
 }
 
 TEST_F(KeyboardMoveSizeTest, TheMouseMovesTooAndAClickAcceptsWithoutReachingTheWindow) {
-  gfx::Point p = ClientPoint(probe_, 100, 100);
-  Move(p);
+  Move(ClientPoint(probe_, 100, 100));
   int movesBefore = probe_->moves;
-  Run(SC_MOVE, {[&] {
-                  screen().InjectMouseMove({p.X + 30, p.Y + 20});
-                },
-                [&] {
-                  EXPECT_EQ(form_->BoundsRect(), kStart.Offset(30, 20));
-                  Keys({VK_DOWN});
-                },
-                [&] {
-                  EXPECT_EQ(form_->BoundsRect(), kStart.Offset(30, 28));
-                  screen().InjectClick({p.X + 30, p.Y + 20});
-                }});
-  EXPECT_EQ(form_->BoundsRect(), kStart.Offset(30, 28));
+  const int up = 4 * MoveSizeLoop::kKeyStep;
+  Run(SC_MOVE,
+      {[&] {
+         // From where the loop put the pointer (the caption).
+         gfx::Point at = screen().PointerPosition();
+         screen().InjectMouseMove({at.X + 30, at.Y + 20});
+       },
+       [&] {
+         EXPECT_EQ(form_->BoundsRect(), kStart.Offset(30, 20));
+         // Keys move the window under the still pointer: into the client.
+         Keys({VK_UP, VK_UP, VK_UP, VK_UP});
+       },
+       [&] {
+         EXPECT_EQ(form_->BoundsRect(), kStart.Offset(30, 20 - up));
+         gfx::Point at = screen().PointerPosition();
+         gfx::Point topLeft = ClientPoint(probe_, 0, 0);
+         EXPECT_TRUE(
+             gfx::Rect::FromXYWH(topLeft.X, topLeft.Y, probe_->Width(), probe_->Height()).Contains(at));
+         screen().InjectClick(at);
+       }});
+  EXPECT_EQ(form_->BoundsRect(), kStart.Offset(30, 20 - up));
   EXPECT_EQ(probe_->downs + probe_->ups + probe_->clicks, 0);
   EXPECT_EQ(probe_->moves, movesBefore);
 }
