@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MenuPainter.h"
@@ -120,7 +121,7 @@ void MenuBarLayout::Track(int index, bool byKeyboard, bool openPopup) {
 
 int MenuBarLayout::FindAccelerator(char32_t ch) const {
   for (std::size_t i = 0; i < items_.size(); ++i)
-    if (AcceleratorOf(items_[i]->Caption()) == ch) return static_cast<int>(i);
+    if (AcceleratorOf(items_[i]->Caption()) == FoldCase(ch)) return static_cast<int>(i);
   return -1;
 }
 

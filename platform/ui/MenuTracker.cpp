@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gfx/Utf8.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MenuBar.h"
 
@@ -232,7 +234,7 @@ void MenuTracker::OnMouse(const backend::Event& e) {
   }
 }
 
-void MenuTracker::OnKey(int key) {
+void MenuTracker::OnKey(int key, const std::string& text) {
   StopHoverTimer();
   keyboard_ = true;
   PopupMenuWindow* top = levels_.empty() ? nullptr : levels_.back().get();
@@ -294,10 +296,13 @@ void MenuTracker::OnKey(int key) {
       return;
     default: break;
   }
-  // Accelerators.
-  char32_t ch = (key >= 'A' && key <= 'Z')   ? static_cast<char32_t>(key - 'A' + 'a')
-                : (key >= '0' && key <= '9') ? static_cast<char32_t>(key)
-                                             : 0;
+  // Accelerators: by the typed character, so that any layout works; by the
+  // key's letter or digit when the key types nothing.
+  const std::u32string typed = gfx::DecodeUtf8(text);
+  char32_t ch = !typed.empty() && typed.front() >= 0x20 ? FoldCase(typed.front())
+                : (key >= 'A' && key <= 'Z')            ? static_cast<char32_t>(key - 'A' + 'a')
+                : (key >= '0' && key <= '9')            ? static_cast<char32_t>(key)
+                                                        : 0;
   if (!ch) return;
   if (top) {
     const auto& items = top->Items();
@@ -331,7 +336,7 @@ bool MenuTracker::OnEvent(const backend::Event& e) {
     case backend::EventType::MouseDown:
     case backend::EventType::MouseUp: OnMouse(e); return true;
     case backend::EventType::MouseWheel: return true;
-    case backend::EventType::KeyDown: OnKey(e.Key); return true;
+    case backend::EventType::KeyDown: OnKey(e.Key, e.Text); return true;
     case backend::EventType::KeyUp: return true;
     case backend::EventType::FocusOut: Cancel(); return false;
     default: return false;

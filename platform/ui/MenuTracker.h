@@ -39,7 +39,8 @@ class MenuTracker {
  private:
   bool OnEvent(const backend::Event& e);
   void OnMouse(const backend::Event& e);
-  void OnKey(int key);
+  // `text` is what the key types (UTF-8), used to match accelerators.
+  void OnKey(int key, const std::string& text = {});
   void Open(MenuItem* list, gfx::Point at, const gfx::Rect& avoid, bool submenu);
   void OpenSubmenu(int level);
   void CloseFrom(int level);

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "platform/backend/Keys.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/controls/ImageList.h"
 
@@ -319,18 +320,7 @@ bool IsTitleCaption(const std::string& c) { return c.size() > 2 && c.front() == 
 
 bool IsRightAlignedCaption(const std::string& c) { return !c.empty() && c.front() == '\b'; }
 
-char32_t AcceleratorOf(const std::string& c) {
-  for (std::size_t i = 0; i + 1 < c.size(); ++i) {
-    if (c[i] != '&') continue;
-    if (c[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    unsigned char ch = static_cast<unsigned char>(c[i + 1]);
-    return ch < 0x80 ? static_cast<char32_t>(std::tolower(ch)) : static_cast<char32_t>(ch);
-  }
-  return 0;
-}
+char32_t AcceleratorOf(const std::string& c) { return AccelCharOf(c); }
 
 bool MenuItem::IsOwnerDrawn() const {
   if (OnAdvancedDrawItem || OnDrawItem) return true;

@@ -60,7 +60,7 @@ struct DrawItemStruct {
 // Captions: "-word-" is a title item; a leading backspace right-aligns.
 bool IsTitleCaption(const std::string& caption);
 bool IsRightAlignedCaption(const std::string& caption);
-// The character after a single '&' (lower-cased ASCII), or 0.
+// The character after a single '&', case-folded (any script), or 0.
 char32_t AcceleratorOf(const std::string& caption);
 // Menu item metrics shared by the bar and popups.
 constexpr int kPopupBorder = 3;

@@ -344,6 +344,24 @@ TEST_F(MenuTest, KeyboardNavigationWithAltArrowsAndAccelerators) {
   EXPECT_EQ(clicked, (std::vector<std::string>{"E&xit"}));
 }
 
+// On a Russian layout the keys type Cyrillic letters: Alt+"С" (the key C)
+// opens "&Справка", then "О" (the key J) chooses "&О программе".
+TEST_F(MenuTest, CyrillicAcceleratorsMatchWhatTheKeysType) {
+  EXPECT_EQ(AcceleratorOf("&Справка"), U'с');
+  MenuItem* ru = Add(menu->Items(), "&Справка");
+  Add(ru, "&О программе");
+  During([&] {
+    screen().InjectKeyDown('J', std::string("О"));  // Shift held: upper case
+    screen().InjectKeyUp('J');
+  });
+  screen().InjectKeyDown(VK_MENU);
+  screen().InjectKeyDown('C', std::string("с"));
+  screen().InjectKeyUp('C');
+  screen().InjectKeyUp(VK_MENU);
+  app().ProcessMessages();
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&О программе"}));
+}
+
 TEST_F(MenuTest, CtrlNRunsTheShortcutOnlyWhenEnabled) {
   KeyWith(VK_CONTROL, 'N');
   EXPECT_EQ(clicked, (std::vector<std::string>{"&New"}));
