@@ -99,6 +99,8 @@ void Panel::Paint(gfx::Canvas& canvas) {
   DrawBevel(canvas, r, bevelOuter_, bevelWidth_);
   DrawBevel(canvas, r, bevelInner_, bevelWidth_);
   PaintCaption(canvas, r);
+  if (!OnPaint) return;
+  ControlStateScope custom(*this, csCustomPaint);
   OnPaint(this, canvas);
 }
 
