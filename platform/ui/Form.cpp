@@ -114,12 +114,6 @@ void Form::SetConstraints(const SizeConstraints& c) {
   SetBounds(Left(), Top(), Width(), Height());
 }
 
-void Form::SetCaption(const std::string& text) {
-  WinControl::SetCaption(text);
-  ApplySurfaceTitle();
-  if (HandleAllocated()) RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
-}
-
 std::string Form::SurfaceTitle() const {
   if (Application::Exists() && App().MainForm() == this && !App().Title().empty()) return App().Title();
   return Caption();
@@ -175,7 +169,10 @@ int Form::NcHitTest(gfx::Point screen) { return FormFrame::HitTest(*this, screen
 
 void Form::NcPaint(gfx::Canvas& c) { FormFrame::Paint(*this, c, impl_->pressedButton); }
 
-void Form::PaintWindow(gfx::Canvas&) { OnPaint(this); }
+void Form::PaintWindow(gfx::Canvas&) {
+  ControlStateScope custom(*this, csCustomPaint);
+  OnPaint(this);
+}
 
 // --- showing --------------------------------------------------------------------------
 

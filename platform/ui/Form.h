@@ -84,7 +84,6 @@ class Form : public WinControl {
   void SetPosition(Position p) { position_ = p; }
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
-  void SetCaption(const std::string& text) override;
   // The window icon; an empty one stands for the application's icon.
   const Icon& GetIcon() const { return icon_; }
   void SetIcon(const Icon& icon);

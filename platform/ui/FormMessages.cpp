@@ -29,6 +29,13 @@ void Form::WndProc(Message& msg) {
       }
       break;
     }
+    case CM_TEXTCHANGED:
+      // However the text was set (SetCaption, SetText through a Control*,
+      // WM_SETTEXT), the window title and the frame's caption follow it.
+      WinControl::WndProc(msg);
+      ApplySurfaceTitle();
+      if (HandleAllocated()) RedrawWindow(nullptr, RDW_FRAME | RDW_INVALIDATE);
+      return;
     case CM_MENUCHANGED:
       if (HandleAllocated()) {
         FrameChanged();

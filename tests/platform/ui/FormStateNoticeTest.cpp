@@ -150,6 +150,18 @@ TEST_F(FormStateNoticeTest, MainFormShowsTheApplicationTitleOnTheTaskBar) {
   app().SetMainForm(other);
   EXPECT_EQ(title(main_), "Board 2");
   EXPECT_EQ(title(other), "Zintor 2");
+  // Text set through the control's own path reaches the title as well.
+  static_cast<Control*>(main_)->SetText("Board 3");
+  EXPECT_EQ(main_->Caption(), "Board 3");
+  EXPECT_EQ(title(main_), "Board 3");
+}
+
+TEST_F(FormStateNoticeTest, OnPaintRunsMarkedAsCustomPaint) {
+  bool marked = false;
+  main_->OnPaint = [&](Component*) { marked = (main_->ControlState() & csCustomPaint) != 0; };
+  main_->Repaint();
+  EXPECT_TRUE(marked);
+  EXPECT_EQ(main_->ControlState() & csCustomPaint, 0u);
 }
 
 }  // namespace
