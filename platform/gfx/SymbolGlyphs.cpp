@@ -6,20 +6,27 @@
 namespace gfx {
 namespace {
 
-// Shapes on a 16 x 16 grid: boxes [x0, x1) x [y0, y1) and one polygon.
-struct Box {
-  float X0, Y0, X1, Y1;
-};
-struct Pt {
-  float X, Y;
-};
+bool InPolygon(const std::vector<Point>& poly, float x, float y) {
+  bool in = false;
+  for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+    const float ax = static_cast<float>(poly[i].X), ay = static_cast<float>(poly[i].Y);
+    const float bx = static_cast<float>(poly[j].X), by = static_cast<float>(poly[j].Y);
+    if ((ay > y) != (by > y) && x < (bx - ax) * (y - ay) / (by - ay) + ax) in = !in;
+  }
+  return in;
+}
 
-struct Shape {
-  std::vector<Box> Boxes;
-  std::vector<Pt> Polygon;
-};
+bool Inside(const SymbolShape& s, float x, float y) {
+  for (const Rect& b : s.Boxes)
+    if (x >= static_cast<float>(b.Left) && x < static_cast<float>(b.Right) &&
+        y >= static_cast<float>(b.Top) && y < static_cast<float>(b.Bottom))
+      return true;
+  return !s.Polygon.empty() && InPolygon(s.Polygon, x, y);
+}
 
-Shape ShapeFor(char32_t cp) {
+}  // namespace
+
+SymbolShape SymbolShapeOf(char32_t cp) {
   switch (cp) {
     case U'0': return {{{4, 11, 11, 13}}, {}};  // minimise: a bar at the bottom
     case U'1':                                  // maximise: a window with a thick title
@@ -52,27 +59,9 @@ Shape ShapeFor(char32_t cp) {
   }
 }
 
-bool InPolygon(const std::vector<Pt>& poly, float x, float y) {
-  bool in = false;
-  for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
-    const Pt& a = poly[i];
-    const Pt& b = poly[j];
-    if ((a.Y > y) != (b.Y > y) && x < (b.X - a.X) * (y - a.Y) / (b.Y - a.Y) + a.X) in = !in;
-  }
-  return in;
-}
-
-bool Inside(const Shape& s, float x, float y) {
-  for (const Box& b : s.Boxes)
-    if (x >= b.X0 && x < b.X1 && y >= b.Y0 && y < b.Y1) return true;
-  return !s.Polygon.empty() && InPolygon(s.Polygon, x, y);
-}
-
-}  // namespace
-
 std::optional<GlyphImage> SymbolGlyph(char32_t cp, int pixelHeight, const FontMetrics& line) {
-  const Shape shape = ShapeFor(cp);
-  if (shape.Boxes.empty() && shape.Polygon.empty()) return std::nullopt;
+  const SymbolShape shape = SymbolShapeOf(cp);
+  if (shape.Empty()) return std::nullopt;
   const int em = std::max(1, pixelHeight);
   GlyphImage g;
   g.Width = em;

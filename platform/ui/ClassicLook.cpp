@@ -1,6 +1,9 @@
 #include "platform/ui/ClassicLook.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "platform/gfx/SymbolGlyphs.h"
 
 namespace ui::classic {
 
@@ -43,7 +46,7 @@ void DrawButtonFace(gfx::Canvas& c, const gfx::Rect& r, bool pressed) {
 
 namespace {
 // Fills a polygon given in the unit box [0, 16) x [0, 16), scaled into r.
-void Poly(gfx::Canvas& c, const gfx::Rect& r, std::initializer_list<gfx::Point> unit, gfx::Color col) {
+void Poly(gfx::Canvas& c, const gfx::Rect& r, const std::vector<gfx::Point>& unit, gfx::Color col) {
   std::vector<gfx::Point> pts;
   int s = std::min(r.Width(), r.Height());
   int ox = r.Left + (r.Width() - s) / 2;
@@ -70,39 +73,20 @@ void Box(gfx::Canvas& c, const gfx::Rect& r, int l, int t, int rr, int b, gfx::C
 void DrawGlyph(gfx::Canvas& c, const gfx::Rect& r, Glyph g, gfx::Color color) {
   gfx::Color col = ColorToRGB(color);
   switch (g) {
-    case Glyph::Minimize: Box(c, r, 4, 11, 11, 13, col); break;
+    case Glyph::Minimize:
     case Glyph::Maximize:
-      Box(c, r, 3, 3, 13, 5, col);    // thick top
-      Box(c, r, 3, 3, 4, 13, col);    // left
-      Box(c, r, 12, 3, 13, 13, col);  // right
-      Box(c, r, 3, 12, 13, 13, col);  // bottom
-      break;
     case Glyph::Restore:
-      Box(c, r, 6, 2, 14, 4, col);
-      Box(c, r, 13, 2, 14, 9, col);
-      Box(c, r, 11, 8, 14, 9, col);
-      Box(c, r, 6, 2, 7, 5, col);
-      Box(c, r, 2, 6, 10, 8, col);
-      Box(c, r, 2, 6, 3, 14, col);
-      Box(c, r, 9, 6, 10, 14, col);
-      Box(c, r, 2, 13, 10, 14, col);
+    case Glyph::Close: {
+      // The same shapes as the symbol face of the menus.
+      const char32_t symbol = g == Glyph::Minimize   ? U'0'
+                              : g == Glyph::Maximize ? U'1'
+                              : g == Glyph::Restore  ? U'2'
+                                                     : U'r';
+      const gfx::SymbolShape shape = gfx::SymbolShapeOf(symbol);
+      for (const gfx::Rect& b : shape.Boxes) Box(c, r, b.Left, b.Top, b.Right, b.Bottom, col);
+      if (!shape.Polygon.empty()) Poly(c, r, shape.Polygon, col);
       break;
-    case Glyph::Close:
-      Poly(c, r,
-           {{3, 4},
-            {5, 4},
-            {8, 7},
-            {11, 4},
-            {13, 4},
-            {9, 8},
-            {13, 12},
-            {11, 12},
-            {8, 9},
-            {5, 12},
-            {3, 12},
-            {7, 8}},
-           col);
-      break;
+    }
     case Glyph::Help:
       Box(c, r, 5, 3, 11, 5, col);
       Box(c, r, 10, 4, 12, 8, col);
