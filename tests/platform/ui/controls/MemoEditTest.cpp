@@ -5,18 +5,16 @@
 #include <initializer_list>
 
 #include "platform/ui/controls/Memo.h"
-#include "tests/platform/ui/controls/ControlsFixture.h"
+#include "tests/platform/ui/controls/MemoFixture.h"
 
 namespace ui::test {
 namespace {
 
-class MemoEditTest : public ControlsFixture {
+class MemoEditTest : public MemoFixture {
  protected:
   void SetUp() override {
-    ControlsFixture::SetUp();
-    memo = new Memo(form);
-    memo->SetParent(form);
-    memo->SetBounds(10, 10, 300, 160);
+    MemoFixture::SetUp();
+    memo = AddMemo();
     memo->OnChange = [this](Component*) { ++changes; };
     ShowForm();
     memo->SetFocus();

@@ -7,18 +7,16 @@
 
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/controls/Memo.h"
-#include "tests/platform/ui/controls/ControlsFixture.h"
+#include "tests/platform/ui/controls/MemoFixture.h"
 
 namespace ui::test {
 namespace {
 
-class MemoNoticeTest : public ControlsFixture {
+class MemoNoticeTest : public MemoFixture {
  protected:
   void SetUp() override {
-    ControlsFixture::SetUp();
-    memo = new Memo(form);
-    memo->SetParent(form);
-    memo->SetBounds(10, 10, 300, 160);
+    MemoFixture::SetUp();
+    memo = AddMemo();
     memo->OnChange = [this](Component*) { log.push_back("change"); };
     hook = ProcHook(*memo, [this](Message& m, const WndMethod& next) {
       if (m.msg == CM_TEXTCHANGED) log.push_back("text");

@@ -5,23 +5,16 @@
 #include "platform/ui/ClassicLook.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/controls/Memo.h"
-#include "tests/platform/ui/controls/ControlsFixture.h"
+#include "tests/platform/ui/controls/MemoFixture.h"
 
 namespace ui::test {
 namespace {
 
-class MemoScrollBarTest : public ControlsFixture {
+class MemoScrollBarTest : public MemoFixture {
  protected:
   void SetUp() override {
-    ControlsFixture::SetUp();
-    memo = new Memo(form);
-    memo->SetParent(form);
-    memo->SetBounds(10, 10, 300, 160);
-    memo->SetReadOnly(true);
-    memo->SetScrollBars(ScrollStyle::ssVertical);
-    std::vector<std::string> lines;
-    for (int i = 0; i < 40; ++i) lines.push_back("line " + std::to_string(i));
-    memo->SetLines(lines);
+    MemoFixture::SetUp();
+    memo = AddScrolledMemo();
     memo->AddProc([this](Message& m, const WndMethod& next) {
       if (m.msg == WM_VSCROLL || m.msg == WM_HSCROLL) codes.push_back(LoWord(m.wParam));
       if (m.msg == WM_TIMER) timers.push_back(static_cast<unsigned>(m.wParam));

@@ -2,25 +2,18 @@
 
 #include "platform/ui/ClassicLook.h"
 #include "platform/ui/Screen.h"
-#include "tests/platform/ui/controls/ControlsFixture.h"
+#include "tests/platform/ui/controls/MemoFixture.h"
 
 namespace ui::test {
 namespace {
 
-class MemoTest : public ControlsFixture {
+class MemoTest : public MemoFixture {
  protected:
   void SetUp() override {
-    ControlsFixture::SetUp();
-    memo = new Memo(form);
-    memo->SetParent(form);
-    memo->SetBounds(10, 10, 300, 160);
-    memo->SetReadOnly(true);
-    memo->SetScrollBars(ScrollStyle::ssVertical);
-    std::vector<std::string> lines;
-    for (int i = 0; i < 40; ++i) lines.push_back("line " + std::to_string(i));
-    memo->SetLines(lines);
+    MemoFixture::SetUp();
+    memo = AddScrolledMemo();
   }
-  int MaxTop() const { return 40 - memo->VisibleLines(); }
+  int MaxTop() const { return kLines - memo->VisibleLines(); }
   ScrollInfo Info() const {
     ScrollInfo si;
     si.Mask = SIF_ALL;
