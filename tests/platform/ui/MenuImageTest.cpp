@@ -62,15 +62,6 @@ class MenuImageTest : public UiFixture {
       if (auto* p = dynamic_cast<PopupMenuWindow*>(w); p && p->Visible()) return p;
     return nullptr;
   }
-  // Runs `script` once the menu loop runs.
-  void During(std::function<void()> script) {
-    auto s = std::make_shared<std::function<void()>>(std::move(script));
-    auto id = std::make_shared<int>(0);
-    *id = app().StartCallbackTimer(10, [this, s, id] {
-      app().StopCallbackTimer(*id);
-      (*s)();
-    });
-  }
 
   Form* form = nullptr;
   CustomImageList* images = nullptr;

@@ -76,15 +76,6 @@ class MenuTest : public UiFixture {
       if (dynamic_cast<PopupMenuWindow*>(w) && w->Visible()) ++n;
     return n;
   }
-  // Runs `script` once the menu loop runs, from a timer.
-  void During(std::function<void()> script) {
-    auto s = std::make_shared<std::function<void()>>(std::move(script));
-    auto id = std::make_shared<int>(0);
-    *id = app().StartCallbackTimer(10, [this, s, id] {
-      app().StopCallbackTimer(*id);
-      (*s)();
-    });
-  }
 
   Form* form = nullptr;
   MainMenu* menu = nullptr;

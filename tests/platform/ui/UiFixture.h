@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/backend/HeadlessBackend.h"
@@ -46,6 +47,16 @@ class UiFixture : public ::testing::Test {
   void Up(gfx::Point p) {
     backend_.InjectMouseUp(p);
     app_->ProcessMessages();
+  }
+  // Runs `script` once, from a timer 10 ms on: inside a modal loop (a menu,
+  // a dialog) that the next call starts.
+  void During(std::function<void()> script) {
+    auto s = std::make_shared<std::function<void()>>(std::move(script));
+    auto id = std::make_shared<int>(0);
+    *id = app_->StartCallbackTimer(10, [this, s, id] {
+      app_->StopCallbackTimer(*id);
+      (*s)();
+    });
   }
   void Key(int vk) {
     backend_.InjectKey(vk);
