@@ -42,6 +42,9 @@ class Application : public Component {
   static bool Exists();
 
   std::string ClassName() const override { return "TApplication"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TApplication" || Component::InheritsFrom(c);
+  }
   backend::Backend& Backend() { return backend_; }
   ui::Screen& Screen() { return *screen_; }
 

@@ -78,6 +78,9 @@ class MenuItem : public Component {
   explicit MenuItem(Component* owner);
   ~MenuItem() override;
   std::string ClassName() const override { return "TMenuItem"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TMenuItem" || Component::InheritsFrom(c);
+  }
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& c);
@@ -181,6 +184,9 @@ class Menu : public Component {
   explicit Menu(Component* owner);
   ~Menu() override;
   std::string ClassName() const override { return "TMenu"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TMenu" || Component::InheritsFrom(c);
+  }
 
   MenuItem* Items() const { return items_; }
   CustomImageList* Images() const { return images_; }
@@ -210,6 +216,7 @@ class MainMenu : public Menu {
  public:
   explicit MainMenu(Component* owner);
   std::string ClassName() const override { return "TMainMenu"; }
+  bool InheritsFrom(const std::string& c) const override { return c == "TMainMenu" || Menu::InheritsFrom(c); }
   bool AutoMerge() const { return autoMerge_; }
   void SetAutoMerge(bool on) { autoMerge_ = on; }
   void Changed() override;
@@ -231,6 +238,9 @@ class PopupMenu : public Menu {
  public:
   explicit PopupMenu(Component* owner);
   std::string ClassName() const override { return "TPopupMenu"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TPopupMenu" || Menu::InheritsFrom(c);
+  }
   // Shows the menu with its top-left at the screen point and tracks it
   // modally; the chosen item's OnClick runs after the menu has closed.
   virtual void Popup(int x, int y);

@@ -13,6 +13,9 @@ class Timer : public Component {
   ~Timer() override;
 
   std::string ClassName() const override { return "TTimer"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TTimer" || Component::InheritsFrom(c);
+  }
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool on);
