@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "image/PngChunkReader.h"
+#include "image/PngColorKey.h"
 #include "image/PngRowFilter.h"
 #include "image/acLZ77Decoder.h"
 
@@ -131,6 +132,7 @@ class PngLoader {
   bool ReadRow(std::uint8_t* row, std::size_t length);
   bool FetchInput();
   void ConsumeRemainingData();
+  void ApplyKeyToRow(const std::uint8_t* raw, std::uint8_t* target, int count, int x0, int step);
 
   TPNGGraphic& g_;
   PngChunkReader reader_;
@@ -139,6 +141,9 @@ class PngLoader {
   std::vector<gfx::Color> plte_;
   bool haveGamma_ = false;
   bool imageReady_ = false;
+  // The tRNS key as the file gives it; matched per row when keyRows_ is set.
+  std::optional<PngColorKey> key_;
+  bool keyRows_ = false;
   // The image-data state.
   const std::uint8_t* in_ = nullptr;
   std::size_t inSize_ = 0;
@@ -162,11 +167,14 @@ void PngLoader::ParseHeader(const PngChunk& c) {
   p.FilterMethod = d[11];
   if (d[12] > 1) Fail(gesInvalidImage);
   p.Interlaced = d[12] == 1;
+  // Every later step (bKGD, tRNS, the row set-up) scales samples by this
+  // depth, so a pair the format does not allow is refused here.
   const auto f = FormatFor(p.ColorType, p.BitsPerSample);
-  p.ColorScheme = f ? f->Source : TColorScheme::csUnknown;
-  p.SamplesPerPixel = f ? f->Samples : 0;
+  if (!f) Fail(gesInvalidColorFormat);
+  p.ColorScheme = f->Source;
+  p.SamplesPerPixel = f->Samples;
   // The decoded bitmap must stay within the byte limit (rows padded to 4 bytes).
-  const int bpp = f ? gfx::BitsPerPixel(f->Format) : 32;
+  const int bpp = gfx::BitsPerPixel(f->Format);
   const std::size_t stride = (static_cast<std::size_t>(w) * static_cast<std::size_t>(bpp) + 31) / 32 * 4;
   if (stride * h > kPngMaxBitmapBytes) Fail(gesInvalidImage);
 }
@@ -223,11 +231,8 @@ void PngLoader::ReadChunks() {
       throw EInvalidGraphic(std::string(gesUnknownCriticalChunk));
     }
   }
-  // A file without image data still yields a bitmap of the header's size.
-  if (!imageReady_) {
-    SetupImage();
-    FillBackground(0);
-  }
+  // A file without image data is broken, not a blank picture.
+  if (!imageReady_) Fail(gesInvalidImage);
 }
 
 void PngLoader::ReadPalette(const PngChunk& c) {
@@ -270,12 +275,15 @@ void PngLoader::ReadTransparency(const PngChunk& c) {
       if (c.Data.size() >= 2) {
         const int v = SampleTo8(ReadBE16(d), depth);
         g_.transparentKey_ = gfx::RGB(v, v, v);
+        key_ = PngColorKey{{ReadBE16(d), 0, 0}, {}};
       }
       break;
     case 2:
-      if (c.Data.size() >= 6)
+      if (c.Data.size() >= 6) {
         g_.transparentKey_ = gfx::RGB(SampleTo8(ReadBE16(d), depth), SampleTo8(ReadBE16(d + 2), depth),
                                       SampleTo8(ReadBE16(d + 4), depth));
+        key_ = PngColorKey{{ReadBE16(d), ReadBE16(d + 2), ReadBE16(d + 4)}, {}};
+      }
       break;
     case 3:
       g_.transparency_.fill(255);
@@ -318,6 +326,18 @@ void PngLoader::SetupImage() {
   if (g_.transparentKey_ != gfx::clNone) {
     bmp.SetTransparent(true);
     bmp.SetTransparentColor(g_.transparentKey_);
+    const gfx::Color k = g_.transparentKey_;
+    if (key_ && p.BitsPerSample < 8) {
+      // Grey samples narrower than a byte are palette indexes (2-bit ones
+      // widened to 4 bits).
+      const unsigned max = (1u << p.BitsPerSample) - 1u;
+      const unsigned index = (key_->Samples[0] & max) * (p.BitsPerSample == 2 ? 5u : 1u);
+      ApplyKeyToPalette(bmp.Palette(), index, k);
+    } else if (key_) {
+      key_->Bgr = {static_cast<std::uint8_t>(gfx::GetB(k)), static_cast<std::uint8_t>(gfx::GetG(k)),
+                   static_cast<std::uint8_t>(gfx::GetR(k))};
+      keyRows_ = true;
+    }
   }
   g_.bitmap_ = std::move(bmp);
 }
@@ -411,6 +431,14 @@ void PngLoader::ConsumeRemainingData() {
   }
 }
 
+void PngLoader::ApplyKeyToRow(const std::uint8_t* raw, std::uint8_t* target, int count, int x0, int step) {
+  const int depth = g_.props_.BitsPerSample;
+  if (g_.props_.ColorType == 2)
+    ApplyKeyToRgbRow(*key_, raw, depth, count, target, x0, step);
+  else
+    ApplyKeyToGreyRow(*key_, raw, depth, count, target, x0, step);
+}
+
 void PngLoader::DecodeImageData(const PngChunk& first) {
   if (imageReady_) {
     // Image data after other chunks that followed the first run of IDAT
@@ -449,8 +477,9 @@ void PngLoader::DecodeImageData(const PngChunk& first) {
         break;
       }
       UnfilterRow(cur[0], cur + 1, prev + 1, rowLength - 1, pixelDistance);
-      g_.colorManager_.ConvertRow(cur + 1, g_.bitmap_.Scanline(pass.Y0 + r * pass.DY), passWidth, pass.X0,
-                                  pass.DX);
+      std::uint8_t* target = g_.bitmap_.Scanline(pass.Y0 + r * pass.DY);
+      g_.colorManager_.ConvertRow(cur + 1, target, passWidth, pass.X0, pass.DX);
+      if (keyRows_) ApplyKeyToRow(cur + 1, target, passWidth, pass.X0, pass.DX);
       std::swap(cur, prev);
       ++rowsDone;
     }

@@ -307,15 +307,46 @@ TEST(PngDecode, MissingImageDataLeavesTheBackground) {
   EXPECT_EQ(h.Bitmap().PixelAt(3, 3), gfx::RGB(10, 20, 30));
 }
 
-TEST(PngDecode, FileWithoutImageDataHasTheHeadersSize) {
-  PngSpec s = MakeSpec(6, 8, 3, 2, 2);
-  std::vector<std::uint8_t> png = pngtest::BuildPng(s);
-  // Drop the IDAT chunk: signature, IHDR (25 bytes), IDAT, IEND (12 bytes).
-  png.erase(png.begin() + 33, png.end() - 12);
-  const TPNGGraphic g = Decode(png);
-  EXPECT_EQ(g.Width(), 3);
-  EXPECT_EQ(g.Height(), 2);
-  EXPECT_EQ(g.Bitmap().PixelAt(1, 1), 0xFFFFFFFFu);  // white background, opaque
+// The key marks the pixels whose samples in the file equal it: gamma and the
+// reduction of 16-bit samples neither hide a keyed pixel nor make another one
+// transparent. Each case holds one keyed pixel and one whose decoded colour
+// would otherwise equal the key colour.
+TEST(PngDecode, TransparencyKeyIsMatchedOnTheFilesSamples) {
+  struct Case {
+    const char* Name;
+    int ColorType, Depth;
+    std::vector<std::uint16_t> Samples;  // two pixels: keyed, then not keyed
+    std::vector<std::uint8_t> Trns;
+    bool Gamma1;  // gAMA of 1.0: samples brighten through the gamma table
+  };
+  const Case cases[] = {
+      // 128 is the key; 56 becomes 128 through the gamma table.
+      {"rgb8 gamma", 2, 8, {128, 128, 128, 56, 56, 56}, {0, 128, 0, 128, 0, 128}, true},
+      {"grey8 gamma", 0, 8, {128, 56}, {0, 128}, true},
+      // 51400 and 51401 both reduce to 200.
+      {"rgb16", 2, 16, {51400, 51400, 51400, 51401, 51400, 51400}, {0xC8, 0xC8, 0xC8, 0xC8, 0xC8, 0xC8}, false},
+      {"grey16", 0, 16, {65535, 65534}, {0xFF, 0xFF}, false},
+      {"grey16 white key", 0, 16, {65535, 65534}, {0xFF, 0xFF}, true},
+      // Palette levels are gamma-corrected; the key's level keeps its colour.
+      {"grey2 gamma", 0, 2, {2, 1}, {0, 2}, true},
+      {"grey4 gamma", 0, 4, {0, 1}, {0, 0}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    PngSpec s = MakeSpec(c.ColorType, c.Depth, 2, 1, 0);
+    s.Samples = c.Samples;
+    s.Extra = {{"tRNS", c.Trns}};
+    if (c.Gamma1) s.Extra.push_back({"gAMA", {0, 1, 0x86, 0xA0}});
+    for (bool interlaced : {false, true}) {
+      s.Interlaced = interlaced;
+      const TPNGGraphic g = Decode(pngtest::BuildPng(s));
+      ASSERT_TRUE(g.Bitmap().Transparent());
+      const gfx::Color key = g.Bitmap().TransparentColor();
+      EXPECT_EQ(key, g.TransparentKey());
+      EXPECT_EQ(g.Bitmap().PixelAt(0, 0), key) << "keyed pixel, interlaced " << interlaced;
+      EXPECT_NE(g.Bitmap().PixelAt(1, 0), key) << "other pixel, interlaced " << interlaced;
+    }
+  }
 }
 
 TEST(PngDecode, LoadingAgainReplacesEverything) {

@@ -136,6 +136,38 @@ TEST(PngErrors, InvalidColourFormats) {
   }
 }
 
+// A header whose colour type and depth do not fit is refused when it is
+// read: chunks before the image data (bKGD, tRNS) scale samples by the depth.
+TEST(PngErrors, InvalidColourFormatIsRefusedBeforeAnyChunkUsesIt) {
+  const std::pair<int, int> bad[] = {{0, 0}, {2, 0}, {0, 3}, {2, 32}, {0, 64}, {6, 255}};
+  for (const auto& [type, depth] : bad) {
+    for (const char* chunk : {"bKGD", "tRNS"}) {
+      PngSpec s = Small(2, 8, 1, 1);
+      s.ColorType = type;
+      s.BitDepth = depth;
+      s.Extra = {{chunk, {0, 1, 0, 2, 0, 3}}};
+      EXPECT_EQ(LoadError(pngtest::BuildRawPng(s, pngtest::Zlib({0, 0, 0, 0}))),
+                "Invalid color format in PNG file.")
+          << type << "/" << depth << " " << chunk;
+      // Also when the image data is empty.
+      EXPECT_EQ(LoadError(pngtest::BuildRawPng(s, {})), "Invalid color format in PNG file.")
+          << type << "/" << depth << " " << chunk;
+    }
+  }
+}
+
+TEST(PngErrors, FileWithoutImageDataIsRefused) {
+  for (int type : {0, 2, 3, 6}) {
+    PngSpec s = Small(type, 8, 3, 2);
+    if (type == 3) s.Palette = {1, 2, 3, 4, 5, 6};
+    std::vector<std::uint8_t> png = pngtest::BuildPng(s);
+    const std::size_t at = ChunkAt(png, "IDAT");
+    const std::size_t len = (png[at] << 24) | (png[at + 1] << 16) | (png[at + 2] << 8) | png[at + 3];
+    png.erase(png.begin() + static_cast<std::ptrdiff_t>(at), png.begin() + static_cast<std::ptrdiff_t>(at + 12 + len));
+    EXPECT_EQ(LoadError(png), kInvalid) << type;
+  }
+}
+
 TEST(PngErrors, InvalidPalette) {
   PngSpec s = Small(3, 8);
   s.Palette = {1, 2, 3, 4};
