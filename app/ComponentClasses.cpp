@@ -12,7 +12,7 @@
 #include "game/TileButton.h"
 #include "game/WebLabel.h"
 #include "image/acPNG.h"
-#include "platform/ui/Menus.h"
+#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"

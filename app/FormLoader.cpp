@@ -4,7 +4,7 @@
 
 #include "app/ComponentClasses.h"
 #include "app/PropertyValues.h"
-#include "platform/ui/Menus.h"
+#include "platform/ui/menus/Menus.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/FormDescription.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 
 namespace app {
 

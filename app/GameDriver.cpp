@@ -1,8 +1,8 @@
 #include "app/GameDriver.h"
 
 #include "game/Unit_GameObjects.h"
-#include "platform/ui/MenuBar.h"
-#include "platform/ui/MenuTracker.h"
+#include "platform/ui/menus/MenuBar.h"
+#include "platform/ui/menus/MenuTracker.h"
 
 namespace app {
 

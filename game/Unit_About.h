@@ -6,7 +6,7 @@
 
 #include "game/DescribedForm.h"
 #include "game/WebLabel.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Memo.h"
 

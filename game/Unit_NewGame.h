@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/GroupBox.h"
 #include "platform/ui/controls/RadioButton.h"

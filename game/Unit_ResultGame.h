@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang pkg-config
   zlib1g-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra
-  libx11-dev libxext-dev libxtst-dev xvfb xauth xcompmgr
+  libx11-dev libxext-dev libxtst-dev xvfb xauth xcompmgr openbox xdg-utils fonts-wine
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libclang-rt-14-dev
 )
 

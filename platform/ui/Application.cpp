@@ -12,9 +12,9 @@
 #include <thread>
 
 #include "platform/backend/HeadlessBackend.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/Menus.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/menus/Menus.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {

@@ -9,10 +9,10 @@
 #include "platform/gfx/Utf8.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ApplicationImpl.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/Menus.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {

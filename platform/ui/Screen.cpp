@@ -4,8 +4,8 @@
 #include <map>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {

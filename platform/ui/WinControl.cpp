@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/ScrollBarTracker.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {

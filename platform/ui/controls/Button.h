@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {

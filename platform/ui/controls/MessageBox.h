@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 
 namespace ui {
 

@@ -4,7 +4,7 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/ClassicLook.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 
 namespace ui {
 

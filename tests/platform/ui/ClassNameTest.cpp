@@ -2,7 +2,7 @@
 // and a derived class must answer for its ancestors too.
 #include <gtest/gtest.h>
 
-#include "platform/ui/Menus.h"
+#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Timer.h"
 #include "tests/platform/ui/UiFixture.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/ui/ProcChain.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/controls/Button.h"
 #include "tests/platform/ui/UiFixture.h"
 

@@ -4,9 +4,9 @@
 // the icons handed to the window system.
 #include <cstdlib>
 
-#include "platform/ui/FormFrame.h"
+#include "platform/ui/forms/FormFrame.h"
 #include "platform/ui/Icon.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/UiFixture.h"
 
 namespace ui::testing {

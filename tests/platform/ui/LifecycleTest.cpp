@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/ui/Screen.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"
 

@@ -3,7 +3,7 @@
 // virtual screen, the redraw lock holds painting, and printing renders a
 // window tree into a foreign surface.
 #include "platform/ui/Screen.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"
 

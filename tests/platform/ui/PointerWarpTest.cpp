@@ -3,9 +3,9 @@
 // itself moves nothing. The headless warp reports the move it causes.
 #include <vector>
 
-#include "platform/ui/MoveSizeLoop.h"
+#include "platform/ui/forms/MoveSizeLoop.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/TopLevelWindow.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/LoopSteps.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"

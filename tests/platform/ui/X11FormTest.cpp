@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 #include "tests/platform/ui/TestControls.h"
 
 // The X headers come last: their macros (KeyPress, None, ...) would clash

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/ui/MenuTracker.h"
-#include "platform/ui/Menus.h"
+#include "platform/ui/menus/MenuTracker.h"
+#include "platform/ui/menus/Menus.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/GroupBox.h"
 #include "platform/ui/controls/Label.h"

@@ -8,7 +8,7 @@
 
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 
 namespace ui::test {
 
