@@ -1,0 +1,151 @@
+#include "skin/render/Gradient.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "platform/gfx/Canvas.h"
+#include "skin/paint/Fill.h"
+#include "skin/paint/PixelAccess.h"
+#include "skin/paint/Round.h"
+
+namespace skin {
+namespace {
+
+using I64 = std::int64_t;
+
+// The running colour of a band: one single-precision value per channel,
+// advanced by a double-precision step; written rounded, ties to even.
+class Ramp {
+ public:
+  Ramp(std::int32_t from, std::int32_t to, I64 length) {
+    for (int k = 0; k < 3; ++k) {
+      const int f = Channel(from, k), t = Channel(to, k);
+      value_[k] = static_cast<float>(f);
+      step_[k] = static_cast<double>(t - f) / static_cast<double>(length);
+    }
+  }
+  // The current colour as B, G, R bytes.
+  void Current(std::uint8_t* bgr) const {
+    for (int k = 0; k < 3; ++k) bgr[2 - k] = static_cast<std::uint8_t>(ClampByte(Rnd(value_[k])));
+  }
+  void Advance() {
+    for (int k = 0; k < 3; ++k) value_[k] = static_cast<float>(static_cast<double>(value_[k]) + step_[k]);
+  }
+
+ private:
+  // Channel k of a colour value: 0 red, 1 green, 2 blue (raw bytes).
+  static int Channel(std::int32_t c, int k) { return static_cast<int>((static_cast<std::uint32_t>(c) >> (8 * k)) & 0xFF); }
+  float value_[3];
+  double step_[3];
+};
+
+// Fills pixels [x0, x1) of one row with a colour (alpha 255 on 32-bit).
+void FillRow(std::uint8_t* row, int bpp, int x0, int x1, const std::uint8_t* bgr) {
+  if (x1 <= x0) return;
+  std::uint8_t px[4] = {bgr[0], bgr[1], bgr[2], 255};
+  std::uint8_t* p = row + static_cast<std::ptrdiff_t>(x0) * bpp;
+  const std::size_t total = static_cast<std::size_t>(x1 - x0) * static_cast<std::size_t>(bpp);
+  std::memcpy(p, px, static_cast<std::size_t>(bpp));
+  std::size_t done = static_cast<std::size_t>(bpp);
+  while (done < total) {
+    const std::size_t n = std::min(done, total - done);
+    std::memcpy(p + done, p, n);
+    done += n;
+  }
+}
+
+// Vertical bands, one colour per row.
+void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, int extra) {
+  const int bpp = ColorBytes(bmp);
+  const I64 lastRow = r.Bottom - 1;  // r is already cut to the bitmap
+  const I64 height = I64{r.Height()} + extra;
+  I64 y = I64{r.Top} + extra;
+  const std::size_t n = steps.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const bool last = i + 1 == n;
+    const I64 s = y;
+    I64 e = s + I64{steps[i].Percent} * height / 100;
+    e = last ? lastRow : std::min(e, lastRow);
+    y = e;
+    if (e - s <= 0) continue;
+    if (last) {
+      e = lastRow;
+      if (e == s) return;
+    }
+    Ramp ramp(steps[i].FromColor, steps[i].ToColor, e - s);
+    std::uint8_t bgr[3];
+    for (I64 row = s; row <= e; ++row, ramp.Advance()) {
+      if (row < r.Top) continue;  // a negative `extra` starts above the rect
+      ramp.Current(bgr);
+      FillRow(bmp.Scanline(static_cast<int>(row)), bpp, r.Left, r.Right, bgr);
+    }
+  }
+}
+
+// Horizontal bands: every row is the same, so one is computed and copied.
+void Horizontal(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps) {
+  const int bpp = ColorBytes(bmp);
+  const I64 lastCol = r.Right - 1;
+  std::uint8_t* first = bmp.Scanline(r.Top);
+  I64 x = r.Left;
+  const std::size_t n = steps.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const I64 j = x;
+    I64 end = Rnd(steps[i].Percent * static_cast<double>(r.Width()) / 100.0 + static_cast<double>(j));
+    end = i + 1 == n ? lastCol : std::min(end, lastCol);
+    x = end;
+    const I64 len = end - j;
+    if (len <= 0) continue;
+    Ramp ramp(steps[i].FromColor, steps[i].ToColor, len);
+    std::uint8_t* p = first + j * bpp;
+    for (I64 col = j; col <= end; ++col, p += bpp, ramp.Advance()) {
+      ramp.Current(p);
+      if (bpp == 4) p[3] = 255;
+    }
+  }
+  const std::size_t bytes = static_cast<std::size_t>(r.Width()) * static_cast<std::size_t>(bpp);
+  for (int row = r.Top + 1; row < r.Bottom; ++row)
+    std::memcpy(bmp.Scanline(row) + static_cast<std::ptrdiff_t>(r.Left) * bpp,
+                first + static_cast<std::ptrdiff_t>(r.Left) * bpp, bytes);
+}
+
+// Four triangles around the centre, clipped to the rect (the corner vertices
+// lie on the exclusive Right and Bottom).
+void Diamond(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps) {
+  gfx::Color c[5];
+  for (std::size_t k = 0; k < 5; ++k) {
+    const std::size_t i = std::min(k, steps.size() - 1);
+    c[k] = static_cast<gfx::Color>(steps[i].FromColor) & 0xFFFFFFu;  // raw bytes, never a system colour
+  }
+  const gfx::GradientVertex p0{r.Left, r.Top, c[0]};
+  const gfx::GradientVertex p1{r.Left + r.Width() / 2, r.Top + r.Height() / 2, c[1]};
+  const gfx::GradientVertex p2{r.Right, r.Top, c[2]};
+  const gfx::GradientVertex p3{r.Right, r.Bottom, c[3]};
+  const gfx::GradientVertex p4{r.Left, r.Bottom, c[4]};
+  gfx::Canvas canvas(bmp);
+  canvas.IntersectClipRect(r);
+  canvas.GradientTriangle(p0, p1, p2);
+  canvas.GradientTriangle(p1, p2, p3);
+  canvas.GradientTriangle(p0, p1, p4);
+  canvas.GradientTriangle(p4, p1, p3);
+  SetAlphaRect(bmp, r, 255);
+}
+
+}  // namespace
+
+void PaintGradient(gfx::Bitmap& bitmap, const gfx::Rect& rect, const TsGradArray& steps, int extra) {
+  if (steps.empty() || ColorBytes(bitmap) == 0) return;
+  if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
+  const gfx::Rect r = gfx::Intersect(rect, bitmap.Bounds());
+  if (r.IsEmpty()) return;
+  switch (steps.front().Kind) {
+    case 0: Vertical(bitmap, r, steps, extra); break;
+    case 1: Horizontal(bitmap, r, steps); break;
+    case 2: Diamond(bitmap, r, steps); break;
+    default: break;
+  }
+}
+
+}  // namespace skin
