@@ -34,7 +34,9 @@ class Fd {
 }  // namespace
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::size_t limit) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Opened without blocking: opening a FIFO or a device would otherwise wait
+  // for a writer before the regular-file check below could refuse it.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) Fail(path, std::strerror(errno));
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) Fail(path, std::strerror(errno));

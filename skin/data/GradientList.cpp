@@ -10,9 +10,15 @@ namespace skin {
 
 TsGradArray ParseGradientList(std::string_view text) {
   std::vector<std::int32_t> values;
-  for (std::string_view word : SplitWords(text, ";")) {
-    word = Trim(word);
-    if (!word.empty()) values.push_back(StrToInt(word));
+  text = Trim(text);
+  if (!text.empty() && text.back() == ';') text.remove_suffix(1);
+  if (!Trim(text).empty()) {
+    for (std::size_t at = 0;;) {
+      const std::size_t end = std::min(text.find(';', at), text.size());
+      values.push_back(StrToInt(Trim(text.substr(at, end - at))));
+      if (end == text.size()) break;
+      at = end + 1;
+    }
   }
   TsGradArray steps;
   steps.reserve(values.size() / 5);

@@ -25,10 +25,22 @@ std::int32_t StrToInt(std::string_view text) {
 
 std::optional<double> ParseFloat(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || text.front() == '+') return std::nullopt;
+  std::string_view body = text;
+  if (!body.empty() && body.front() == '-') body.remove_prefix(1);
+  bool digit = false, dot = false;
+  for (const char c : body) {
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == '.' && !dot) {
+      dot = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digit) return std::nullopt;
   double value = 0;
   const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
   if (ec != std::errc() || ptr != end) return std::nullopt;
   return value;
 }

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "skin/paint/ColorShift.h"
@@ -54,9 +57,22 @@ void ShiftSteps(TsGradArray& steps, const ColorFn& fn) {
 
 void ShiftTables(TsSkinModel& skin, const ColorFn& fn, const std::vector<bool>& keepImage) {
   ShiftPixels(skin.MasterBitmap, fn);
+  // Lines that name the same file share one image: each image is shifted
+  // once. Entries that share an image with a kept one get a shifted copy.
+  std::unordered_set<const gfx::Bitmap*> kept;
+  for (std::size_t i = 0; i < skin.MaskTable.size(); ++i)
+    if (skin.MaskTable[i].Image && keepImage[i]) kept.insert(skin.MaskTable[i].Image.get());
+  std::unordered_map<const gfx::Bitmap*, std::shared_ptr<gfx::Bitmap>> shifted;
   for (std::size_t i = 0; i < skin.MaskTable.size(); ++i) {
-    const std::shared_ptr<gfx::Bitmap>& image = skin.MaskTable[i].Image;
-    if (image && !keepImage[i]) ShiftPixels(*image, fn);
+    std::shared_ptr<gfx::Bitmap>& image = skin.MaskTable[i].Image;
+    if (!image || keepImage[i]) continue;
+    auto done = shifted.find(image.get());
+    if (done == shifted.end()) {
+      auto target = kept.count(image.get()) != 0 ? std::make_shared<gfx::Bitmap>(*image) : image;
+      ShiftPixels(*target, fn);
+      done = shifted.emplace(image.get(), std::move(target)).first;
+    }
+    image = done->second;
   }
   for (TsGeneralData& g : skin.GeneralTable) {
     g.Color = ShiftField(g.Color, fn);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
+#include <new>
 
 #include "image/acPNG.h"
 #include "platform/gfx/BmpReader.h"
 #include "platform/gfx/FileBytes.h"
+#include "platform/gfx/ImageError.h"
 #include "platform/gfx/JpegReader.h"
 #include "skin/data/SkinErrors.h"
 #include "skin/data/TextUtil.h"
@@ -42,15 +44,37 @@ std::optional<std::string> DirectoryFiles::Resolve(std::string_view name) const 
   return (folder / matches.front()).string();
 }
 
+std::span<const std::uint8_t> DirectoryFiles::Read(const std::string& path) {
+  const auto known = byPath_.find(path);
+  if (known != byPath_.end()) return loaded_[known->second];
+  std::vector<std::uint8_t> bytes = gfx::ReadFileBytes(path);
+  if (budget_ != nullptr) budget_->Charge(bytes.size(), path);
+  loaded_.push_back(std::move(bytes));
+  byPath_.emplace(path, loaded_.size() - 1);
+  return loaded_.back();
+}
+
 std::optional<std::span<const std::uint8_t>> DirectoryFiles::Find(std::string_view name) {
   const std::optional<std::string> path = Resolve(name);
   if (!path) return std::nullopt;
   try {
-    loaded_.push_back(gfx::ReadFileBytes(*path));
+    return Read(*path);
   } catch (const gfx::FileError&) {
     return std::nullopt;
   }
-  return std::span<const std::uint8_t>(loaded_.back());
+}
+
+std::optional<std::span<const std::uint8_t>> DirectoryFiles::FindRequired(std::string_view name) {
+  if (const std::optional<std::string> path = Resolve(name)) return Read(*path);
+  // Something that is not a regular file (a FIFO, a folder) under that very
+  // name is an error too, not an absent file.
+  std::string wanted(name);
+  std::replace(wanted.begin(), wanted.end(), '\\', '/');
+  if (wanted.empty() || (dir_.empty() && wanted.front() != '/')) return std::nullopt;
+  const fs::path direct = wanted.front() == '/' ? fs::path(wanted) : fs::path(dir_) / wanted;
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(direct, ec))) return std::nullopt;
+  return Read(direct.string());
 }
 
 namespace {
@@ -78,18 +102,34 @@ gfx::Bitmap DecodeImage(std::span<const std::uint8_t> data, std::string_view nam
     return gfx::ReadBmp(data);
   } catch (const SkinError&) {
     throw;
+  } catch (const std::bad_alloc&) {
+    Fail(name, "there is not enough memory for it");
+  } catch (const std::exception& e) {
+    Fail(name, e.what());
+  }
+}
+
+std::size_t ConvertedBytes(const gfx::Bitmap& b, gfx::PixelFormat format) {
+  const std::size_t bits = static_cast<std::size_t>(gfx::BitsPerPixel(format));
+  const std::size_t stride = (static_cast<std::size_t>(b.Width()) * bits + 31) / 32 * 4;
+  return stride * static_cast<std::size_t>(b.Height());
+}
+
+gfx::Bitmap ConvertImage(gfx::Bitmap b, gfx::PixelFormat format, std::string_view name) {
+  if (b.Format() == format) return b;
+  if (ConvertedBytes(b, format) > gfx::kMaxImageBytes)
+    Fail(name, ("it is too large at " + std::to_string(gfx::BitsPerPixel(format)) + " bits per pixel").c_str());
+  try {
+    return b.ConvertTo(format);
+  } catch (const std::bad_alloc&) {
+    Fail(name, "there is not enough memory for it");
   } catch (const std::exception& e) {
     Fail(name, e.what());
   }
 }
 
 gfx::Bitmap DecodePng32(std::span<const std::uint8_t> data, std::string_view name) {
-  gfx::Bitmap b = DecodeImage(data, name);
-  try {
-    if (b.Format() != gfx::PixelFormat::Bgra32) b = b.ConvertTo(gfx::PixelFormat::Bgra32);
-  } catch (const std::exception& e) {
-    Fail(name, e.what());
-  }
+  gfx::Bitmap b = ConvertImage(DecodeImage(data, name), gfx::PixelFormat::Bgra32, name);
   image::ClearTransparentWhite(b);
   return b;
 }

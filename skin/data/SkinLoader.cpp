@@ -1,5 +1,6 @@
 #include "skin/data/SkinLoader.h"
 
+#include <new>
 #include <utility>
 
 #include "platform/gfx/FileBytes.h"
@@ -9,6 +10,7 @@
 #include "skin/data/MemIniFile.h"
 #include "skin/data/SkinErrors.h"
 #include "skin/data/SkinFiles.h"
+#include "skin/data/SkinImageCache.h"
 #include "skin/data/SkinLoadSteps.h"
 #include "skin/data/TextUtil.h"
 
@@ -42,12 +44,15 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 class SkinBuilder {
  public:
-  SkinBuilder(const MemIniFile& ini, SkinFiles& files, const TsLoadSettings& settings, std::string skinPath)
+  SkinBuilder(const MemIniFile& ini, SkinFiles& files, const TsLoadSettings& settings, std::string skinPath,
+              SkinMemoryBudget& budget)
       : ini_(ini),
         common_(JoinLines(settings.CommonSections)),
         files_(files),
-        commonFiles_(skinPath),
+        commonFiles_(skinPath, &budget),
         settings_(settings),
+        budget_(budget),
+        images_(budget),
         model_(std::make_unique<TsSkinModel>()) {
     model_->SkinWideData.SkinPath = std::move(skinPath);
   }
@@ -99,8 +104,7 @@ class SkinBuilder {
     if (name.empty()) return;
     const auto bytes = files_.Find(name);
     if (!bytes) return;
-    gfx::Bitmap b = DecodeImage(*bytes, name);
-    if (b.Format() != gfx::PixelFormat::Bgr24) b = b.ConvertTo(gfx::PixelFormat::Bgr24);
+    gfx::Bitmap b = DecodeForSkin(*bytes, name, SkinImageUse::Bgr24, budget_);
     b.SetTransparent(true);
     b.SetTransparentColor(gfx::clFuchsia);
     model_->MasterBitmap = std::move(b);
@@ -137,33 +141,35 @@ class SkinBuilder {
                     const std::string& key) {
     const auto bytes = files.Find(name);
     if (!bytes) return;
-    gfx::Bitmap b = DecodeImage(*bytes, name);
-    if (b.Width() == 0) return;
-    if (b.Format() != gfx::PixelFormat::Bgr24) b = b.ConvertTo(gfx::PixelFormat::Bgr24);
+    std::shared_ptr<gfx::Bitmap> b = images_.Get(*bytes, name, SkinImageUse::Bgr24);
+    if (b->Width() == 0) return;
     TsMaskData m = NewEntry(UpperCase(section), UpperCase(key));
-    m.Right = b.Width();
-    m.Bottom = b.Height();
+    m.Right = b->Width();
+    m.Bottom = b->Height();
     m.ImageCount = 3;
     m.MaskType = 1;
-    m.WL = m.WR = Short(b.Width() / 9);
-    m.WT = m.WB = Short(b.Height() / 6);
-    m.Image = std::make_shared<gfx::Bitmap>(std::move(b));
+    m.WL = m.WR = Short(b->Width() / 9);
+    m.WT = m.WB = Short(b->Height() / 6);
+    m.Image = std::move(b);
     model_->MaskTable.push_back(std::move(m));
   }
 
   void AddImageFile(const MaskValue& v, const std::string& section, const std::string& key) {
     const auto bytes = files_.Find(v.FileName);
     if (!bytes) return;
+    // Bitmaps other than textures are used at 24 bits, PNG images at 32.
     const bool isBitmap = Contains(v.FileName, ".BMP");
-    gfx::Bitmap b = isBitmap ? DecodeImage(*bytes, v.FileName) : DecodePng32(*bytes, v.FileName);
-    if (b.Width() == 0) return;
-    TsMaskData m = ParseImageFileFields(v.Words, b.Width(), b.Height());
-    if (isBitmap && m.ImgType != TacImgType::itisaTexture && b.Format() != gfx::PixelFormat::Bgr24)
-      b = b.ConvertTo(gfx::PixelFormat::Bgr24);
+    const SkinImageUse use = !isBitmap ? SkinImageUse::Png32
+                             : ParseImageFileFields(v.Words, 0, 0).ImgType == TacImgType::itisaTexture
+                                 ? SkinImageUse::AsDecoded
+                                 : SkinImageUse::Bgr24;
+    std::shared_ptr<gfx::Bitmap> b = images_.Get(*bytes, v.FileName, use);
+    if (b->Width() == 0) return;
+    TsMaskData m = ParseImageFileFields(v.Words, b->Width(), b->Height());
     m.SectionName = section;
     m.PropertyName = key;
     m.Owner = settings_.Owner;
-    m.Image = std::make_shared<gfx::Bitmap>(std::move(b));
+    m.Image = std::move(b);
     model_->MaskTable.push_back(std::move(m));
   }
 
@@ -189,9 +195,8 @@ class SkinBuilder {
     if (!IsJpegName(upper)) return;
     const auto bytes = files.Find(upper);
     if (!bytes) return;
-    gfx::Bitmap b = DecodeImage(*bytes, upper);
+    gfx::Bitmap b = DecodeForSkin(*bytes, upper, SkinImageUse::Bgr24, budget_);
     if (b.Width() < 1) return;
-    if (b.Format() != gfx::PixelFormat::Bgr24) b = b.ConvertTo(gfx::PixelFormat::Bgr24);
     const std::int64_t pixels = std::int64_t{b.Width()} * b.Height();
     if (pixels >= kMinPatternPixels || !convertSmall) {
       model_->PatternTable.push_back(
@@ -282,6 +287,8 @@ class SkinBuilder {
   SkinFiles& files_;
   DirectoryFiles commonFiles_;
   const TsLoadSettings& settings_;
+  SkinMemoryBudget& budget_;
+  SkinImageCache images_;
   std::unique_ptr<TsSkinModel> model_;
   std::vector<std::string> warnings_;
 };
@@ -293,13 +300,20 @@ std::string WithSeparator(std::string path) {
   return path;
 }
 
-// File errors reach the user like every other load error.
+// Every failure of a load reaches the user as a SkinError with a clear
+// message: file errors, running out of memory, and anything else.
 template <class Fn>
 auto AsSkinError(Fn&& fn) {
   try {
     return fn();
+  } catch (const SkinError&) {
+    throw;
   } catch (const gfx::FileError& e) {
     throw SkinError(e.what());
+  } catch (const std::bad_alloc&) {
+    throw SkinError("There is not enough memory to load the skin");
+  } catch (const std::exception& e) {
+    throw SkinError(std::string("The skin cannot be loaded: ") + e.what());
   }
 }
 
@@ -308,38 +322,45 @@ auto AsSkinError(Fn&& fn) {
 TsLoadResult LoadSkinFromDirectory(const std::string& skinDir, const TsLoadSettings& settings) {
   return AsSkinError([&] {
     const std::string path = WithSeparator(skinDir);
-    DirectoryFiles files(path);
-    const auto options = files.Find("Options.dat");
+    SkinMemoryBudget budget;
+    DirectoryFiles files(path, &budget);
+    // A missing options file gives an empty skin; one that cannot be read
+    // (too large, not a regular file) is the load's error.
+    const auto options = files.FindRequired("Options.dat");
     const MemIniFile ini(
         options ? std::string_view(reinterpret_cast<const char*>(options->data()), options->size())
                 : std::string_view{});
-    return SkinBuilder(ini, files, settings, path).Run(false);
+    return SkinBuilder(ini, files, settings, path, budget).Run(false);
   });
 }
 
 TsLoadResult LoadSkinFromPackage(std::span<const std::uint8_t> package, const std::string& skinPath,
                                  const TsLoadSettings& settings) {
-  TacSkinConvertor reader;
-  reader.LoadFromData(package);
-  const MemIniFile ini(reader.Options ? AsText(*reader.Options) : std::string());
-  PackageFiles files(reader);
-  return SkinBuilder(ini, files, settings, skinPath).Run(true);
+  return AsSkinError([&] {
+    SkinMemoryBudget budget;
+    TacSkinConvertor reader;
+    reader.LoadFromData(package, budget);
+    const MemIniFile ini(reader.Options ? AsText(*reader.Options) : std::string());
+    PackageFiles files(reader);
+    return SkinBuilder(ini, files, settings, skinPath, budget).Run(true);
+  });
 }
 
 std::optional<TsLoadResult> LoadSkinFromPackageFile(const std::string& file, const std::string& skinPath,
                                                     const TsLoadSettings& settings) {
   return AsSkinError([&]() -> std::optional<TsLoadResult> {
-    const std::unique_ptr<TacSkinConvertor> reader = TacSkinConvertor::LoadFromFile(file);
+    SkinMemoryBudget budget;
+    const std::unique_ptr<TacSkinConvertor> reader = TacSkinConvertor::LoadFromFile(file, budget);
     if (!reader) return std::nullopt;
     const MemIniFile ini(reader->Options ? AsText(*reader->Options) : std::string());
     PackageFiles files(*reader);
-    return SkinBuilder(ini, files, settings, skinPath).Run(true);
+    return SkinBuilder(ini, files, settings, skinPath, budget).Run(true);
   });
 }
 
 TsLoadResult LoadSkinFromStored(const TsStoredSkin& stored, const TsLoadSettings& settings) {
   if (!stored.Data.empty()) return LoadSkinFromPackage(stored.Data, "", settings);
-  return LoadStructuredSkin(stored, settings);
+  return AsSkinError([&] { return LoadStructuredSkin(stored, settings); });
 }
 
 int SelectStoredSkin(const TsStoredSkins& skins, std::string& name) {

@@ -1,6 +1,7 @@
 #include "skin/data/acSkinPack.h"
 
 #include <filesystem>
+#include <new>
 #include <utility>
 
 #include "platform/gfx/FileBytes.h"
@@ -63,6 +64,11 @@ bool HasBitmapExtension(std::string_view name) {
 }
 
 void TacSkinConvertor::LoadFromData(std::span<const std::uint8_t> data) {
+  SkinMemoryBudget budget;
+  LoadFromData(data, budget);
+}
+
+void TacSkinConvertor::LoadFromData(std::span<const std::uint8_t> data, SkinMemoryBudget& budget) {
   Clear();
   try {
     if (!HasMagic(data)) throw PackageError(std::string(kNotAPackageMessage));
@@ -70,7 +76,7 @@ void TacSkinConvertor::LoadFromData(std::span<const std::uint8_t> data) {
     in.Skip(4);
     const std::int32_t count = in.ReadInt32("its entry count");
     if (count < 0)
-      throw PackageError("The skin package has an invalid entry count (" + std::to_string(count) + ")");
+      throw PackageError("The skin package has a negative entry count (" + std::to_string(count) + ")");
     if (static_cast<std::uint64_t>(count) * kMinEntryBytes > in.Remaining())
       throw PackageError("The skin package claims " + std::to_string(count) + " entries, more than its " +
                          std::to_string(in.Remaining()) + " remaining bytes can hold");
@@ -78,7 +84,9 @@ void TacSkinConvertor::LoadFromData(std::span<const std::uint8_t> data) {
     for (std::int32_t i = 0; i < count; ++i) {
       const std::string where = "entry " + std::to_string(i + 1) + " of the skin package";
       const std::int32_t nameLength = in.ReadInt32(("the name length of " + where).c_str());
-      if (nameLength < 0 || static_cast<std::size_t>(nameLength) > in.Remaining())
+      if (nameLength < 0)
+        throw PackageError("The name length " + std::to_string(nameLength) + " of " + where + " is negative");
+      if (static_cast<std::size_t>(nameLength) > in.Remaining())
         throw PackageError("The name length " + std::to_string(nameLength) + " of " + where +
                            " exceeds the remaining data");
       std::string name = in.ReadBytes(static_cast<std::size_t>(nameLength));
@@ -88,6 +96,7 @@ void TacSkinConvertor::LoadFromData(std::span<const std::uint8_t> data) {
           static_cast<std::uint64_t>(size) > in.Remaining() * kMaxDeflateRatio + 64)
         throw PackageError("Entry \"" + name + "\" of the skin package states " + std::to_string(size) +
                            " bytes, more than its compressed data can hold");
+      budget.Charge(static_cast<std::size_t>(size), name);
       InflatedEntry entry = InflateExact(in.Rest(), static_cast<std::size_t>(size));
       in.Skip(entry.Consumed);
       if (SameText(name, "Options.dat")) {
@@ -97,6 +106,9 @@ void TacSkinConvertor::LoadFromData(std::span<const std::uint8_t> data) {
         ImageItems.push_back(TacImageItem{std::move(name), isBitmap, std::move(entry.Data)});
       }
     }
+  } catch (const std::bad_alloc&) {
+    Clear();
+    throw SkinError("There is not enough memory to read the skin package");
   } catch (...) {
     Clear();
     throw;
@@ -104,11 +116,17 @@ void TacSkinConvertor::LoadFromData(std::span<const std::uint8_t> data) {
 }
 
 std::unique_ptr<TacSkinConvertor> TacSkinConvertor::LoadFromFile(const std::string& path) {
+  SkinMemoryBudget budget;
+  return LoadFromFile(path, budget);
+}
+
+std::unique_ptr<TacSkinConvertor> TacSkinConvertor::LoadFromFile(const std::string& path,
+                                                                  SkinMemoryBudget& budget) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return nullptr;
   auto reader = std::make_unique<TacSkinConvertor>();
   const std::vector<std::uint8_t> bytes = gfx::ReadFileBytes(path);
-  reader->LoadFromData(bytes);
+  reader->LoadFromData(bytes, budget);
   return reader;  // the file copy goes with `bytes`; the entries stay
 }
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/data/SkinMemoryBudget.h"
+
 namespace skin {
 
 // One entry of a package other than the options file.
@@ -31,12 +33,16 @@ class TacSkinConvertor {
 
   // Parses a package held in memory, from its first byte. On any error the
   // reader is emptied and the error (a SkinError) is thrown.
+  // The inflated entries are charged to `budget` before they are inflated;
+  // the overload without one charges a fresh budget.
   void LoadFromData(std::span<const std::uint8_t> data);
+  void LoadFromData(std::span<const std::uint8_t> data, SkinMemoryBudget& budget);
 
   // Reads a package file. Returns no reader when the file does not exist;
-  // throws gfx::FileError when it cannot be read and a SkinError when it is
-  // not a valid package.
+  // throws gfx::FileError when it cannot be read (or is not a regular file)
+  // and a SkinError when it is not a valid package.
   static std::unique_ptr<TacSkinConvertor> LoadFromFile(const std::string& path);
+  static std::unique_ptr<TacSkinConvertor> LoadFromFile(const std::string& path, SkinMemoryBudget& budget);
 
   // Frees every entry.
   void Clear();

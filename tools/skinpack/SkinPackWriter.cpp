@@ -89,18 +89,29 @@ std::vector<PackEntry> ReadSkinDirectory(const std::string& dir) {
 std::vector<PackListing> ListSkin(std::span<const std::uint8_t> package) {
   if (package.size() < 4 || !std::equal(package.begin(), package.begin() + 4, "OSzf"))
     throw PackageError(std::string(kNotAPackageMessage));
-  const std::uint32_t count = ReadU32(package, 4);
+  // The fields are signed 32-bit numbers; a negative one is reported as such.
+  const auto readInt32 = [&](std::size_t at) { return static_cast<std::int32_t>(ReadU32(package, at)); };
+  const std::int32_t count = readInt32(4);
+  if (count < 0)
+    throw PackageError("The skin package has a negative entry count (" + std::to_string(count) + ")");
   std::size_t at = 8;
   std::vector<PackListing> list;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const std::uint32_t nameLength = ReadU32(package, at);
+  for (std::int32_t i = 0; i < count; ++i) {
+    const std::int32_t nameLength = readInt32(at);
     at += 4;
-    if (nameLength > package.size() - at) throw PackageError("A name of the skin package runs past its end");
+    if (nameLength < 0)
+      throw PackageError("Entry " + std::to_string(i + 1) + " of the skin package has a negative name length (" +
+                         std::to_string(nameLength) + ")");
+    if (static_cast<std::size_t>(nameLength) > package.size() - at)
+      throw PackageError("A name of the skin package runs past its end");
     PackListing l;
-    l.Name.assign(reinterpret_cast<const char*>(package.data() + at), nameLength);
-    at += nameLength;
-    l.Size = ReadU32(package, at);
+    l.Name.assign(reinterpret_cast<const char*>(package.data() + at), static_cast<std::size_t>(nameLength));
+    at += static_cast<std::size_t>(nameLength);
+    const std::int32_t size = readInt32(at);
     at += 4;
+    if (size < 0)
+      throw PackageError("Entry " + l.Name + " has a negative size (" + std::to_string(size) + ")");
+    l.Size = static_cast<std::uint32_t>(size);
     if (l.Size > gfx::kMaxFileBytes) throw PackageError("Entry " + l.Name + " is too large");
     const InflatedEntry e = InflateExact(package.subspan(at), l.Size);
     l.CompressedSize = e.Consumed;

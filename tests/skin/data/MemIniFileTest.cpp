@@ -68,6 +68,11 @@ TEST(MemIniFile, TypedReadsFallBackToTheDefault) {
   EXPECT_EQ(ini.ReadInteger("S", "missing", 5), 5);
   EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "F", 0), 6.69);
   EXPECT_DOUBLE_EQ(ini.ReadFloat("S", "G", 1.5), 1.5);
+  const MemIniFile floats("[S]\nA=7\nB=-.5\nC=nan\nD=inf\nE=1e3\nF=-INF\nG=.\nH=1.2.3\nI=0x10\nJ=-\n");
+  EXPECT_DOUBLE_EQ(floats.ReadFloat("S", "A", 0), 7);
+  EXPECT_DOUBLE_EQ(floats.ReadFloat("S", "B", 0), -0.5);
+  for (const char* bad : {"C", "D", "E", "F", "G", "H", "I", "J"})
+    EXPECT_DOUBLE_EQ(floats.ReadFloat("S", bad, 1.5), 1.5) << bad;
   const struct {
     const char* key;
     bool value;

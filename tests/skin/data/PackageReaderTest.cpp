@@ -152,11 +152,11 @@ TEST(PackageReader, HostileCountsAndSizesAreClearErrors) {
     const char* messagePart;
   } cases[] = {
       {"count missing", Cat({magic, {1, 0}}), "entry count"},
-      {"negative count", Cat({magic, Le32(-1)}), "invalid entry count"},
+      {"negative count", Cat({magic, Le32(-1)}), "negative entry count"},
       {"count past the data", Cat({magic, Le32(0x7FFFFFFF)}), "remaining bytes"},
       {"name length past the data", Cat({magic, Le32(1), Le32(0x7FFFFFF0), Bytes("abcdefgh"), stream}),
        "name length"},
-      {"negative name length", Cat({magic, Le32(1), Le32(-5), Bytes("abcdefgh"), stream}), "name length"},
+      {"negative name length", Cat({magic, Le32(1), Le32(-5), Bytes("abcdefgh"), stream}), "is negative"},
       {"negative size", Cat({magic, Le32(1), Le32(1), Bytes("a"), Le32(-1), stream}), "negative size"},
       {"size the stream cannot hold", Cat({magic, Le32(1), Le32(1), Bytes("a"), Le32(0x7FFFFFFF), stream}),
        "more than its compressed data can hold"},
@@ -176,6 +176,33 @@ TEST(PackageReader, HostileCountsAndSizesAreClearErrors) {
   r.LoadFromData(Cat({magic, Le32(1), Le32(1), Bytes("a"), Le32(0), stream}));
   ASSERT_EQ(r.ImageItems.size(), 1u);
   EXPECT_TRUE(r.ImageItems[0].Data.empty());
+}
+
+// The listing of the packer tool names negative fields as negative, not as
+// truncated data or sizes that are too large.
+TEST(Packer, ListingReportsNegativeFieldsAsNegative) {
+  const std::vector<std::uint8_t> magic = Bytes("OSzf");
+  const std::vector<std::uint8_t> stream = {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01};
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> data;
+    const char* message;
+  } cases[] = {
+      {"count", Cat({magic, Le32(-2)}), "The skin package has a negative entry count (-2)"},
+      {"name length", Cat({magic, Le32(1), Le32(-5), Bytes("abcdefgh"), stream}),
+       "Entry 1 of the skin package has a negative name length (-5)"},
+      {"size", Cat({magic, Le32(1), Le32(1), Bytes("a"), Le32(-1), stream}), "Entry a has a negative size (-1)"},
+      {"truncated", Cat({magic, Le32(2), Le32(1), Bytes("a"), Le32(0), stream}),
+       "The skin package ends in the middle of an entry"},
+  };
+  for (const auto& c : cases) {
+    try {
+      ListSkin(c.data);
+      ADD_FAILURE() << c.what << ": accepted";
+    } catch (const PackageError& e) {
+      EXPECT_STREQ(e.what(), c.message) << c.what;
+    }
+  }
 }
 
 TEST(PackageReader, FileThatDoesNotExistMakesNoReader) {

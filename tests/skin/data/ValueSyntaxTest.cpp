@@ -152,7 +152,9 @@ TEST(GradientList, StepsOfFiveValues) {
   EXPECT_EQ(ParseGradientList("1;2;-3;4;5")[0].Percent, 0);
   EXPECT_TRUE(ParseGradientList(" ").empty());
   EXPECT_TRUE(ParseGradientList("").empty());
-  EXPECT_THROW(ParseGradientList("1;2;x;4;5"), ConvertError);
+  EXPECT_EQ(ParseGradientList("1;2;3;4;5;").size(), 1u);  // one ";" after the last value
+  for (const char* bad : {"1;2;x;4;5", "1;;2;3;4;5", ";1;2;3;4;5", "1;2;3;4;5;;", "1; ;2;3;4"})
+    EXPECT_THROW(ParseGradientList(bad), ConvertError) << bad;
 }
 
 }  // namespace
