@@ -38,14 +38,28 @@ enum class SurfaceKind : std::uint8_t {
   Dialog,     // a dialog; transient for Owner, optionally modal
 };
 
+// What the window manager may do to a window on the user's behalf, besides
+// moving and closing it (with its own keys, menus and task bar). A window
+// that may not be resized keeps its size: the window manager is told so
+// (minimum = maximum size), and a size it imposes anyway is undone.
+struct WindowActions {
+  bool Resize = true;
+  bool Minimize = true;
+  bool Maximize = true;
+  bool operator==(const WindowActions&) const = default;
+};
+
 struct SurfaceOptions {
   SurfaceKind Kind = SurfaceKind::Normal;
   gfx::Rect Bounds;              // screen coordinates; sides clamped to 1..8192
-  SurfaceId Owner = kNoSurface;  // transient-for / owner window
-  bool Modal = false;            // dialogs: tells the window manager; the toolkit
-                                 // itself keeps input from the owner meanwhile
-  bool NoActivate = false;       // never takes the focus, not even when clicked
-  bool ClickThrough = false;     // mouse input passes to what lies below
+  SurfaceId Owner = kNoSurface;  // the window this one belongs to (transient-for):
+                                 // window managers keep it above its owner and
+                                 // iconify the two together
+  WindowActions Actions;
+  bool Modal = false;         // dialogs: tells the window manager; the toolkit
+                              // itself keeps input from the owner meanwhile
+  bool NoActivate = false;    // never takes the focus, not even when clicked
+  bool ClickThrough = false;  // mouse input passes to what lies below
   bool Topmost = false;
   std::string Title;  // UTF-8
 };
@@ -140,6 +154,10 @@ class Backend {
   // Switches a Normal surface to Auxiliary (no task-bar entry) and back.
   // Popups and dialogs keep their kind.
   virtual void SetAuxiliary(SurfaceId id, bool auxiliary) = 0;
+  // The owner (kNoSurface for none). Throws std::invalid_argument for an
+  // unknown owner or one that would make a cycle of owners.
+  virtual void SetOwner(SurfaceId id, SurfaceId owner) = 0;
+  virtual void SetActions(SurfaceId id, const WindowActions& actions) = 0;
 
   // --- Decoration hints ------------------------------------------------------
   virtual void SetTitle(SurfaceId id, std::string_view utf8) = 0;

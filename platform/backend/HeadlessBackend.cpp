@@ -184,6 +184,19 @@ void HeadlessBackend::SetClickThrough(SurfaceId id, bool clickThrough) {
 
 void HeadlessBackend::SetAuxiliary(SurfaceId id, bool auxiliary) { Get(id).SwitchAuxiliary(auxiliary); }
 
+void HeadlessBackend::SetOwner(SurfaceId id, SurfaceId owner) {
+  Surface& s = Get(id);
+  if (owner != kNoSurface) Get(owner);
+  if (OwnerCycle(id, owner, [this](SurfaceId o) { return Get(o).Options.Owner; }))
+    throw std::invalid_argument("surface " + std::to_string(owner) + " cannot own surface " +
+                                std::to_string(id));
+  s.Options.Owner = owner;
+}
+
+void HeadlessBackend::SetActions(SurfaceId id, const WindowActions& actions) {
+  Get(id).Options.Actions = actions;
+}
+
 // --- Hints -----------------------------------------------------------------------
 
 void HeadlessBackend::SetPointerPosition(gfx::Point screen) {

@@ -72,6 +72,8 @@ class HeadlessBackend final : public Backend {
   void SetNoActivate(SurfaceId id, bool noActivate) override;
   void SetClickThrough(SurfaceId id, bool clickThrough) override;
   void SetAuxiliary(SurfaceId id, bool auxiliary) override;
+  void SetOwner(SurfaceId id, SurfaceId owner) override;
+  void SetActions(SurfaceId id, const WindowActions& actions) override;
   void SetTitle(SurfaceId id, std::string_view utf8) override;
   void SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) override;
   void Present(SurfaceId id, const gfx::Bitmap& buffer, const gfx::Rect& rect) override;
@@ -120,6 +122,9 @@ class HeadlessBackend final : public Backend {
   void InjectCloseRequest(SurfaceId id);
   // The window manager (a task bar) minimises or restores a shown surface.
   void InjectWindowState(SurfaceId id, bool minimized);
+  // The window manager moves or sizes a surface (a size is kept only where
+  // the surface may be resized), reported as a Configure event.
+  void InjectBounds(SurfaceId id, const gfx::Rect& bounds);
   std::uint32_t Modifiers() const { return modifiers_; }
 
   // --- Clock ---

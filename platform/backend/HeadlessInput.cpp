@@ -156,6 +156,17 @@ void HeadlessBackend::InjectWindowState(SurfaceId id, bool minimized) {
     SetMinimized(id, false);
 }
 
+void HeadlessBackend::InjectBounds(SurfaceId id, const gfx::Rect& bounds) {
+  Surface& s = Get(id);
+  gfx::Rect b = SanitizeBounds(bounds);
+  if (!s.Options.Actions.Resize) b = gfx::Rect::FromXYWH(b.Left, b.Top, s.Bounds.Width(), s.Bounds.Height());
+  if (b == s.Bounds) return;
+  SetBounds(id, b);
+  Event e = SurfaceEvent(EventType::Configure, id);
+  e.Rect = b;
+  Push(e);
+}
+
 void HeadlessBackend::InjectCloseRequest(SurfaceId id) {
   Get(id);
   Push(SurfaceEvent(EventType::CloseRequest, id));

@@ -4,6 +4,13 @@
 
 namespace backend {
 
+bool OwnerCycle(SurfaceId id, SurfaceId owner, const std::function<SurfaceId(SurfaceId)>& ownerOf) {
+  // Chains are short; the step limit only guards against a cycle made before.
+  for (int steps = 0; owner != kNoSurface && steps < 1024; ++steps, owner = ownerOf(owner))
+    if (owner == id) return true;
+  return false;
+}
+
 gfx::Rect SanitizeBounds(const gfx::Rect& r) {
   const gfx::Size size = SanitizeSize(r.GetSize());
   return gfx::Rect::FromXYWH(r.Left, r.Top, size.Width, size.Height);

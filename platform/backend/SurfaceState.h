@@ -2,6 +2,7 @@
 // backends answer the same way from it.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "platform/backend/Backend.h"
@@ -38,6 +39,11 @@ struct SurfaceState {
     return !Options.ClickThrough && AlphaAt(screen, blending) > 0;
   }
 };
+
+// Whether making `owner` the owner of `id` would close a cycle: `owner` is
+// `id` or is owned, directly or further up, by `id`. `ownerOf` gives a
+// surface's owner (kNoSurface for none).
+bool OwnerCycle(SurfaceId id, SurfaceId owner, const std::function<SurfaceId(SurfaceId)>& ownerOf);
 
 // Sizes below 1 become 1; the position is kept.
 gfx::Rect SanitizeBounds(const gfx::Rect& r);

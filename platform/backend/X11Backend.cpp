@@ -166,7 +166,10 @@ void X11Backend::DestroySurface(SurfaceId id) {
   std::erase_if(events_, [id](const Event& e) { return e.Surface == id; });
 }
 
+// The size hints follow first: a window manager places a window it maps by
+// them, and holds a window that may not be resized to their size.
 void X11Backend::MoveResize(Surface& s, const gfx::Rect& bounds) {
+  SetSizeHints(s);
   s.Requested.push_back(bounds);
   if (s.Requested.size() > kMaxRequested) s.Requested.pop_front();
   XMoveResizeWindow(x_.Get(), s.XWindow, bounds.Left, bounds.Top, static_cast<unsigned>(bounds.Width()),
@@ -205,6 +208,7 @@ void X11Backend::Show(SurfaceId id, bool activate) {
     SetWmHints(s);  // maps in the normal state from now on
   }
   if (!s.Visible || restore) {
+    if (!s.Visible) SetSizeHints(s);  // where the window manager is to put it
     s.Visible = true;
     s.StateSerial = NextRequest(d);
     XMapWindow(d, s.XWindow);  // for an iconic window: asks the window manager to restore it

@@ -59,6 +59,8 @@ class X11Backend final : public Backend {
   void SetNoActivate(SurfaceId id, bool noActivate) override;
   void SetClickThrough(SurfaceId id, bool clickThrough) override;
   void SetAuxiliary(SurfaceId id, bool auxiliary) override;
+  void SetOwner(SurfaceId id, SurfaceId owner) override;
+  void SetActions(SurfaceId id, const WindowActions& actions) override;
   void SetTitle(SurfaceId id, std::string_view utf8) override;
   void SetIcon(SurfaceId id, std::span<const gfx::Bitmap> icons) override;
   void Present(SurfaceId id, const gfx::Bitmap& buffer, const gfx::Rect& rect) override;
@@ -118,7 +120,12 @@ class X11Backend final : public Backend {
   void SetInitialHints(Surface& s);
   void SetWindowType(Surface& s);
   void SetWmHints(Surface& s);
+  void SetSizeHints(Surface& s);
+  void SetMotifHints(Surface& s);
+  void SetTransientFor(Surface& s);
+  void RefuseMaximized(Surface& s);
   void SetStateAtom(Surface& s, Atom state, bool on);
+  void RequestStates(Surface& s, bool on, Atom first, Atom second);
   void SetTitleHints(Surface& s);
 
   // Pixels.

@@ -63,6 +63,8 @@ X11Connection::X11Connection(const std::string& name) {
       {&X11Atoms::NetWmStateSkipPager, "_NET_WM_STATE_SKIP_PAGER"},
       {&X11Atoms::NetWmStateAbove, "_NET_WM_STATE_ABOVE"},
       {&X11Atoms::NetWmStateHidden, "_NET_WM_STATE_HIDDEN"},
+      {&X11Atoms::NetWmStateMaximizedVert, "_NET_WM_STATE_MAXIMIZED_VERT"},
+      {&X11Atoms::NetWmStateMaximizedHorz, "_NET_WM_STATE_MAXIMIZED_HORZ"},
       {&X11Atoms::NetActiveWindow, "_NET_ACTIVE_WINDOW"},
       {&X11Atoms::NetWorkarea, "_NET_WORKAREA"},
       {&X11Atoms::NetCurrentDesktop, "_NET_CURRENT_DESKTOP"},

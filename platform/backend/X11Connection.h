@@ -15,7 +15,7 @@ struct X11Atoms {
   Atom NetWmWindowType, NetWmWindowTypeNormal, NetWmWindowTypeDialog, NetWmWindowTypeUtility,
       NetWmWindowTypePopupMenu;
   Atom NetWmState, NetWmStateModal, NetWmStateSkipTaskbar, NetWmStateSkipPager, NetWmStateAbove,
-      NetWmStateHidden;
+      NetWmStateHidden, NetWmStateMaximizedVert, NetWmStateMaximizedHorz;
   Atom NetActiveWindow, NetWorkarea, NetCurrentDesktop, NetSupportingWmCheck, NetWmCmS;
   Atom MotifWmHints, Utf8String, Cardinal;
 };

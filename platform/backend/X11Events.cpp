@@ -217,38 +217,57 @@ void X11Backend::OnKey(XKeyEvent& k, bool press) {
 
 void X11Backend::OnConfigure(XConfigureEvent& c) {
   Display* d = x_.Get();
-  XEvent ev;
-  ev.xconfigure = c;
-  Compress(d, ev, ConfigureNotify);
-  const XConfigureEvent& last = ev.xconfigure;
-  Surface* s = FindWindow(last.window);
-  if (!s) return;
-  gfx::Point origin{last.x, last.y};
-  if (!last.send_event) {
-    // Real events are relative to the parent, which a window manager may own.
-    Window child;
-    X11ErrorTrap trap(d);
-    if (!XTranslateCoordinates(d, last.window, x_.Root(), 0, 0, &origin.X, &origin.Y, &child) ||
-        trap.Failed())
-      return;
+  // Takes the configure events of this window that follow at once and are
+  // of the same kind (real or the window manager's), keeping the latest.
+  XEvent next;
+  while (XEventsQueued(d, QueuedAlready) > 0) {
+    XPeekEvent(d, &next);
+    if (next.type != ConfigureNotify || next.xconfigure.window != c.window ||
+        (next.xconfigure.send_event != 0) != (c.send_event != 0))
+      break;
+    XNextEvent(d, &next);
+    c = next.xconfigure;
   }
-  const gfx::Rect got = gfx::Rect::FromXYWH(origin.X, origin.Y, last.width, last.height);
+  Surface* s = FindWindow(c.window);
+  if (!s) return;
+  // A real event gives the position in the parent the window had when it
+  // was made (ReparentNotify keeps Parent in step): screen coordinates while
+  // that is the root. Inside a window manager's frame it tells only the
+  // size; the manager's own events (screen coordinates) tell the position.
+  const bool framed = !c.send_event && s->Parent != x_.Root();
+  const gfx::Point origin = framed ? gfx::Point{s->Bounds.Left, s->Bounds.Top} : gfx::Point{c.x, c.y};
+  const gfx::Rect got = gfx::Rect::FromXYWH(origin.X, origin.Y, c.width, c.height);
   auto confirmed = std::find(s->Requested.begin(), s->Requested.end(), got);
   if (confirmed != s->Requested.end()) {
     s->Requested.erase(s->Requested.begin(), confirmed + 1);  // older requests are settled too
     return;
   }
+  // A size we asked for, on its way: the manager's event settles it.
+  if (framed && std::any_of(s->Requested.begin(), s->Requested.end(),
+                            [&got](const gfx::Rect& r) { return r.GetSize() == got.GetSize(); }))
+    return;
   if (got == s->Bounds) return;  // restacking and the like
   // The window manager placed or sized the window itself.
-  const bool resized = got.GetSize() != s->Bounds.GetSize();
-  s->Bounds = got;
-  if (resized) {
-    s->Pixels.Resize(got.GetSize());
-    EnsureImage(*s);
-    if (s->Visible) s->Image->Put(s->XWindow, s->Gc, {0, 0, got.Width(), got.Height()});
+  gfx::Rect now = got;
+  if (!s->Options.Actions.Resize && got.GetSize() != s->Bounds.GetSize()) {
+    // A window that may not be resized goes back to its size, where the
+    // manager put it.
+    now = gfx::Rect::FromXYWH(got.Left, got.Top, s->Bounds.Width(), s->Bounds.Height());
+    const bool moved = now != s->Bounds;
+    s->Bounds = now;
+    MoveResize(*s, now);
+    if (!moved) return;
+  } else {
+    const bool resized = got.GetSize() != s->Bounds.GetSize();
+    s->Bounds = got;
+    if (resized) {
+      s->Pixels.Resize(got.GetSize());
+      EnsureImage(*s);
+      if (s->Visible) s->Image->Put(s->XWindow, s->Gc, {0, 0, got.Width(), got.Height()});
+    }
   }
-  Event e = SurfaceEvent(EventType::Configure, IdOfWindow(last.window));
-  e.Rect = got;
+  Event e = SurfaceEvent(EventType::Configure, IdOfWindow(c.window));
+  e.Rect = now;
   Push(e);
 }
 
@@ -274,7 +293,8 @@ void X11Backend::OnProperty(const XPropertyEvent& p) {
   if (p.atom != a.WmState && p.atom != a.NetWmState) return;
   const SurfaceId id = IdOfWindow(p.window);
   if (id == kNoSurface) return;
-  const Surface& s = Get(id);
+  Surface& s = Get(id);
+  if (p.atom == a.NetWmState) RefuseMaximized(s);
   if (p.serial < s.StateSerial || !s.Visible) return;
   if (const std::optional<bool> iconic = IconicByWindowManager(s)) NoteMinimized(id, *iconic);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,11 +25,18 @@ void SetCardinals(Display* d, Window w, Atom property, const std::vector<long>& 
                   reinterpret_cast<const unsigned char*>(values.data()), static_cast<int>(values.size()));
 }
 
-// Motif window-manager hints: decorations present, none of them.
+// Motif window-manager hints: the functions the window manager may offer,
+// and no decorations at all (the toolkit draws every frame).
 struct MotifHints {
   long Flags, Functions, Decorations, InputMode, State;
 };
+constexpr long kMwmHintsFunctions = 1L << 0;
 constexpr long kMwmHintsDecorations = 1L << 1;
+constexpr long kMwmFuncResize = 1L << 1;
+constexpr long kMwmFuncMove = 1L << 2;
+constexpr long kMwmFuncMinimize = 1L << 3;
+constexpr long kMwmFuncMaximize = 1L << 4;
+constexpr long kMwmFuncClose = 1L << 5;
 
 // Icons beyond this size only make the property heavy.
 constexpr int kMaxIconSide = 256;
@@ -58,14 +66,9 @@ void X11Backend::SetInitialHints(Surface& s) {
     }
   }
 
-  const MotifHints motif{kMwmHintsDecorations, 0, 0, 0, 0};
-  XChangeProperty(d, w, a.MotifWmHints, a.MotifWmHints, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(&motif), 5);
-
+  SetMotifHints(s);
   SetWindowType(s);
-
-  const bool dialog = s.Options.Kind == SurfaceKind::Dialog || s.Options.Kind == SurfaceKind::Popup;
-  if (dialog && s.Options.Owner != kNoSurface) XSetTransientForHint(d, w, Get(s.Options.Owner).XWindow);
+  SetTransientFor(s);
 
   if (s.Options.Kind == SurfaceKind::Dialog && s.Options.Modal) s.States.push_back(a.NetWmStateModal);
   if (s.Options.Kind == SurfaceKind::Auxiliary) {
@@ -76,16 +79,66 @@ void X11Backend::SetInitialHints(Surface& s) {
   SetAtoms(d, w, a.NetWmState, s.States);
 
   SetWmHints(s);
+  SetSizeHints(s);
+  SetTitleHints(s);
+}
 
+// The position and size the window really has (window managers place a
+// window from them when it is mapped) and, for a window that may not be
+// resized, that size as both its minimum and its maximum.
+void X11Backend::SetSizeHints(Surface& s) {
   XSizeHints size{};
   size.flags = PPosition | PSize | USPosition | USSize;
   size.x = s.Bounds.Left;
   size.y = s.Bounds.Top;
   size.width = s.Bounds.Width();
   size.height = s.Bounds.Height();
-  XSetWMNormalHints(d, w, &size);
+  if (!s.Options.Actions.Resize) {
+    size.flags |= PMinSize | PMaxSize;
+    size.min_width = size.max_width = size.width;
+    size.min_height = size.max_height = size.height;
+  }
+  XSetWMNormalHints(x_.Get(), s.XWindow, &size);
+}
 
-  SetTitleHints(s);
+void X11Backend::SetMotifHints(Surface& s) {
+  const WindowActions& can = s.Options.Actions;
+  long functions = kMwmFuncMove | kMwmFuncClose;
+  if (can.Resize) functions |= kMwmFuncResize;
+  if (can.Minimize) functions |= kMwmFuncMinimize;
+  if (can.Maximize) functions |= kMwmFuncMaximize;
+  const MotifHints motif{kMwmHintsFunctions | kMwmHintsDecorations, functions, 0, 0, 0};
+  XChangeProperty(x_.Get(), s.XWindow, x_.Atoms().MotifWmHints, x_.Atoms().MotifWmHints, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(&motif), 5);
+}
+
+void X11Backend::SetTransientFor(Surface& s) {
+  if (s.Options.Owner != kNoSurface)
+    XSetTransientForHint(x_.Get(), s.XWindow, Get(s.Options.Owner).XWindow);
+  else
+    XDeleteProperty(x_.Get(), s.XWindow, x_.Atoms().WmTransientFor);
+}
+
+// A window manager that maximised a window which may not be maximised (on
+// another client's request, say) is asked to take it back.
+void X11Backend::RefuseMaximized(Surface& s) {
+  if (s.Options.Actions.Maximize || !s.Visible || !WindowManagerRuns()) return;
+  const X11Atoms& a = x_.Atoms();
+  Atom type = kXNone;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  bool maximized = false;
+  if (XGetWindowProperty(x_.Get(), s.XWindow, a.NetWmState, 0, 64, False, XA_ATOM, &type, &format, &count,
+                         &after, &data) == Success &&
+      data && format == 32) {
+    const Atom* states = reinterpret_cast<const Atom*>(data);
+    maximized = std::any_of(states, states + count, [&a](Atom state) {
+      return state == a.NetWmStateMaximizedVert || state == a.NetWmStateMaximizedHorz;
+    });
+  }
+  if (data) XFree(data);
+  if (maximized) RequestStates(s, false, a.NetWmStateMaximizedVert, a.NetWmStateMaximizedHorz);
 }
 
 void X11Backend::SetWindowType(Surface& s) {
@@ -125,15 +178,21 @@ void X11Backend::SetStateAtom(Surface& s, Atom state, bool on) {
     SetAtoms(d, s.XWindow, a.NetWmState, s.States);
     return;
   }
+  RequestStates(s, on, state, kXNone);
+}
+
+// Asks the window manager to add or remove one or two _NET_WM_STATE atoms.
+void X11Backend::RequestStates(Surface& s, bool on, Atom first, Atom second) {
   XEvent ev{};
   ev.xclient.type = ClientMessage;
   ev.xclient.window = s.XWindow;
-  ev.xclient.message_type = a.NetWmState;
+  ev.xclient.message_type = x_.Atoms().NetWmState;
   ev.xclient.format = 32;
   ev.xclient.data.l[0] = on ? 1 : 0;  // add / remove
-  ev.xclient.data.l[1] = static_cast<long>(state);
+  ev.xclient.data.l[1] = static_cast<long>(first);
+  ev.xclient.data.l[2] = static_cast<long>(second);
   ev.xclient.data.l[3] = 1;  // from an application
-  XSendEvent(d, x_.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
+  XSendEvent(x_.Get(), x_.Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
 }
 
 void X11Backend::SetTitleHints(Surface& s) {
@@ -169,6 +228,25 @@ void X11Backend::SetAuxiliary(SurfaceId id, bool auxiliary) {
   SetWindowType(s);
   SetStateAtom(s, x_.Atoms().NetWmStateSkipTaskbar, auxiliary);
   SetStateAtom(s, x_.Atoms().NetWmStateSkipPager, auxiliary);
+}
+
+void X11Backend::SetOwner(SurfaceId id, SurfaceId owner) {
+  Surface& s = Get(id);
+  if (owner != kNoSurface) Get(owner);
+  if (OwnerCycle(id, owner, [this](SurfaceId o) { return Get(o).Options.Owner; }))
+    throw std::invalid_argument("surface " + std::to_string(owner) + " cannot own surface " +
+                                std::to_string(id));
+  if (s.Options.Owner == owner) return;
+  s.Options.Owner = owner;
+  SetTransientFor(s);
+}
+
+void X11Backend::SetActions(SurfaceId id, const WindowActions& actions) {
+  Surface& s = Get(id);
+  if (s.Options.Actions == actions) return;
+  s.Options.Actions = actions;
+  SetSizeHints(s);
+  SetMotifHints(s);
 }
 
 void X11Backend::SetTitle(SurfaceId id, std::string_view utf8) {

@@ -97,7 +97,7 @@ TEST_F(X11Plain, WindowManagerHintsPerKind) {
     bool overrideRedirect;
   };
   const Case cases[] = {
-      {"normal", SurfaceKind::Normal, false, "_NET_WM_WINDOW_TYPE_NORMAL", {}, false, false},
+      {"normal", SurfaceKind::Normal, false, "_NET_WM_WINDOW_TYPE_NORMAL", {}, true, false},
       {"modal dialog",
        SurfaceKind::Dialog,
        true,
@@ -111,7 +111,7 @@ TEST_F(X11Plain, WindowManagerHintsPerKind) {
        false,
        "_NET_WM_WINDOW_TYPE_UTILITY",
        {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"},
-       false,
+       true,
        false},
       {"popup", SurfaceKind::Popup, false, "_NET_WM_WINDOW_TYPE_POPUP_MENU", {}, true, true},
   };
@@ -145,8 +145,9 @@ TEST_F(X11Plain, WindowManagerHintsPerKind) {
     EXPECT_EQ(Property<long>(p, w, "_NET_WM_PID"), std::vector<long>{static_cast<long>(getpid())});
     const auto motif = Property<long>(p, w, "_MOTIF_WM_HINTS");
     ASSERT_EQ(motif.size(), 5u);
-    EXPECT_EQ(motif[0], 2);  // decorations given ...
-    EXPECT_EQ(motif[2], 0);  // ... and there are none
+    EXPECT_EQ(motif[0], 3);     // functions and decorations given:
+    EXPECT_EQ(motif[1], 0x3E);  // every function but the obsolete "all" ...
+    EXPECT_EQ(motif[2], 0);     // ... and no decorations
     Atom* protocols = nullptr;
     int count = 0;
     ASSERT_TRUE(XGetWMProtocols(p, w, &protocols, &count));
@@ -178,6 +179,27 @@ TEST_F(X11Plain, WindowManagerHintsPerKind) {
   backend_->SetIcon(main, {});
   Settle();
   EXPECT_TRUE(Property<long>(p, mainWindow, "_NET_WM_ICON").empty());
+}
+
+TEST_F(X11Plain, OwnersChangeTheTransientForHint) {
+  Display* p = probe_.get();
+  SurfaceOptions o;
+  o.Bounds = {0, 0, 50, 50};
+  const SurfaceId main = backend_->CreateSurface(o);
+  o.Kind = SurfaceKind::Auxiliary;  // a tool window made before its owner was known
+  const SurfaceId tool = backend_->CreateSurface(o);
+  const Window toolWindow = backend_->WindowOf(tool);
+  Window owner = 0;
+  Settle();
+  EXPECT_FALSE(XGetTransientForHint(p, toolWindow, &owner));
+  backend_->SetOwner(tool, main);
+  Settle();
+  ASSERT_TRUE(XGetTransientForHint(p, toolWindow, &owner));
+  EXPECT_EQ(owner, backend_->WindowOf(main));
+  EXPECT_THROW(backend_->SetOwner(main, tool), std::invalid_argument);
+  backend_->SetOwner(tool, kNoSurface);
+  Settle();
+  EXPECT_FALSE(XGetTransientForHint(p, toolWindow, &owner));
 }
 
 TEST_F(X11Plain, WindowManagerCloseRequest) {
