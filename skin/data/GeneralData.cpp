@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "skin/data/GradientList.h"
 #include "skin/data/IniValues.h"
+#include "skin/data/InheritanceResolver.h"
 #include "skin/data/TextUtil.h"
 
 namespace skin {
@@ -14,59 +16,133 @@ namespace {
 
 using Chain = std::vector<const MemIniFile::Section*>;
 
-std::optional<std::int32_t> FindInteger(const Chain& chain, std::string_view key) {
-  for (const MemIniFile::Section* s : chain) {
-    const std::string* v = s->Find(key);
-    if (v == nullptr) continue;
-    const std::optional<std::int32_t> n = ParseInteger(*v);
-    if (n && *n != -1) return n;
-  }
-  return std::nullopt;
-}
+// One general key: how a value counts as present (an integer of -1 and a text
+// of "?" are looked up in the parent) and how it is stored. `value` is null
+// when no section of the chain has it; the field then takes the fallback's.
+struct GeneralKey {
+  const char* Name;
+  bool Textual;
+  void (*Apply)(TsGeneralData& d, const std::string* value, const TsGeneralData& f);
+};
 
-const std::string* FindText(const Chain& chain, std::string_view key) {
-  for (const MemIniFile::Section* s : chain) {
-    const std::string* v = s->Find(key);
-    if (v != nullptr && *v != "?") return v;
-  }
-  return nullptr;
-}
+std::int32_t Int(const std::string& v) { return *ParseInteger(v); }
 
-std::int32_t Integer(const Chain& c, std::string_view key, std::int32_t fallback) {
-  return FindInteger(c, key).value_or(fallback);
-}
-
-gfx::Color Colour(const Chain& c, std::string_view key, gfx::Color fallback) {
-  const std::optional<std::int32_t> v = FindInteger(c, key);
-  return v ? static_cast<gfx::Color>(*v) : fallback;
-}
-
+#define ZT_INT(KEY, FIELD) \
+  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? Int(*v) : f.FIELD; }}
+#define ZT_COLOUR(KEY, FIELD)                                                       \
+  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+     d.FIELD = v ? static_cast<gfx::Color>(Int(*v)) : f.FIELD;                      \
+   }}
 // A colour found in the file is resolved to RGB; the fallback already is.
-gfx::Color RgbColour(const Chain& c, std::string_view key, gfx::Color fallback) {
-  const std::optional<std::int32_t> v = FindInteger(c, key);
-  return v ? gfx::ColorToRGB(static_cast<gfx::Color>(*v)) : fallback;
+#define ZT_RGB(KEY, FIELD)                                                          \
+  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+     d.FIELD = v ? gfx::ColorToRGB(static_cast<gfx::Color>(Int(*v))) : f.FIELD;     \
+   }}
+#define ZT_BYTE(KEY, FIELD)                                                         \
+  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+     d.FIELD = v ? static_cast<std::uint8_t>(Int(*v)) : f.FIELD;                    \
+   }}
+#define ZT_BOOL(KEY, FIELD) \
+  {KEY, true, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? ParseBool(*v) : f.FIELD; }}
+#define ZT_TEXT(KEY, FIELD) \
+  {KEY, true, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? *v : f.FIELD; }}
+
+const GeneralKey kGeneralKeys[] = {
+    ZT_RGB("COLOR", Color),
+    ZT_COLOUR("HOTCOLOR", HotColor),
+    ZT_COLOUR("FONTCOLOR", FontColor[0]),
+    ZT_COLOUR("TCLEFT", FontColor[1]),
+    ZT_COLOUR("TCTOP", FontColor[2]),
+    ZT_COLOUR("TCRIGHT", FontColor[3]),
+    ZT_COLOUR("TCBOTTOM", FontColor[4]),
+    ZT_COLOUR("HOTFONTCOLOR", HotFontColor[0]),
+    ZT_COLOUR("HOTTCLEFT", HotFontColor[1]),
+    ZT_COLOUR("HOTTCTOP", HotFontColor[2]),
+    ZT_COLOUR("HOTTCRIGHT", HotFontColor[3]),
+    ZT_COLOUR("HOTTCBOTTOM", HotFontColor[4]),
+    ZT_INT("TRANSPARENCY", Transparency),
+    ZT_INT("HOTTRANSPARENCY", HotTransparency),
+    ZT_INT("GRADIENTPERCENT", GradientPercent),
+    ZT_INT("HOTGRADIENTPERCENT", HotGradientPercent),
+    ZT_INT("IMAGEPERCENT", ImagePercent),
+    ZT_INT("HOTIMAGEPERCENT", HotImagePercent),
+    ZT_TEXT("GRADIENTDATA", GradientData),
+    ZT_TEXT("HOTGRADIENTDATA", HotGradientData),
+    ZT_BOOL("SHOWFOCUS", ShowFocus),
+    ZT_BOOL("FADINGENABLED", FadingEnabled),
+    ZT_INT("FADINGITERATIONS", FadingIterations),
+    ZT_BOOL("GIVEOWNFONT", GiveOwnFont),
+    ZT_BOOL("RESERVEDBOOLEAN", ReservedBoolean),
+    ZT_INT("GLOW", GlowCount),
+    ZT_INT("GLOWMARGIN", GlowMargin),
+    ZT_RGB("GCOL", GlowColor),
+    ZT_BYTE("GSIZE", GlowSize),
+    ZT_RGB("HGCOL", HotGlowColor),
+    ZT_BYTE("HGSIZE", HotGlowSize),
+};
+#undef ZT_INT
+#undef ZT_COLOUR
+#undef ZT_RGB
+#undef ZT_BYTE
+#undef ZT_BOOL
+#undef ZT_TEXT
+
+constexpr std::size_t kKeyCount = std::size(kGeneralKeys);
+
+bool Present(const GeneralKey& key, const std::string& value) {
+  if (key.Textual) return value != "?";
+  const std::optional<std::int32_t> n = ParseInteger(value);
+  return n && *n != -1;
 }
 
-bool Boolean(const Chain& c, std::string_view key, bool fallback) {
-  const std::string* v = FindText(c, key);
-  return v ? ParseBool(*v) : fallback;
+// Name, parent and the two parsed gradient lists.
+void Finish(TsGeneralData& d, const MemIniFile::Section* first) {
+  if (first != nullptr) {
+    d.SectionName = first->Name();
+    const std::string* parent = first->Find("PARENTCLASS");
+    if (parent != nullptr) d.ParentClass = *parent;
+  }
+  d.GradientSteps = ParseGradientList(d.GradientData);
+  d.HotGradientSteps = ParseGradientList(d.HotGradientData);
 }
 
-std::string Text(const Chain& c, std::string_view key, const std::string& fallback) {
-  const std::string* v = FindText(c, key);
-  return v ? *v : fallback;
-}
+// The general keys a section holds: for each, the value of its first line.
+class SectionKeys {
+ public:
+  explicit SectionKeys(const std::vector<MemIniFile::Section>& sections) {
+    std::unordered_map<std::string, std::uint8_t> index;
+    for (std::size_t k = 0; k < kKeyCount; ++k) index.emplace(kGeneralKeys[k].Name, static_cast<std::uint8_t>(k));
+    begin_.reserve(sections.size() + 1);
+    std::string upper;
+    for (const MemIniFile::Section& s : sections) {
+      begin_.push_back(static_cast<std::uint32_t>(values_.size()));
+      const std::size_t first = values_.size();
+      for (const MemIniFile::Key& k : s.Keys()) {
+        upper = UpperCase(k.Name);
+        const auto it = index.find(upper);
+        if (it == index.end()) continue;
+        const bool seen = std::any_of(values_.begin() + static_cast<std::ptrdiff_t>(first), values_.end(),
+                                      [&](const Entry& e) { return e.Key == it->second; });
+        if (!seen) values_.push_back(Entry{it->second, &k.Value});
+      }
+    }
+    begin_.push_back(static_cast<std::uint32_t>(values_.size()));
+  }
 
-std::uint8_t Byte(const Chain& c, std::string_view key, std::uint8_t fallback) {
-  const std::optional<std::int32_t> v = FindInteger(c, key);
-  return v ? static_cast<std::uint8_t>(*v) : fallback;
-}
+  const std::string* Find(std::size_t section, std::size_t key) const {
+    for (std::uint32_t i = begin_[section]; i < begin_[section + 1]; ++i)
+      if (values_[i].Key == key) return values_[i].Value;
+    return nullptr;
+  }
 
-TsFontColors FontColors(const Chain& c, const char* const (&keys)[5], const TsFontColors& fallback) {
-  TsFontColors out{};
-  for (int i = 0; i < 5; ++i) out[i] = Colour(c, keys[i], fallback[i]);
-  return out;
-}
+ private:
+  struct Entry {
+    std::uint8_t Key;
+    const std::string* Value;
+  };
+  std::vector<std::uint32_t> begin_;
+  std::vector<Entry> values_;
+};
 
 }  // namespace
 
@@ -86,42 +162,61 @@ std::vector<const MemIniFile::Section*> ParentChain(const MemIniFile& ini, std::
 }
 
 TsGeneralData ReadGeneralData(const Chain& chain, const TsGeneralData& fallback) {
-  static const char* const kFont[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
-  static const char* const kHotFont[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT",
-                                          "HOTTCBOTTOM"};
-  const TsGeneralData& f = fallback;
   TsGeneralData d;
-  if (!chain.empty()) {
-    d.SectionName = chain.front()->Name();
-    const std::string* parent = chain.front()->Find("PARENTCLASS");
-    if (parent != nullptr) d.ParentClass = *parent;
+  for (const GeneralKey& key : kGeneralKeys) {
+    const std::string* found = nullptr;
+    for (const MemIniFile::Section* s : chain) {
+      const std::string* v = s->Find(key.Name);
+      if (v != nullptr && Present(key, *v)) {
+        found = v;
+        break;
+      }
+    }
+    key.Apply(d, found, fallback);
   }
-  d.Color = RgbColour(chain, "COLOR", f.Color);
-  d.HotColor = Colour(chain, "HOTCOLOR", f.HotColor);
-  d.FontColor = FontColors(chain, kFont, f.FontColor);
-  d.HotFontColor = FontColors(chain, kHotFont, f.HotFontColor);
-  d.Transparency = Integer(chain, "TRANSPARENCY", f.Transparency);
-  d.HotTransparency = Integer(chain, "HOTTRANSPARENCY", f.HotTransparency);
-  d.GradientPercent = Integer(chain, "GRADIENTPERCENT", f.GradientPercent);
-  d.HotGradientPercent = Integer(chain, "HOTGRADIENTPERCENT", f.HotGradientPercent);
-  d.ImagePercent = Integer(chain, "IMAGEPERCENT", f.ImagePercent);
-  d.HotImagePercent = Integer(chain, "HOTIMAGEPERCENT", f.HotImagePercent);
-  d.GradientData = Text(chain, "GRADIENTDATA", f.GradientData);
-  d.HotGradientData = Text(chain, "HOTGRADIENTDATA", f.HotGradientData);
-  d.ShowFocus = Boolean(chain, "SHOWFOCUS", f.ShowFocus);
-  d.FadingEnabled = Boolean(chain, "FADINGENABLED", f.FadingEnabled);
-  d.FadingIterations = Integer(chain, "FADINGITERATIONS", f.FadingIterations);
-  d.GiveOwnFont = Boolean(chain, "GIVEOWNFONT", f.GiveOwnFont);
-  d.ReservedBoolean = Boolean(chain, "RESERVEDBOOLEAN", f.ReservedBoolean);
-  d.GlowCount = Integer(chain, "GLOW", f.GlowCount);
-  d.GlowMargin = Integer(chain, "GLOWMARGIN", f.GlowMargin);
-  d.GlowColor = RgbColour(chain, "GCOL", f.GlowColor);
-  d.GlowSize = Byte(chain, "GSIZE", f.GlowSize);
-  d.HotGlowColor = RgbColour(chain, "HGCOL", f.HotGlowColor);
-  d.HotGlowSize = Byte(chain, "HGSIZE", f.HotGlowSize);
-  d.GradientSteps = ParseGradientList(d.GradientData);
-  d.HotGradientSteps = ParseGradientList(d.HotGradientData);
+  Finish(d, chain.empty() ? nullptr : chain.front());
   return d;
+}
+
+std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGeneralData& defaults,
+                                            const std::function<void(const std::string&, const std::function<void()>&)>& guard) {
+  const std::vector<MemIniFile::Section>& sections = ini.Sections();
+  const std::size_t n = sections.size();
+  const auto indexOf = [&](const MemIniFile::Section* s) {
+    return s == nullptr ? -1 : static_cast<int>(s - sections.data());
+  };
+  // Every section reads its keys from the first section of its name.
+  std::vector<int> first(n), parent(n, -1);
+  for (std::size_t i = 0; i < n; ++i) {
+    first[i] = indexOf(&ini.FirstOfName(i));
+    const std::string* p = sections[i].Find("PARENTCLASS");
+    if (p != nullptr && !p->empty() && *p != "?" && !SameText(*p, sections[i].Name()))
+      parent[i] = indexOf(ini.FindSection(*p));
+  }
+  const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
+  const SectionKeys keys(sections);
+
+  std::vector<TsGeneralData> table(n);
+  std::vector<int> found;
+  for (std::size_t k = 0; k < kKeyCount; ++k) {
+    const GeneralKey& key = kGeneralKeys[k];
+    resolver.Resolve(
+        [&](int s) {
+          const std::string* v = keys.Find(static_cast<std::size_t>(s), k);
+          return v != nullptr && Present(key, *v);
+        },
+        found);
+    for (std::size_t i = 0; i < n; ++i) {
+      const int at = found[static_cast<std::size_t>(first[i])];
+      key.Apply(table[i], at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k), defaults);
+    }
+  }
+  for (std::size_t i = 0; i < n; ++i)
+    guard(sections[i].Name(), [&] {
+      Finish(table[i], &sections[static_cast<std::size_t>(first[i])]);
+      table[i].SectionName = sections[i].Name();  // as written, even where an earlier section answers
+    });
+  return table;
 }
 
 }  // namespace skin

@@ -2,6 +2,8 @@
 // inheritance through PARENTCLASS.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,5 +25,14 @@ std::vector<const MemIniFile::Section*> ParentChain(const MemIniFile& ini, std::
 // Throws the conversion error for a gradient list that is not all integers.
 TsGeneralData ReadGeneralData(const std::vector<const MemIniFile::Section*>& chain,
                               const TsGeneralData& fallback);
+
+// One record per section of `ini`, in file order, each as ReadGeneralData
+// reads it from the ParentChain of its name (keys found nowhere take the
+// field of `defaults`), with SectionName as the section is written. Takes
+// time linear in the size of the file. The parsing of each record's gradient
+// lists runs inside guard(section name, work), which may rethrow errors.
+std::vector<TsGeneralData> ReadGeneralTable(
+    const MemIniFile& ini, const TsGeneralData& defaults,
+    const std::function<void(const std::string&, const std::function<void()>&)>& guard);
 
 }  // namespace skin

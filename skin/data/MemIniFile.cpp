@@ -5,13 +5,31 @@
 
 namespace skin {
 
-const std::string* MemIniFile::Section::Find(std::string_view key) const {
+std::size_t MemIniFile::Section::FirstIndexOf(std::string_view key) const {
+  if (first_.empty()) {
+    for (std::size_t i = 0; i < keys_.size(); ++i)
+      if (SameText(keys_[i].Name, key)) return i;
+    return keys_.size();
+  }
   const auto it = first_.find(UpperCase(key));
-  return it == first_.end() ? nullptr : &keys_[it->second].Value;
+  return it == first_.end() ? keys_.size() : it->second;
+}
+
+const std::string* MemIniFile::Section::Find(std::string_view key) const {
+  const std::size_t i = FirstIndexOf(key);
+  return i == keys_.size() ? nullptr : &keys_[i].Value;
 }
 
 void MemIniFile::Section::Add(std::string key, std::string value) {
-  first_.try_emplace(UpperCase(key), keys_.size());
+  const std::size_t at = keys_.size();
+  const std::size_t first = FirstIndexOf(key);
+  firstOf_.push_back(first);
+  if (!first_.empty()) {
+    first_.try_emplace(UpperCase(key), at);
+  } else if (at + 1 == kIndexFrom) {
+    for (std::size_t i = 0; i < at; ++i) first_.try_emplace(UpperCase(keys_[i].Name), i);
+    first_.try_emplace(UpperCase(key), at);
+  }
   keys_.push_back(Key{std::move(key), std::move(value)});
 }
 
@@ -29,7 +47,7 @@ MemIniFile::MemIniFile(std::string_view text) {
     if (line.empty() || line.front() == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       std::string name(Trim(line.substr(1, line.size() - 2)));
-      first_.try_emplace(UpperCase(name), sections_.size());
+      firstOf_.push_back(first_.try_emplace(UpperCase(name), sections_.size()).first->second);
       sections_.emplace_back(std::move(name));
       current = &sections_.back();
       continue;

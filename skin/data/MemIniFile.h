@@ -29,12 +29,21 @@ class MemIniFile {
     const std::vector<Key>& Keys() const { return keys_; }
     // Value of the first key of that name, in any letter case.
     const std::string* Find(std::string_view key) const;
+    // The value that Find gives for the name of Keys()[i]: that of the first
+    // key of the same name.
+    const std::string& FirstValueOf(std::size_t i) const { return keys_[firstOf_[i]].Value; }
     void Add(std::string key, std::string value);
 
    private:
+    // Small sections are searched key by key; a section with many keys gets
+    // an index by upper-cased name.
+    static constexpr std::size_t kIndexFrom = 16;
+    std::size_t FirstIndexOf(std::string_view key) const;
+
     std::string name_;
     std::vector<Key> keys_;
-    std::unordered_map<std::string, std::size_t> first_;  // upper-cased name -> index in keys_
+    std::vector<std::size_t> firstOf_;                    // per key: index of the first key of its name
+    std::unordered_map<std::string, std::size_t> first_;  // upper-cased name -> index in keys_, once large
   };
 
   MemIniFile() = default;
@@ -42,6 +51,8 @@ class MemIniFile {
 
   // Sections in file order, duplicates included.
   const std::vector<Section>& Sections() const { return sections_; }
+  // The section that FindSection gives for the name of Sections()[i].
+  const Section& FirstOfName(std::size_t i) const { return sections_[firstOf_[i]]; }
   // The first section of that name, in any letter case; null if none.
   const Section* FindSection(std::string_view name) const;
 
@@ -55,6 +66,7 @@ class MemIniFile {
 
  private:
   std::vector<Section> sections_;
+  std::vector<std::size_t> firstOf_;                    // per section: index of the first of its name
   std::unordered_map<std::string, std::size_t> first_;  // upper-cased name -> index in sections_
 };
 

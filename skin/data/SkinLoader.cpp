@@ -30,9 +30,10 @@ bool IsJpegName(std::string_view upper) { return Contains(upper, ".JPG") || Cont
 // case), the first key of that name.
 template <class Fn>
 void ForEachValue(const MemIniFile& ini, Fn&& fn) {
-  for (const MemIniFile::Section& listed : ini.Sections()) {
-    const MemIniFile::Section* s = ini.FindSection(listed.Name());
-    for (const MemIniFile::Key& k : s->Keys()) fn(listed.Name(), k.Name, *s->Find(k.Name));
+  const std::vector<MemIniFile::Section>& sections = ini.Sections();
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    const MemIniFile::Section& s = ini.FirstOfName(i);
+    for (std::size_t k = 0; k < s.Keys().size(); ++k) fn(sections[i].Name(), s.Keys()[k].Name, s.FirstValueOf(k));
   }
 }
 
@@ -73,7 +74,6 @@ class SkinBuilder {
     ReadSkinWideData();
     ReadGeneralTable();
     ApplyCommonGeneral();
-    model_->UpdateBorderIndexes();
     ApplyColourShifts(*model_, settings_);
     FinishIndexes(*model_);
     return TsLoadResult{std::move(model_), std::move(warnings_)};
@@ -253,16 +253,9 @@ class SkinBuilder {
   }
 
   void ReadGeneralTable() {
-    const TsGeneralData defaults;
-    model_->GeneralTable.reserve(ini_.Sections().size());
-    for (const MemIniFile::Section& s : ini_.Sections()) {
-      const auto chain = ParentChain(ini_, s.Name());
-      Guarded(s.Name(), "GRADIENTDATA", [&] {
-        model_->GeneralTable.push_back(ReadGeneralData(chain, defaults));
-        model_->GeneralTable.back().SectionName =
-            s.Name();  // as written, even where an earlier section answers
-      });
-    }
+    model_->GeneralTable = skin::ReadGeneralTable(
+        ini_, TsGeneralData{},
+        [](const std::string& section, const std::function<void()>& work) { Guarded(section, "GRADIENTDATA", work); });
   }
 
   // Sections of the program's option lines replace or add records; a value

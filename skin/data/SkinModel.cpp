@@ -4,6 +4,9 @@
 #include <limits>
 #include <string>
 #include <unordered_map>
+#include <vector>
+
+#include "skin/data/InheritanceResolver.h"
 
 namespace skin {
 namespace {
@@ -166,37 +169,53 @@ gfx::Color TsSkinModel::GetHighLightFontColor() const {
 }
 
 void TsSkinModel::UpdateBorderIndexes() {
-  // Five walks per record: hash the first section and the first entry of
-  // each name so that large skins do not take quadratic time here. The
-  // results are those of MaskIndexOf.
+  // The results are those of MaskIndexOf for each record and key, found for
+  // all records at once: each record takes its parent's answer unless it has
+  // a mask of its own, so large skins take linear time here.
+  static constexpr const char* kKeys[] = {"BORDERSMASK", "IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"};
+  constexpr std::size_t kKeyCount = std::size(kKeys);
+  const std::size_t n = GeneralTable.size();
   std::unordered_map<std::string_view, int> sections;
-  for (std::size_t i = 0; i < GeneralTable.size(); ++i)
-    sections.try_emplace(GeneralTable[i].SectionName, static_cast<int>(i));
-  std::unordered_map<std::string, int> masks;
-  for (std::size_t i = 0; i < MaskTable.size(); ++i)
-    masks.try_emplace(MaskTable[i].SectionName + '\n' + MaskTable[i].PropertyName, static_cast<int>(i));
-  const auto findSection = [&](std::string_view name) {
-    const auto it = sections.find(name);
-    return it == sections.end() ? -1 : it->second;
-  };
-  const auto maskIndexOf = [&](int index, const std::string& section, const char* key) {
-    return WalkUp(
-        index, section,
-        [&](std::string_view s) {
-          const auto it = masks.find(std::string(s) + '\n' + key);
-          return it == masks.end() ? -1 : it->second;
-        },
-        findSection);
-  };
-  for (std::size_t i = 0; i < GeneralTable.size(); ++i) {
-    TsGeneralData& g = GeneralTable[i];
-    if (g.SectionName == "GLOBALINFO") continue;
-    const int idx = static_cast<int>(i);
-    g.BordersMaskIndex = maskIndexOf(idx, g.SectionName, "BORDERSMASK");
-    g.ImgTopLeftIndex = maskIndexOf(idx, g.SectionName, "IMGTOPLEFT");
-    g.ImgTopRightIndex = maskIndexOf(idx, g.SectionName, "IMGTOPRIGHT");
-    g.ImgBtmLeftIndex = maskIndexOf(idx, g.SectionName, "IMGBTMLEFT");
-    g.ImgBtmRightIndex = maskIndexOf(idx, g.SectionName, "IMGBTMRIGHT");
+  for (std::size_t i = 0; i < n; ++i) sections.try_emplace(GeneralTable[i].SectionName, static_cast<int>(i));
+  // The first entry of each key for the first record of each name.
+  std::vector<int> own(n * kKeyCount, -1);
+  for (std::size_t m = 0; m < MaskTable.size(); ++m) {
+    const TsMaskData& e = MaskTable[m];
+    const auto key = std::find(std::begin(kKeys), std::end(kKeys), std::string_view(e.PropertyName));
+    if (key == std::end(kKeys)) continue;
+    const auto record = sections.find(e.SectionName);
+    if (record == sections.end()) continue;
+    int& slot = own[static_cast<std::size_t>(record->second) * kKeyCount + static_cast<std::size_t>(key - kKeys)];
+    if (slot < 0) slot = static_cast<int>(m);
+  }
+  // Every record answers with the masks of the first record of its name.
+  std::vector<int> parent(n, -1);
+  for (std::size_t i = 0; i < n; ++i) {
+    const TsGeneralData& g = GeneralTable[i];
+    const auto firstOfName = static_cast<std::size_t>(sections.find(g.SectionName)->second);
+    if (firstOfName != i) std::copy_n(&own[firstOfName * kKeyCount], kKeyCount, &own[i * kKeyCount]);
+    if (!g.ParentClass.empty() && g.ParentClass != g.SectionName) {
+      const auto it = sections.find(g.ParentClass);
+      if (it != sections.end()) parent[i] = it->second;
+    }
+  }
+  const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
+  std::vector<int> found;
+  for (std::size_t k = 0; k < kKeyCount; ++k) {
+    resolver.Resolve([&](int r) { return own[static_cast<std::size_t>(r) * kKeyCount + k] >= 0; }, found);
+    for (std::size_t i = 0; i < n; ++i) {
+      TsGeneralData& g = GeneralTable[i];
+      if (g.SectionName == "GLOBALINFO") continue;
+      const int at = g.SectionName.empty() ? -1 : found[i];
+      const int mask = at < 0 ? -1 : own[static_cast<std::size_t>(at) * kKeyCount + k];
+      switch (k) {
+        case 0: g.BordersMaskIndex = mask; break;
+        case 1: g.ImgTopLeftIndex = mask; break;
+        case 2: g.ImgTopRightIndex = mask; break;
+        case 3: g.ImgBtmLeftIndex = mask; break;
+        default: g.ImgBtmRightIndex = mask; break;
+      }
+    }
   }
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/common/TimeRecorder.h"
+#include "bench/skin/data/OptionsLoadBench.h"
 #include "platform/gfx/BmpWriter.h"
 #include "platform/gfx/PngWriter.h"
 #include "skin/data/SkinLoader.h"
@@ -198,11 +199,13 @@ int main(int argc, char** argv) {
               check.Model->MasterBitmap.Height());
   benchmark::RegisterBenchmark("skin/inflate_only", InflateOnly);
   benchmark::RegisterBenchmark("skin/load", LoadSkin);
+  skinbench::RegisterOptionsLoadBenchmarks();
   benchmark::Initialize(&argc, argv);
   bench::TimeRecorder times;
   benchmark::RunSpecifiedBenchmarks(&times);
   if (const auto r = times.Ratio("skin/load", "skin/inflate_only"))
     std::printf("\nratio of CPU time, load / inflate only (target <= 3.0): %.2f\n", r->Cpu);
+  skinbench::PrintOptionsLoadRatios(times);
   benchmark::Shutdown();
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "skin/data/GeneralData.h"
 #include "skin/data/MemIniFile.h"
+#include "skin/data/SkinModel.h"
 #include "skin/data/SkinErrors.h"
 
 namespace skin {
@@ -82,8 +83,6 @@ TEST(Inheritance, DefaultsAndConversions) {
   EXPECT_THROW(Read(MemIniFile("[X]\nGRADIENTDATA=1;2;oops;4;5\n"), "X"), ConvertError);
 }
 
-}  // namespace
-}  // namespace skin
 
 namespace skin {
 namespace {
@@ -98,6 +97,84 @@ TEST(Inheritance, LongChainsAreCut) {
   const std::string beyond = "S" + std::to_string(kMaxParentDepth);
   EXPECT_EQ(ReadGeneralData(ParentChain(ini, within), {}).Color, 7u);
   EXPECT_EQ(ReadGeneralData(ParentChain(ini, beyond), {}).Color, gfx::clWhite);
+}
+
+}  // namespace
+}  // namespace skin
+
+// The whole-table reading and the border-mask indexes resolve every section
+// at once; on random PARENTCLASS graphs (cycles, self references, missing and
+// duplicate sections, chains longer than the depth limit, "?" and -1 values)
+// they give what walking each chain gives.
+TEST(Inheritance, WholeTableMatchesChainWalksOnRandomGraphs) {
+  std::uint32_t seed = 12345;
+  const auto next = [&](std::uint32_t n) {
+    seed = seed * 1664525u + 1013904223u;
+    return (seed >> 8) % n;
+  };
+  for (int round = 0; round < 40; ++round) {
+    const int count = 1 + static_cast<int>(next(round < 20 ? 12 : 150));
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+      // Some names repeat, some differ only in case.
+      const int id = static_cast<int>(next(static_cast<std::uint32_t>(count + count / 4 + 1)));
+      text += "[" + std::string(next(5) == 0 ? "s" : "S") + std::to_string(id) + "]\n";
+      switch (next(6)) {
+        case 0: break;
+        case 1: text += "PARENTCLASS=?\n"; break;
+        case 2: text += "PARENTCLASS=S" + std::to_string(id) + "\n"; break;
+        case 3: text += "PARENTCLASS=S" + std::to_string(id == 0 ? 0 : id - 1) + "\n"; break;
+        default: text += "PARENTCLASS=S" + std::to_string(next(static_cast<std::uint32_t>(count + 2))) + "\n";
+      }
+      const char* values[] = {"-1", "?", "7", "x", "TRUE"};
+      for (const char* key : {"COLOR", "TRANSPARENCY", "SHOWFOCUS", "GRADIENTDATA", "GSIZE"})
+        if (next(3) == 0) text += std::string(key) + "=" + values[next(5)] + (next(2) ? std::to_string(i) : "") + "\n";
+      if (next(4) == 0) text += "BORDERSMASK=^0001^0001^0010^0010^0000^0000^0000^0000^1^0^0^0\n";
+      if (next(6) == 0) text += "IMGTOPLEFT=@0000@0000@0010@0010@1@0\n";
+    }
+    // Sometimes one chain longer than the depth limit.
+    if (round % 5 == 4)
+      for (int i = 0; i < 70; ++i)
+        text += "[L" + std::to_string(i) + "]\n" + (i ? "PARENTCLASS=L" + std::to_string(i - 1) + "\n" : "COLOR=9\n");
+    SCOPED_TRACE(text);
+    const MemIniFile ini(text);
+    const std::vector<TsGeneralData> table =
+        ReadGeneralTable(ini, TsGeneralData{}, [](const std::string&, const std::function<void()>& work) {
+          try {
+            work();
+          } catch (const ConvertError&) {
+          }
+        });
+    ASSERT_EQ(table.size(), ini.Sections().size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      TsGeneralData walked;
+      try {
+        walked = ReadGeneralData(ParentChain(ini, ini.Sections()[i].Name()), TsGeneralData{});
+      } catch (const ConvertError&) {
+        continue;  // a gradient list that is not all integers
+      }
+      walked.SectionName = ini.Sections()[i].Name();
+      EXPECT_EQ(table[i], walked) << "section " << i;
+    }
+    // Mask lines as the loader would add them, then the border indexes.
+    TsSkinModel model;
+    model.GeneralTable = table;
+    for (const MemIniFile::Section& sec : ini.Sections())
+      for (const MemIniFile::Key& k : sec.Keys())
+        if (k.Name == "BORDERSMASK" || k.Name == "IMGTOPLEFT") {
+          TsMaskData m;
+          m.SectionName = sec.Name();
+          m.PropertyName = k.Name;
+          model.MaskTable.push_back(m);
+        }
+    model.UpdateBorderIndexes();
+    for (std::size_t i = 0; i < model.GeneralTable.size(); ++i) {
+      const TsGeneralData& g = model.GeneralTable[i];
+      const int idx = static_cast<int>(i);
+      EXPECT_EQ(g.BordersMaskIndex, model.MaskIndexOf(idx, g.SectionName, "BORDERSMASK")) << "section " << i;
+      EXPECT_EQ(g.ImgTopLeftIndex, model.MaskIndexOf(idx, g.SectionName, "IMGTOPLEFT")) << "section " << i;
+    }
+  }
 }
 
 }  // namespace
