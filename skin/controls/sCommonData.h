@@ -47,6 +47,22 @@ class TsFormBindingHost {
   virtual bool DialogFrameStyle() const { return false; }
 };
 
+class TsCommonData;
+
+// What every skinned control offers the binding code: its binding and the
+// reaction to a hover change.
+class TsSkinnedControl {
+ public:
+  virtual ~TsSkinnedControl() = default;
+  virtual TsCommonData& SkinData() = 0;
+  // The mouse entered or left the control; it shows its new state (at once
+  // or through a fade). The default repaints.
+  virtual void ApplyHoverChange();
+};
+
+// The binding of a skinned control, null for any other control.
+TsCommonData* SkinDataOf(ui::Control* c);
+
 class TsCommonData {
  public:
   // `owner` is the control (or the form skinning object) that creates the
@@ -97,6 +113,7 @@ class TsCommonData {
   const TsSkinModel* Model() const;
   // The record of SectionIndex, null when not valid.
   const TsGeneralData* Section() const;
+  // The cache exists (it may be 0 x 0 while emptied).
   bool HasCache() const { return hasCache_; }
 
   // --- tests -------------------------------------------------------------
@@ -136,6 +153,8 @@ class TsCommonData {
 
  private:
   void AnnounceSectionChange();
+  void Unbind();
+  bool HandleMouseNotice(ui::Message& msg);
   void ApplyEditColors();
   void ApplyHoverChange();
   bool IsContainerOwner() const;
@@ -146,6 +165,7 @@ class TsCommonData {
   bool customColor_ = false;
   bool customFont_ = false;
   bool hasCache_ = false;
+  int destroyListener_ = 0;
 };
 
 }  // namespace skin
