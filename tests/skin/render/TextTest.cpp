@@ -137,20 +137,24 @@ TEST(CutTextToWidth, KeepsWholeCharactersAndAddsTheEllipsis) {
   gfx::Bitmap b(4, 4, gfx::PixelFormat::Bgr24);
   gfx::Canvas c(b);
   c.SetFont(TestFont());
+  // A six-letter word whose last letters are wider than the dots, whatever
+  // face the name resolves to.
+  const std::string word = "abcWMW";
   const int abcDots = c.TextWidth("abc...");
+  ASSERT_GT(c.TextWidth(word), abcDots);
   struct Case {
     std::string Text;
     int Width;
     std::string Want;
   };
   const Case cases[] = {
-      {"abcdef", c.TextWidth("abcdef"), "abcdef"},  // fits as it is
-      {"abcdef", abcDots, "abc..."},
-      {"abcdef", c.TextWidth("abcd...") - 1, "abc..."},
-      {"abcdef", 0, ""},
-      {"abcdef", -5, ""},
-      {"abcdef", c.TextWidth("...") - 1, ""},  // not even the dots fit
-      {"abcdef", c.TextWidth("a...") - 1, ""},  // only the dots fit: nothing remains
+      {word, c.TextWidth(word), word},  // fits as it is
+      {word, abcDots, "abc..."},
+      {word, c.TextWidth("abcW...") - 1, "abc..."},
+      {word, 0, ""},
+      {word, -5, ""},
+      {word, c.TextWidth("...") - 1, ""},   // not even the dots fit
+      {word, c.TextWidth("a...") - 1, ""},  // only the dots fit: nothing remains
       {"", 10, ""},
   };
   for (const Case& k : cases) EXPECT_EQ(CutTextToWidth(c, k.Text, k.Width), k.Want) << k.Text << " " << k.Width;

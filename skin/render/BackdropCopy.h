@@ -1,0 +1,18 @@
+// Putting the background behind an area into a bitmap.
+#pragma once
+
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Geometry.h"
+#include "skin/paint/Backdrop.h"
+
+namespace skin {
+
+// Copies the backdrop's image under `rect` into `rect` of `bitmap`: pixel
+// (x, y) takes the backdrop pixel at (X + x - rect.Left, Y + y - rect.Top).
+// Formats convert (32 -> 24 drops alpha, 24 -> 32 writes alpha 255). Pixels
+// whose backdrop position lies outside the backdrop image, and every pixel
+// when the backdrop has no image or its image is `bitmap` itself, are left
+// alone.
+void CopyBackdropBlock(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& backdrop);
+
+}  // namespace skin
