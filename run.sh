@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-scripts/build.sh build -DZT_WERROR=OFF
+scripts/build.sh main zintor2
 exec build/app/zintor2 "$@"

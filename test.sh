@@ -10,11 +10,11 @@ quick=0
 scripts/install-deps.sh
 jobs=$(nproc)
 
-scripts/build.sh build -DZT_WERROR=ON
+scripts/build.sh main
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if [ $quick -eq 0 ]; then
-  scripts/build.sh build-asan -DZT_WERROR=ON -DZT_SANITIZE=ON -DZT_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+  scripts/build.sh asan
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 fi
