@@ -102,6 +102,40 @@ int main(int argc, char** argv) {
           .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     }
   }
+  // Damaged headers and keys: depths the colour type does not allow (with
+  // chunks that scale samples by the depth before any image data), a file
+  // without image data, and colour keys under gamma in 16-bit files.
+  const auto write = [&](const std::vector<std::uint8_t>& png) {
+    std::ofstream(std::string(argv[1]) + "/seed" + std::to_string(n++) + ".png", std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  };
+  for (const auto& [type, depth] : std::vector<std::pair<int, int>>{{0, 0}, {2, 0}, {2, 32}, {0, 3}}) {
+    pngtest::PngSpec bad;
+    bad.ColorType = type;
+    bad.BitDepth = depth;
+    bad.Extra = {{"bKGD", {0, 1, 0, 2, 0, 3}}, {"tRNS", {0, 1, 0, 2, 0, 3}}};
+    write(pngtest::BuildRawPng(bad, pngtest::Zlib({0, 0, 0, 0})));
+  }
+  {
+    std::vector<std::uint8_t> png = pngtest::BuildRawPng(pngtest::PngSpec{}, {});
+    const auto iend = pngtest::Chunk("IEND", {});
+    png.resize(8 + 25);  // signature and IHDR only, then IEND
+    png.insert(png.end(), iend.begin(), iend.end());
+    write(png);
+  }
+  for (const int type : {0, 2}) {
+    pngtest::PngSpec keyed;
+    keyed.Width = 4;
+    keyed.Height = 2;
+    keyed.ColorType = type;
+    keyed.BitDepth = 16;
+    keyed.Samples = pngtest::RandomSamples(keyed, 7);
+    keyed.Samples[0] = keyed.Samples[1] = keyed.Samples[2] = 51400;
+    keyed.Extra = {{"gAMA", pngtest::BE32(100000)},
+                   {"tRNS", type == 0 ? pngtest::BE16(51400)
+                                      : std::vector<std::uint8_t>{0xC8, 0xC8, 0xC8, 0xC8, 0xC8, 0xC8}}};
+    write(pngtest::BuildPng(keyed));
+  }
   std::printf("%d seeds\n", n);
   if (argc == 3) WriteIconSeeds(argv[2]);
   return 0;
