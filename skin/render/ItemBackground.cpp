@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "skin/paint/Blend.h"
 #include "skin/paint/Fill.h"
 #include "skin/paint/PixelAccess.h"
 #include "skin/paint/Tint.h"
 #include "skin/render/AlphaTexture.h"
+#include "skin/render/BackdropBlend.h"
 #include "skin/render/BackdropCopy.h"
 #include "skin/render/ItemContent.h"
 #include "skin/render/ItemLook.h"
@@ -53,8 +53,7 @@ void RenderItemBackground(const TsSkinModel& model, int skinIndex, std::string_v
   } else if (backdrop.Ready || look.Gradient + look.Image != 0) {
     gfx::Bitmap content(rect.Width(), rect.Height(), bitmap.Format());
     PaintItemContent(model, content, content.Bounds(), look, behind);
-    PutBackdrop(bitmap, rect, behind);
-    BlendBitmaps(bitmap, content, std::clamp(t * 255 / 100, 0, 255), rect.TopLeft(), content.Bounds());
+    BlendOverBackdrop(bitmap, rect, behind, content, std::clamp(t * 255 / 100, 0, 255));
   } else {
     FillColorRect(bitmap, rect, LerpColor(gfx::ColorToRGB(backdrop.FillColor), look.Color, t / 100.0));
   }

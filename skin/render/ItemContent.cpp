@@ -39,13 +39,26 @@ void PaintGradientPart(gfx::Bitmap& target, const gfx::Rect& rc, const ItemLook&
   BlendBitmaps(target, layer, std::clamp(look.Image * 255 / 100, 0, 255), rc.TopLeft(), layer.Bounds());
 }
 
+// True when the gradient alone paints every pixel of rc: no texture, and a
+// vertical list over at least two rows or a horizontal one over at least two
+// columns (every band ends on the next band's first row or column, and the
+// last band reaches the far edge).
+bool GradientCovers(const gfx::Rect& rc, const ItemLook& look) {
+  if (look.Image > 0 || look.Gradient == 0 || look.Steps == nullptr) return false;
+  switch (look.Steps->front().Kind) {
+    case 0: return rc.Height() >= 2;
+    case 1: return rc.Width() >= 2;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 void PaintItemContent(const TsSkinModel& model, gfx::Bitmap& target, const gfx::Rect& rc, const ItemLook& look,
                       const BackdropRef& backdrop) {
   if (rc.IsEmpty() || gfx::Intersect(rc, target.Bounds()) != rc) return;
   // The base under every layer that may leave pixels unpainted.
-  FillColorRect(target, rc, look.Color);
+  if (!GradientCovers(rc, look)) FillColorRect(target, rc, look.Color);
   if (look.Gradient == 0 && look.Image == 0) return;
 
   const bool textured = look.Image > 0 && PaintImagePart(model, target, rc, look, backdrop);
