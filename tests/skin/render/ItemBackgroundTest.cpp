@@ -112,6 +112,29 @@ TEST(RenderItemBackground, MixesColourGradientTextureAndBackdrop) {
       }
 }
 
+TEST(RenderItemBackground, StripsATextureLeavesShowTheColourInTheBlend) {
+  // A transparent mode-0 texture of 2 x 3 tiles covers one whole row of
+  // tiles of the 4 x 4 item; the rows below it are the item's colour (100),
+  // blended with the backdrop (255) like the rest: never an unset pixel.
+  for (gfx::PixelFormat f : {gfx::PixelFormat::Bgr24, gfx::PixelFormat::Bgra32})
+    for (gfx::RowOrder o : kRowOrders) {
+      ModelBuilder mb(4, 8, gfx::clBlack, o);
+      mb.Paint({0, 0, 2, 3}, Grey(0));  // picture black, mask rows 3..5 black: opaque
+      mb.AddMask(MakeMask({0, 0, 2, 6}, {1, 1, 0}), "ITEM", "PATTERN");
+      const int section = mb.AddSection(Section(Grey(100), 50, 0, 100));
+      const gfx::Bitmap backdropImage = MakeBackdrop(255);
+      gfx::Bitmap b = Filled(f, 6, 6, kSentinel, o);
+      RenderItemBackground(mb.Model(), section, "ITEM", MakeBackdropRef(&backdropImage, 0, 0), 0, kItem, {}, b, -1, -1,
+                           gfx::clFuchsia);
+      for (int y = kItem.Top; y < kItem.Bottom; ++y)
+        for (int x = kItem.Left; x < kItem.Right; ++x) {
+          // a = 127: texture (255 * 127 + 0 * 128 + 127) >> 8; colour (255 * 127 + 100 * 128 + 127) >> 8.
+          const gfx::Color want = y < kItem.Top + 3 ? Grey(127) : Grey(177);
+          ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, want) << x << "," << y;
+        }
+    }
+}
+
 TEST(RenderItemBackground, SystemColoursAreResolvedBeforeMixing) {
   ModelBuilder mb(4, 4);
   const int section = mb.AddSection(Section(gfx::clBtnFace, 50));
