@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/forms/FormFrame.h"
 #include "platform/ui/forms/FormImpl.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/menus/MenuBar.h"
 #include "platform/ui/menus/Menus.h"
-#include "platform/ui/Screen.h"
-#include "platform/ui/forms/TopLevelWindow.h"
 
 namespace ui {
 
@@ -42,16 +42,17 @@ void Form::CreateParams(ui::CreateParams& p) {
 void Form::SurfaceOptions(backend::SurfaceOptions& o) const {
   WinControl::SurfaceOptions(o);
   o.Modal = modal_;
+  o.Actions = SurfaceActions();
   if (menuWindow_) {
     o.Kind = backend::SurfaceKind::Popup;
-  } else if (Tag() == -98 || (ExStyle() & WS_EX_TOOLWINDOW)) {
-    o.Kind = backend::SurfaceKind::Auxiliary;
-  } else if (borderStyle_ == BorderStyle::bsDialog ||
-             (Application::Exists() && App().MainForm() && App().MainForm() != this)) {
-    o.Kind = backend::SurfaceKind::Dialog;
-    Form* main = App().MainForm();
-    if (main && main != this && main->Surface()) o.Owner = main->Surface()->Surface();
+    return;
   }
+  if (Tag() == -98 || (ExStyle() & WS_EX_TOOLWINDOW))
+    o.Kind = backend::SurfaceKind::Auxiliary;
+  else if (borderStyle_ == BorderStyle::bsDialog ||
+           (Application::Exists() && App().MainForm() && App().MainForm() != this))
+    o.Kind = backend::SurfaceKind::Dialog;
+  if (Form* owner = OwnerWindow(); owner && owner->Surface()) o.Owner = owner->Surface()->Surface();
 }
 
 void Form::ApplyStyles() {
@@ -61,6 +62,7 @@ void Form::ApplyStyles() {
   s = (s & ~WS_VISIBLE) | (Style() & WS_VISIBLE);
   SetStyle(s);
   SetExStyle(ex);
+  if (Surface()) App().Backend().SetActions(Surface()->Surface(), SurfaceActions());
   FrameChanged();
   RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
@@ -195,6 +197,7 @@ void Form::SetVisible(bool on) {
     // a hidden window made for the other kind of showing is made again.
     if (HandleAllocated() && impl_->surfaceModal != modal_) RecreateWnd();
     HandleNeeded();
+    ApplySurfaceOwner();
     bool center = position_ == Position::poMainFormCenter || position_ == Position::poOwnerFormCenter;
     if (!shownOnce_ || center) ApplyPosition();
     shownOnce_ = true;
@@ -334,6 +337,7 @@ void Form::WindowManagerMinimized(bool minimized) {
   if (Surface()) Surface()->NoteMinimized(minimized);
   if (!minimized) {
     SetWindowState(WindowState::wsNormal);
+    KeepModalGroupTogether(false);
     return;
   }
   // The focus has already left with the window; when it went nowhere, the
@@ -341,6 +345,7 @@ void Form::WindowManagerMinimized(bool minimized) {
   auto& app = App();
   bool focusLost = !app.ActiveForm() && app.Backend().FocusedSurface() == backend::kNoSurface;
   SetWindowState(WindowState::wsMinimized);
+  KeepModalGroupTogether(true);
   if (focusLost) HandOffActivation();
 }
 
@@ -371,6 +376,7 @@ ModalResult Form::ShowModal() {
   Form* previous = app.ActiveForm();
   modalResult_ = mrNone;
   modal_ = true;
+  modalOwner_ = previous != this ? previous : nullptr;
   app.PushModal(this);
   ShowForm();
   KeepAboveBlockedWindows();
@@ -379,6 +385,7 @@ ModalResult Form::ShowModal() {
   if (Visible()) HideForm();
   app.PopModal(this);
   modal_ = false;
+  modalOwner_ = nullptr;
   // Placed above a topmost window, it went into the topmost band for a while.
   if (Surface() && !(ExStyle() & WS_EX_TOPMOST) && Topmost())
     app.Backend().SetTopmost(Surface()->Surface(), false);
@@ -427,8 +434,17 @@ void Form::Release() {
 // --- activation, focus, stacking --------------------------------------------------------------
 
 void Form::Activate() {
-  if (!HandleAllocated() || !Visible() || (ExStyle() & WS_EX_NOACTIVATE) || (Style() & WS_MINIMIZE)) return;
+  if (!HandleAllocated() || !Visible() || (ExStyle() & WS_EX_NOACTIVATE)) return;
   auto& app = App();
+  if (Style() & WS_MINIMIZE) {
+    // The modal form is wanted (its blocked owner was clicked, say): it
+    // comes back with the windows it belongs to.
+    if (app.ModalForm() == this) {
+      SetWindowState(WindowState::wsNormal);
+      KeepModalGroupTogether(false);
+    }
+    return;
+  }
   if (!app.InputAllowed(this)) {
     if (Form* m = app.ModalForm(); m && m != this) m->Activate();
     return;

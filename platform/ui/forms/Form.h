@@ -236,6 +236,23 @@ class Form : public WinControl {
   // The window manager minimised or restored the window.
   void WindowManagerMinimized(bool minimized);
 
+  // The window this one belongs to on the desktop (FormOwner.cpp): window
+  // managers keep it above that one and iconify the two together. While
+  // shown modally, the form that was active when it was shown (else the
+  // next modal form down, else the main form); otherwise its owner if that
+  // is a form, else the main form. None for the main form, menu windows and
+  // auxiliary windows (tag -98).
+  Form* OwnerWindow() const;
+  void ApplySurfaceOwner();
+  // What the window manager may do to the window, from its styles.
+  backend::WindowActions SurfaceActions() const;
+  // The shown modal forms and the windows they belong to, owners first.
+  static std::vector<Form*> ModalGroup();
+  // A form of the modal group that was minimised or restored takes the
+  // rest of the group with it; restored, the innermost modal form ends up
+  // in front and active.
+  void KeepModalGroupTogether(bool minimized);
+
   BorderStyle borderStyle_ = BorderStyle::bsSizeable;
   BorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   FormStyle formStyle_ = FormStyle::fsNormal;
@@ -246,6 +263,7 @@ class Form : public WinControl {
   WindowState windowState_ = WindowState::wsNormal;
   gfx::Rect restored_;
   bool modal_ = false;
+  Form* modalOwner_ = nullptr;  // active when ShowModal began; checked before use
   ModalResult modalResult_ = mrNone;
   bool active_ = false;
   bool shownOnce_ = false;

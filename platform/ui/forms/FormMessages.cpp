@@ -4,13 +4,14 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/forms/Form.h"
 #include "platform/ui/forms/FormFrame.h"
 #include "platform/ui/forms/FormImpl.h"
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/forms/MoveSizeLoop.h"
-#include "platform/ui/Screen.h"
+#include "platform/ui/forms/SystemMenuTexts.h"
 #include "platform/ui/forms/TopLevelWindow.h"
+#include "platform/ui/menus/Menus.h"
 
 namespace ui {
 
@@ -277,10 +278,11 @@ PopupMenu* Form::SystemMenu() {
     WPARAM Cmd;
     ShortCut Sc;
   };
-  const Entry entries[] = {{"&Restore", SC_RESTORE, scNone},   {"&Move", SC_MOVE, scNone},
-                           {"&Size", SC_SIZE, scNone},         {"Mi&nimize", SC_MINIMIZE, scNone},
-                           {"Ma&ximize", SC_MAXIMIZE, scNone}, {"-", 0, scNone},
-                           {"&Close", SC_CLOSE, scAlt | VK_F4}};
+  const SystemMenuTexts& text = SystemMenuTextsFor(UserMenuLanguage());
+  const Entry entries[] = {{text.Restore, SC_RESTORE, scNone},   {text.Move, SC_MOVE, scNone},
+                           {text.Size, SC_SIZE, scNone},         {text.Minimize, SC_MINIMIZE, scNone},
+                           {text.Maximize, SC_MAXIMIZE, scNone}, {"-", 0, scNone},
+                           {text.Close, SC_CLOSE, scAlt | VK_F4}};
   for (const Entry& e : entries) {
     auto* it = new MenuItem(m);
     it->SetCaption(e.Caption);

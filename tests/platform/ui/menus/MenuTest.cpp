@@ -8,6 +8,7 @@
 #include "platform/ui/menus/Menus.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"
+#include "tests/platform/ui/forms/ScopedLocale.h"
 
 namespace ui::testing {
 namespace {
@@ -362,6 +363,7 @@ TEST_F(MenuTest, CtrlNRunsTheShortcutOnlyWhenEnabled) {
 }
 
 TEST_F(MenuTest, AltSpaceOpensTheSystemMenuAndItsCommandRuns) {
+  ScopedLocale english("C");  // the accelerator typed below is English
   std::vector<std::intptr_t> commands;
   PopupMenu* sys = form->SystemMenu();
   ProcHook watch(*form, [&](Message& m, const WndMethod& next) {
