@@ -41,6 +41,7 @@ Application::~Application() {
   for (Form* f : impl_->released) delete f;
   impl_->released.clear();
   DestroyComponents();
+  ReapWorkers(true);
   g_instance = nullptr;
 }
 
@@ -192,6 +193,9 @@ std::optional<std::int64_t> Application::NextTimerDue() const {
   std::optional<std::int64_t> d;
   for (const auto& t : impl_->timers)
     if (!d || t.Due < *d) d = t.Due;
+  std::lock_guard<std::mutex> lock(impl_->syncMutex);
+  for (const auto& [w, c] : impl_->workerClocks)
+    if (c.Armed && (!d || c.Due < *d)) d = c.Due;
   return d;
 }
 
@@ -226,10 +230,11 @@ void Application::RunFor(std::int64_t ms) {
   std::int64_t target = NowMs() + ms;
   for (;;) {
     ProcessMessages();
-    if (terminated_ || NowMs() >= target) break;
+    // A woken worker's hand-off that is due by now still belongs to this run.
+    if (terminated_ || (NowMs() >= target && !WorkerClockHeld())) break;
     std::int64_t deadline = target;
     if (auto d = NextTimerDue(); d && *d < deadline) deadline = *d;
-    backend_.WaitEvent(deadline);
+    backend_.WaitEvent(WaitDeadline(deadline));
   }
   ProcessMessages();
 }
@@ -252,30 +257,122 @@ bool Application::Synchronize(const std::function<void()>& fn) {
   }
   auto item = std::make_shared<Impl::SyncItem>();
   item->Fn = fn;
+  item->Caller = std::this_thread::get_id();
   std::unique_lock<std::mutex> lock(impl_->syncMutex);
   if (terminating_) return false;
   impl_->syncQueue.push_back(item);
   backend_.Wake();
-  impl_->syncCv.wait(lock, [&] { return item->Done || terminating_; });
+  // Once the application terminates, a call that has not begun is taken
+  // back (it never runs later); one that runs is waited for.
+  impl_->syncCv.wait(lock, [&] { return item->Done || (terminating_ && !item->Running); });
+  if (!item->Done) {
+    auto& q = impl_->syncQueue;
+    q.erase(std::remove(q.begin(), q.end(), item), q.end());
+  }
   return item->Done;
 }
 
+bool Application::CheckSynchronize() { return RunSyncQueue(); }
+
 bool Application::RunSyncQueue() {
-  std::deque<std::shared_ptr<Impl::SyncItem>> items;
+  // One call at a time, so that a nested CheckSynchronize (a destructor
+  // waiting for its worker) finds the calls still waiting behind this one.
+  // Only what was queued before this pass runs.
+  std::size_t n;
   {
     std::lock_guard<std::mutex> lock(impl_->syncMutex);
-    items.swap(impl_->syncQueue);
+    n = impl_->syncQueue.size();
   }
-  if (items.empty()) return false;
-  for (auto& it : items) {
+  bool did = false;
+  for (; n > 0; --n) {
+    std::shared_ptr<Impl::SyncItem> it;
+    {
+      std::lock_guard<std::mutex> lock(impl_->syncMutex);
+      if (impl_->syncQueue.empty()) break;
+      it = impl_->syncQueue.front();
+      impl_->syncQueue.pop_front();
+      it->Running = true;
+      impl_->MarkHandOff(it->Caller, true);
+    }
+    did = true;
     it->Fn();
     {
       std::lock_guard<std::mutex> lock(impl_->syncMutex);
       it->Done = true;
+      it->Running = false;
+      impl_->MarkHandOff(it->Caller, false);
     }
     impl_->syncCv.notify_all();
   }
-  return true;
+  return did;
+}
+
+void Application::ReleaseWorker(std::unique_ptr<WorkerThread> worker) {
+  if (worker) impl_->releasedWorkers.push_back(std::move(worker));
+}
+
+void Application::ReapWorkers(bool all) {
+  auto& v = impl_->releasedWorkers;
+  if (all) {
+    v.clear();  // each joins; they were told to terminate
+    return;
+  }
+  v.erase(std::remove_if(v.begin(), v.end(), [](const std::unique_ptr<WorkerThread>& w) { return w->Ended(); }),
+          v.end());
+}
+
+// --- worker clocks ----------------------------------------------------------------------
+
+bool Application::VirtualClock() const { return dynamic_cast<backend::HeadlessBackend*>(&backend_) != nullptr; }
+
+void Application::ArmWorkerClock(WorkerThread* w, std::int64_t due) {
+  {
+    std::lock_guard<std::mutex> lock(impl_->syncMutex);
+    impl_->workerClocks[w] = Impl::WorkerClock{due, true, false, false, std::this_thread::get_id()};
+    w->ClearDue();
+  }
+  backend_.Wake();
+}
+
+void Application::HoldWorkerClock(WorkerThread* w) {
+  if (!VirtualClock()) return;  // a real clock runs on by itself
+  std::lock_guard<std::mutex> lock(impl_->syncMutex);
+  impl_->workerClocks[w].Held = true;
+}
+
+void Application::ReleaseWorkerClock(WorkerThread* w) {
+  {
+    std::lock_guard<std::mutex> lock(impl_->syncMutex);
+    impl_->workerClocks.erase(w);
+  }
+  backend_.Wake();
+}
+
+bool Application::RunWorkerClocks() {
+  const std::int64_t now = NowMs();
+  bool any = false;
+  std::lock_guard<std::mutex> lock(impl_->syncMutex);
+  for (auto& [w, c] : impl_->workerClocks) {
+    if (!c.Armed || c.Due > now) continue;
+    c.Armed = false;
+    c.Held = true;
+    w->ClockDue();
+    any = true;
+  }
+  return any;
+}
+
+bool Application::WorkerClockHeld() const {
+  std::lock_guard<std::mutex> lock(impl_->syncMutex);
+  for (const auto& [w, c] : impl_->workerClocks)
+    if (c.Held && !c.InHandOff) return true;
+  return false;
+}
+
+
+std::optional<std::int64_t> Application::WaitDeadline(std::optional<std::int64_t> due) const {
+  if (WorkerClockHeld()) return std::nullopt;
+  return due;
 }
 
 // --- the loop --------------------------------------------------------------------------------
@@ -314,6 +411,7 @@ bool Application::Step(bool wait) {
     did = true;
   }
   did |= RunSyncQueue();
+  did |= RunWorkerClocks();
   did |= RunPosts();
   did |= RunTimers();
   PaintAll();
@@ -323,7 +421,8 @@ bool Application::Step(bool wait) {
     for (Form* f : rel) delete f;
     did = true;
   }
-  if (!did && wait && !terminated_) backend_.WaitEvent(NextTimerDue());
+  if (!impl_->releasedWorkers.empty()) ReapWorkers(false);
+  if (!did && wait && !terminated_) backend_.WaitEvent(WaitDeadline(NextTimerDue()));
   return did;
 }
 

@@ -24,6 +24,7 @@ class WinControl;
 class Form;
 class Screen;
 class MenuItem;
+class WorkerThread;
 
 // Sends synchronously (re-entrant) to a control: windowed or windowless.
 LRESULT SendMessage(Control* target, std::uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -124,6 +125,14 @@ class Application : public Component {
   // it runs at once. Returns false when the application is terminating and
   // `fn` did not run.
   bool Synchronize(const std::function<void()>& fn);
+  // Runs the hand-offs that worker threads are waiting in (UI thread only),
+  // so that code waiting for a worker that may be blocked in Synchronize can
+  // let it go on. True when any ran.
+  bool CheckSynchronize();
+  // Takes a worker that cannot be joined now (its own hand-off is running)
+  // and joins it once it has ended, at a quiet point of the loop or when the
+  // application goes. The worker must have been told to terminate.
+  void ReleaseWorker(std::unique_ptr<WorkerThread> worker);
 
   // --- input state -----------------------------------------------------------
   // The control that holds the mouse capture (windowed or windowless).
@@ -191,6 +200,7 @@ class Application : public Component {
   friend class InputRouter;
   friend class TopLevelWindow;
   friend LRESULT SendMessage(Control*, std::uint32_t, WPARAM, LPARAM);
+  friend class WorkerThread;
   class Impl;
 
   void FormCreated(Form& f, const std::function<void()>& setup);
@@ -198,6 +208,18 @@ class Application : public Component {
   void RouteMouse(const backend::Event& e);
   void RouteKey(const backend::Event& e);
   bool RunSyncQueue();
+  // Worker threads waiting on the application clock (WorkerThread::Sleep).
+  bool VirtualClock() const;
+  void ArmWorkerClock(WorkerThread* w, std::int64_t due);
+  void HoldWorkerClock(WorkerThread* w);
+  void ReleaseWorkerClock(WorkerThread* w);
+  // Wakes the workers whose deadline came; true when any.
+  bool RunWorkerClocks();
+  // True while a woken worker has not yet waited again: the clock stands still.
+  bool WorkerClockHeld() const;
+  // The deadline for the loop's wait: none while the clock is held.
+  std::optional<std::int64_t> WaitDeadline(std::optional<std::int64_t> due) const;
+  void ReapWorkers(bool all);
   bool RunPosts();
   bool RunTimers();
   std::optional<std::int64_t> NextTimerDue() const;

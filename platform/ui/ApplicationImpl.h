@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Threads.h"
 
 namespace ui {
 
@@ -29,7 +30,17 @@ class Application::Impl {
   };
   struct SyncItem {
     std::function<void()> Fn;
+    std::thread::id Caller;
+    bool Running = false;
     bool Done = false;
+  };
+  // A worker's Sleep on the application clock.
+  struct WorkerClock {
+    std::int64_t Due = 0;
+    bool Armed = false;  // waiting for Due
+    bool Held = false;   // woken and not yet waiting again
+    bool InHandOff = false;  // its hand-off runs: the clock may move meanwhile
+    std::thread::id Thread;
   };
 
   std::deque<Posted> posts;
@@ -47,6 +58,14 @@ class Application::Impl {
   std::mutex syncMutex;
   std::condition_variable syncCv;
   std::deque<std::shared_ptr<SyncItem>> syncQueue;
+  std::map<WorkerThread*, WorkerClock> workerClocks;  // guarded by syncMutex
+  // With syncMutex held: the hand-off of `caller` begins or ends. A loop run
+  // from inside it (a modal loop, RunFor) lets the clock move.
+  void MarkHandOff(std::thread::id caller, bool running) {
+    for (auto& [w, c] : workerClocks)
+      if (c.Thread == caller) c.InHandOff = running;
+  }
+  std::vector<std::unique_ptr<WorkerThread>> releasedWorkers;
   std::thread::id uiThread = std::this_thread::get_id();
 
   // Input state.
