@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "skin/paint/Blend.h"
 #include "skin/paint/Fill.h"
@@ -33,29 +35,64 @@ bool BackdropCovers(const gfx::Bitmap& bitmap, const gfx::Rect& rect, const Back
          y + rect.Height() <= behind.Bitmap->Height();
 }
 
+// Repeats the pixel at the start of `row` over n bytes of it.
+void RepeatPixel(std::uint8_t* row, std::size_t n, std::size_t bpp) {
+  for (std::size_t done = bpp; done < n;) {
+    const std::size_t k = std::min(done, n - done);
+    std::memcpy(row + done, row, k);
+    done += k;
+  }
+}
+
+// A column of row colours widened to w columns.
+gfx::Bitmap Widen(const gfx::Bitmap& column, int w) {
+  gfx::Bitmap wide(w, column.Height(), column.Format());
+  const std::size_t bpp = static_cast<std::size_t>(ColorBytes(column));
+  for (int y = 0; y < column.Height(); ++y) {
+    std::memcpy(wide.Scanline(y), column.Scanline(y), bpp);
+    RepeatPixel(wide.Scanline(y), wide.RowBytes(), bpp);
+  }
+  return wide;
+}
+
 }  // namespace
 
 void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
                        const gfx::Bitmap& content, int a) {
   const int bpp = ColorBytes(bitmap);
   const bool inside = gfx::Intersect(rect, bitmap.Bounds()) == rect && !rect.IsEmpty();
-  if (bpp == 0 || !inside || content.Format() != bitmap.Format() || content.GetSize() != rect.GetSize() ||
-      !BackdropCovers(bitmap, rect, behind)) {
+  if (bpp == 0 || !inside || content.Format() != bitmap.Format() || content.Height() != rect.Height()) return;
+  const bool column = content.Width() == 1 && rect.Width() != 1;
+  if (!column && content.Width() != rect.Width()) return;
+  if (!BackdropCovers(bitmap, rect, behind)) {
     // The general case: backdrop (or its colour) first, then the blend.
     if (behind.Ready)
       CopyBackdropBlock(bitmap, rect, behind);
     else
       FillColorRect(bitmap, rect, behind.FillColor);
-    BlendBitmaps(bitmap, content, a, rect.TopLeft(), content.Bounds());
+    if (column)
+      BlendBitmaps(bitmap, Widen(content, rect.Width()), a, rect.TopLeft(), {0, 0, rect.Width(), rect.Height()});
+    else
+      BlendBitmaps(bitmap, content, a, rect.TopLeft(), content.Bounds());
     return;
   }
   const auto ka = static_cast<std::uint16_t>(std::clamp(a, 0, 255));
   const auto kb = static_cast<std::uint16_t>(255 - ka);
   const std::size_t n = static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp);
+  std::vector<std::uint8_t> rowColour(column ? n : 0);
   for (int row = 0; row < rect.Height(); ++row) {
     std::uint8_t* d = bitmap.Scanline(rect.Top + row) + static_cast<std::ptrdiff_t>(rect.Left) * bpp;
     const std::uint8_t* back = behind.Bitmap->Scanline(behind.Y + row) + static_cast<std::ptrdiff_t>(behind.X) * bpp;
-    BlendRowOver(d, back, content.Scanline(row), n, ka, kb);
+    const std::uint8_t* src = content.Scanline(row);
+    if (column) {
+      // One colour per row: widened once, and again only when it changes.
+      if (row == 0 || std::memcmp(rowColour.data(), src, static_cast<std::size_t>(bpp)) != 0) {
+        std::memcpy(rowColour.data(), src, static_cast<std::size_t>(bpp));
+        RepeatPixel(rowColour.data(), n, static_cast<std::size_t>(bpp));
+      }
+      src = rowColour.data();
+    }
+    BlendRowOver(d, back, src, n, ka, kb);
   }
 }
 

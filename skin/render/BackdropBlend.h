@@ -8,10 +8,14 @@
 namespace skin {
 
 // Puts the backdrop under `rect` (offsets relative to rect's top-left corner)
-// into `rect` of `bitmap` and blends `content` (rect's size, bitmap's format)
-// over it with BlendBitmaps' arithmetic: every byte becomes
-// (backdrop * a + content * (255 - a) + 127) >> 8. Byte for byte the same as
-// CopyBackdropBlock followed by BlendBitmaps, in one pass.
+// into `rect` of `bitmap` and blends `content` over it. `content` has the
+// bitmap's format and rect's size, or is one pixel wide and rect's height: a
+// column of row colours (a vertical gradient), each repeated along its row.
+// Every byte becomes (backdrop * a + content * (255 - a) + 127) >> 8, as in
+// BlendBitmaps. Byte for byte the same as
+// CopyBackdropBlock followed by BlendBitmaps, in one pass. Nothing happens
+// for a rect that is empty or not inside the bitmap, or content of another
+// format or size.
 void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
                        const gfx::Bitmap& content, int a);
 

@@ -34,6 +34,13 @@ const TsMaskData* LastPassTexture(const TsSkinModel& model, int textureIndex, in
   return qualifies(hotTextureIndex);
 }
 
+// True when the content has one colour per row whatever its width: a
+// vertical gradient that covers the item alone (no texture, no tint).
+bool RowUniform(const ItemLook& look, const gfx::Rect& rect) {
+  return look.Image == 0 && look.Gradient >= 100 && look.Steps != nullptr && look.Steps->front().Kind == 0 &&
+         rect.Height() >= 2;
+}
+
 }  // namespace
 
 void RenderItemBackground(const TsSkinModel& model, int skinIndex, std::string_view sectionName,
@@ -51,7 +58,9 @@ void RenderItemBackground(const TsSkinModel& model, int skinIndex, std::string_v
   } else if (t == 100) {
     PutBackdrop(bitmap, rect, behind);
   } else if (backdrop.Ready || look.Gradient + look.Image != 0) {
-    gfx::Bitmap content(rect.Width(), rect.Height(), bitmap.Format());
+    // A vertical gradient alone is one colour per row: paint it one pixel wide.
+    const int w = RowUniform(look, rect) ? 1 : rect.Width();
+    gfx::Bitmap content(w, rect.Height(), bitmap.Format());
     PaintItemContent(model, content, content.Bounds(), look, behind);
     BlendOverBackdrop(bitmap, rect, behind, content, std::clamp(t * 255 / 100, 0, 255));
   } else {

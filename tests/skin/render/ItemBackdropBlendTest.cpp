@@ -8,6 +8,7 @@
 #include "skin/paint/Fill.h"
 #include "skin/render/BackdropBlend.h"
 #include "skin/render/BackdropCopy.h"
+#include "skin/render/Gradient.h"
 #include "skin/render/ItemBackground.h"
 #include "tests/skin/paint/PaintTestUtil.h"
 #include "tests/skin/render/RenderFixture.h"
@@ -38,7 +39,16 @@ TEST(BlendOverBackdrop, SameBytesAsCopyThenBlend) {
           // Offsets from well inside to partly and wholly outside the image.
           BackdropRef behind = MakeBackdropRef(&image, static_cast<int>(rng() % 14) - 4, static_cast<int>(rng() % 14) - 4);
           if (trial % 7 == 0) behind = {nullptr, 0, 0, static_cast<gfx::Color>(rng() & 0xFFFFFF), false};
-          const gfx::Bitmap content = Noise(f, rect.Width(), rect.Height(), o, rng);
+          // Every third trial a column of row colours, widened for the reference.
+          const bool column = trial % 3 == 1;
+          gfx::Bitmap content = Noise(f, column ? 1 : rect.Width(), rect.Height(), o, rng);
+          gfx::Bitmap wide = content;
+          if (column) {
+            if (trial % 2 == 0) content.SetPixelAt(0, rect.Height() - 1, content.PixelAt(0, 0));  // repeated colours
+            wide = gfx::Bitmap(rect.Width(), rect.Height(), f, o);
+            for (int y = 0; y < rect.Height(); ++y)
+              for (int x = 0; x < rect.Width(); ++x) wide.SetPixelAt(x, y, content.PixelAt(0, y));
+          }
           const gfx::Bitmap start = Noise(f, 10, 10, o, rng);
           const int a = static_cast<int>(rng() % 256);
 
@@ -47,11 +57,45 @@ TEST(BlendOverBackdrop, SameBytesAsCopyThenBlend) {
             CopyBackdropBlock(want, rect, behind);
           else
             FillColorRect(want, rect, behind.FillColor);
-          BlendBitmaps(want, content, a, rect.TopLeft(), content.Bounds());
+          BlendBitmaps(want, wide, a, rect.TopLeft(), wide.Bounds());
           gfx::Bitmap got = start;
           BlendOverBackdrop(got, rect, behind, content, a);
           ASSERT_EQ(Pixels(got), Pixels(want)) << "trial " << trial;
         }
+}
+
+TEST(RenderItemBackground, VerticalGradientOverTheBackdropAsWithFullContent) {
+  // The gradient is painted one pixel wide and widened row by row; the result
+  // must be that of the full-width content blended over the backdrop.
+  const TsGradArray steps = {{0x00F0E0D0, 0x00A09080, 20, 0}, {0x00A09080, 0x00FFFFFF, 30, 0},
+                             {0x00FFFFFF, 0x00000000, 10, 0}, {0x00000000, 0x00808080, 25, 0},
+                             {0x00808080, 0x00C0C0C0, 15, 0}};
+  std::mt19937 rng(3);
+  for (gfx::PixelFormat f : {gfx::PixelFormat::Bgr24, gfx::PixelFormat::Bgra32})
+    for (gfx::RowOrder o : kRowOrders)
+      for (const gfx::Point at : {gfx::Point{4, 5}, gfx::Point{-3, 2}}) {  // covered, and partly outside
+        test::ModelBuilder mb(2, 2);
+        TsGeneralData g;
+        g.SectionName = "ITEM";
+        g.HotTransparency = 70;
+        g.HotGradientPercent = 100;
+        g.HotGradientSteps = steps;
+        const int section = mb.AddSection(g);
+        const gfx::Bitmap parent = Noise(f, 40, 40, o, rng);
+        const BackdropRef backdrop = MakeBackdropRef(&parent, at.X, at.Y);
+        const gfx::Rect item{1, 2, 24, 29};
+        const gfx::Bitmap start = Noise(f, 26, 31, o, rng);
+
+        gfx::Bitmap want = start;
+        gfx::Bitmap content(item.Width(), item.Height(), f);
+        PaintGradient(content, content.Bounds(), steps);
+        CopyBackdropBlock(want, item, backdrop);
+        BlendBitmaps(want, content, 70 * 255 / 100, item.TopLeft(), content.Bounds());
+
+        gfx::Bitmap got = start;
+        RenderItemBackground(mb.Model(), section, "ITEM", backdrop, 1, item, {}, got, -1, -1, gfx::clFuchsia);
+        ASSERT_EQ(Pixels(got), Pixels(want)) << at.X;
+      }
 }
 
 TEST(RenderItemBackground, AGradientAloneLeavesNoPixelUnpainted) {
