@@ -6,7 +6,6 @@
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sSkinManager.h"
 #include "skin/data/SkinModel.h"
-#include "skin/paint/Tint.h"
 
 namespace skin {
 
@@ -28,6 +27,21 @@ ui::Control* ParentOf(const TsCommonData& b, gfx::Point& position) {
     return f->Parent();
   }
   return nullptr;
+}
+
+// Per channel rnd(t/100 * parent + (1 - t/100) * own), ties to even, in
+// integers: the real-valued form misses the ties (0.3 * 255 is not 76.5 in
+// binary floating point).
+gfx::Color MixByPercent(gfx::Color parent, gfx::Color own, int t) {
+  auto mix = [t](int p, int c) {
+    const int sum = t * p + (100 - t) * c;
+    int q = sum / 100;
+    const int r = sum % 100;
+    if (r > 50 || (r == 50 && (q & 1))) ++q;
+    return q;
+  };
+  return gfx::RGB(mix(gfx::GetR(parent), gfx::GetR(own)), mix(gfx::GetG(parent), gfx::GetG(own)),
+                  mix(gfx::GetB(parent), gfx::GetB(own)));
 }
 
 void FillQueryRect(const BackdropQuery& q) {
@@ -113,7 +127,7 @@ gfx::Color ControlColorOf(const TsCommonData& b, bool hot) {
   ui::Control* parent = ParentOf(b, pos);
   const gfx::Color p = parent ? ColorOfControl(parent) : OwnerColorOf(b);
   if (t >= 100) return p;
-  return LerpColor(p, own, t / 100.0);
+  return MixByPercent(p, own, t);
 }
 
 void AnswerBackdropQuery(TsCommonData& b, BackdropQuery& q, bool hot) {

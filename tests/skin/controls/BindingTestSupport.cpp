@@ -8,7 +8,8 @@ ColorBlock::ColorBlock(ui::Component* owner, gfx::Color fill, bool opaque) : ui:
 
 void ColorBlock::Paint(gfx::Canvas& canvas) {
   ++paints;
-  canvas.FillRect({0, 0, Width(), Height()}, Fill);
+  if (OnPainted) OnPainted();
+  if (Fill != gfx::clNone) canvas.FillRect({0, 0, Width(), Height()}, Fill);
   if (Corner != gfx::clNone) canvas.SetPixel(0, 0, Corner);
 }
 

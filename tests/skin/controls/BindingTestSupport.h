@@ -47,14 +47,16 @@ class Bound : public Base, public TsSkinnedControl {
 using BoundPanel = Bound<ui::Panel>;
 using BoundSpeedButton = Bound<ui::SpeedButton>;
 
-// A windowless control that fills itself with one colour (and, when set, its
-// top-left pixel with another).
+// A windowless control that fills itself with one colour (clNone: paints
+// nothing, so it shows what lies behind) and, when set, its top-left pixel
+// with another.
 class ColorBlock : public ui::Control {
  public:
   ColorBlock(ui::Component* owner, gfx::Color fill, bool opaque);
   gfx::Color Fill;
   gfx::Color Corner = gfx::clNone;
   int paints = 0;
+  std::function<void()> OnPainted;
 
  protected:
   void Paint(gfx::Canvas& canvas) override;
