@@ -38,18 +38,6 @@ ProcessState& Runtime() {
   return state;
 }
 
-// Sets the skin-changing flag for a scope.
-class SkinChangingScope {
- public:
-  SkinChangingScope() : old_(Runtime().skinChanging) { Runtime().skinChanging = true; }
-  ~SkinChangingScope() { Runtime().skinChanging = old_; }
-  SkinChangingScope(const SkinChangingScope&) = delete;
-  SkinChangingScope& operator=(const SkinChangingScope&) = delete;
-
- private:
-  bool old_;
-};
-
 void ShowUserMessage(const std::string& text, ui::MessageIcon icon) {
   if (Runtime().shower) {
     Runtime().shower(text, icon);
@@ -295,7 +283,7 @@ void TsSkinManager::ChangeSkin(const std::string& oldName, ChangeKind kind) {
   const bool callbacks = kind != ChangeKind::Reload;
   if (callbacks && OnBeforeChange) OnBeforeChange();
   {
-    SkinChangingScope changing;
+    ChangingScope changing;
     if (model_) model_->SkinWideData.Active = false;
 
     std::unique_ptr<TsSkinModel> fresh;
@@ -347,6 +335,9 @@ void TsSkinManager::ForgetHoveredControl(const ui::Control* c) {
 bool TsSkinManager::StdDialogsUnskinned() { return Runtime().stdDialogsUnskinned; }
 bool TsSkinManager::AppMinimized() { return Runtime().appMinimized; }
 void TsSkinManager::SetAppMinimized(bool on) { Runtime().appMinimized = on; }
+
+TsSkinManager::ChangingScope::ChangingScope() : old_(Runtime().skinChanging) { Runtime().skinChanging = true; }
+TsSkinManager::ChangingScope::~ChangingScope() { Runtime().skinChanging = old_; }
 
 int TsSkinManager::AddActiveListener(std::function<void(bool)> listener) {
   const int id = Runtime().nextListenerId++;

@@ -234,6 +234,17 @@ class TsSkinManager : public ui::Component {
   // The application-window hook; true when the message is consumed.
   bool HandleAppMessage(ui::Message& m);
   static void SetAppMinimized(bool on);
+  // Raises the skin-changing flag for its lifetime (nests).
+  class ChangingScope {
+   public:
+    ChangingScope();
+    ~ChangingScope();
+    ChangingScope(const ChangingScope&) = delete;
+    ChangingScope& operator=(const ChangingScope&) = delete;
+
+   private:
+    bool old_;
+  };
 
   bool extendedBorders_ = false;
   bool skinnedPopups_ = true;

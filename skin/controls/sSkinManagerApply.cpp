@@ -32,9 +32,24 @@ void DeliverToFormAndChildren(ui::Form* form, std::uint16_t code, TsSkinManager*
   }
 }
 
+// Auxiliary windows of the skinning carry this tag and are left alone.
+constexpr std::intptr_t kAuxiliaryWindowTag = -98;
+
+// Every form of the application: those with a window in creation order, then
+// those the application owns that have none yet (dialogs not shown so far).
+std::vector<ui::Form*> AllForms() {
+  if (!ui::Application::Exists()) return {};
+  auto& app = ui::Application::Instance();
+  std::vector<ui::Form*> forms = app.Screen().Forms();
+  for (ui::Component* c : app.Components())
+    if (auto* f = dynamic_cast<ui::Form*>(c); f && std::find(forms.begin(), forms.end(), f) == forms.end())
+      forms.push_back(f);
+  std::erase_if(forms, [](ui::Form* f) { return f->Tag() == kAuxiliaryWindowTag; });
+  return forms;
+}
+
 bool FormAlive(ui::Form* form) {
-  if (!ui::Application::Exists()) return false;
-  const auto forms = ui::Application::Instance().Screen().Forms();
+  const auto forms = AllForms();
   return std::find(forms.begin(), forms.end(), form) != forms.end();
 }
 
@@ -48,7 +63,7 @@ bool TsSkinManager::UsesThisManager(const TacSkinnedForm& entry) const {
 void TsSkinManager::Broadcast(int code) {
   if (!ui::Application::Exists()) return;
   const auto cmd = static_cast<std::uint16_t>(code);
-  const std::vector<ui::Form*> forms = ui::Application::Instance().Screen().Forms();
+  const std::vector<ui::Form*> forms = AllForms();
   for (ui::Form* f : forms) {
     if (f->Loading() || f->Destroying() || IsRegisteredSkinnedForm(f) || !FormAlive(f)) continue;
     DeliverToFormAndChildren(f, cmd, this);
@@ -113,11 +128,14 @@ void TsSkinManager::ApplySteps() {
 }
 
 void TsSkinManager::Apply() {
+  ChangingScope changing;
   ApplySteps();
   Thaw();
 }
 
 void TsSkinManager::Repaint() {
+  // Controls repaint from the new skin at once instead of fading to it.
+  ChangingScope changing;
   Broadcast(SKC_STOP_FADING);
   Freeze();
   Broadcast(SKC_SKIN_REFRESH);
