@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "skin/paint/Blend.h"
 #include "skin/paint/Fill.h"
@@ -24,6 +23,26 @@ void BlendRowOver(std::uint8_t* d, const std::uint8_t* back, const std::uint8_t*
     const auto v = static_cast<std::uint16_t>(back[i] * a + s[i] * b + 127);
     d[i] = static_cast<std::uint8_t>(v >> 8);
   }
+}
+
+// One row over the single colour at `colour` (Bpp bytes): the colour's share
+// of every byte (c * b + 127) is worked out once for a pattern of 16 pixels,
+// whose length is fixed at compile time so that both loops vectorise.
+template <std::size_t Bpp>
+void BlendRowOverColour(std::uint8_t* d, const std::uint8_t* back, const std::uint8_t* colour, std::size_t n,
+                        std::uint16_t a, std::uint16_t b) {
+  constexpr std::size_t kPeriod = 16 * Bpp;
+  std::uint16_t one[Bpp];
+  for (std::size_t k = 0; k < Bpp; ++k) one[k] = static_cast<std::uint16_t>(colour[k] * b + 127);
+  std::uint16_t share[kPeriod];
+  for (std::size_t p = 0; p < kPeriod; p += Bpp)
+    for (std::size_t k = 0; k < Bpp; ++k) share[p + k] = one[k];
+  std::size_t i = 0;
+  for (; i + kPeriod <= n; i += kPeriod)
+    for (std::size_t j = 0; j < kPeriod; ++j)
+      d[i + j] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(back[i + j] * a + share[j]) >> 8);
+  for (std::size_t j = 0; i + j < n; ++j)
+    d[i + j] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(back[i + j] * a + share[j]) >> 8);
 }
 
 // True when every pixel of rect has its backdrop pixel in an image of the
@@ -79,20 +98,18 @@ void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const Backdro
   const auto ka = static_cast<std::uint16_t>(std::clamp(a, 0, 255));
   const auto kb = static_cast<std::uint16_t>(255 - ka);
   const std::size_t n = static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp);
-  std::vector<std::uint8_t> rowColour(column ? n : 0);
   for (int row = 0; row < rect.Height(); ++row) {
     std::uint8_t* d = bitmap.Scanline(rect.Top + row) + static_cast<std::ptrdiff_t>(rect.Left) * bpp;
     const std::uint8_t* back = behind.Bitmap->Scanline(behind.Y + row) + static_cast<std::ptrdiff_t>(behind.X) * bpp;
     const std::uint8_t* src = content.Scanline(row);
-    if (column) {
-      // One colour per row: widened once, and again only when it changes.
-      if (row == 0 || std::memcmp(rowColour.data(), src, static_cast<std::size_t>(bpp)) != 0) {
-        std::memcpy(rowColour.data(), src, static_cast<std::size_t>(bpp));
-        RepeatPixel(rowColour.data(), n, static_cast<std::size_t>(bpp));
-      }
-      src = rowColour.data();
+    if (!column) {
+      BlendRowOver(d, back, src, n, ka, kb);
+      continue;
     }
-    BlendRowOver(d, back, src, n, ka, kb);
+    if (bpp == 3)
+      BlendRowOverColour<3>(d, back, src, n, ka, kb);
+    else
+      BlendRowOverColour<4>(d, back, src, n, ka, kb);
   }
 }
 
