@@ -172,6 +172,7 @@ void X11Backend::MoveResize(Surface& s, const gfx::Rect& bounds) {
   SetSizeHints(s);
   s.Requested.push_back(bounds);
   if (s.Requested.size() > kMaxRequested) s.Requested.pop_front();
+  s.MoveSerial = NextRequest(x_.Get());
   XMoveResizeWindow(x_.Get(), s.XWindow, bounds.Left, bounds.Top, static_cast<unsigned>(bounds.Width()),
                     static_cast<unsigned>(bounds.Height()));
 }

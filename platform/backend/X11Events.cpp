@@ -230,6 +230,8 @@ void X11Backend::OnConfigure(XConfigureEvent& c) {
   }
   Surface* s = FindWindow(c.window);
   if (!s) return;
+  // Made before the server had our latest move: it tells nothing new.
+  if (c.serial < s->MoveSerial) return;
   // A real event gives the position in the parent the window had when it
   // was made (ReparentNotify keeps Parent in step): screen coordinates while
   // that is the root. Inside a window manager's frame it tells only the
