@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "skin/paint/PixelAccess.h"
@@ -34,8 +35,8 @@ void ForEachPart(I64 start, I64 end, I64 tileStart, I64 tile, int dstExtent, int
   if (b < 0) b += ((-b) / step) * step;
   for (; b < end && b < dstExtent; b += step) {
     const I64 w = std::min(step, end - b);
-    const I64 j0 = std::max<I64>({0, -b, -tileStart});
-    const I64 j1 = std::min<I64>({w, I64{dstExtent} - b, I64{srcExtent} - tileStart});
+    const I64 j0 = std::max(std::max<I64>(0, -b), -tileStart);
+    const I64 j1 = std::min(std::min(w, I64{dstExtent} - b), I64{srcExtent} - tileStart);
     if (j1 > j0) f(b + j0, tileStart + j0, j1 - j0);
   }
 }
@@ -90,6 +91,30 @@ void CopyRun(std::uint8_t* d, int dbpp, const std::uint8_t* s, int n) {
   }
 }
 
+// Lays the runs of source row `srow` side by side into `out`. With a
+// period (pixels after which the row repeats) only the first period is
+// gathered run by run; the rest is doubled from the start of `out`.
+void ExpandRow(std::uint8_t* out, const std::uint8_t* srow, const std::vector<Run>& runs, int bpp, int period) {
+  std::size_t at = 0;
+  const std::size_t periodBytes = static_cast<std::size_t>(period) * static_cast<std::size_t>(bpp);
+  for (const Run& r : runs) {
+    if (period > 0 && at >= periodBytes) break;
+    const std::size_t bytes = static_cast<std::size_t>(r.N) * static_cast<std::size_t>(bpp);
+    std::memcpy(out + at, srow + static_cast<std::ptrdiff_t>(r.Sx) * bpp, bytes);
+    at += bytes;
+  }
+  if (period == 0) return;
+  std::size_t total = 0;
+  for (const Run& r : runs) total += static_cast<std::size_t>(r.N) * static_cast<std::size_t>(bpp);
+  if (at >= total) return;
+  std::size_t done = at - at % periodBytes;  // whole periods, at least one
+  while (done < total) {
+    const std::size_t n = std::min(done, total - done);
+    std::memcpy(out + done, out, n);
+    done += n;
+  }
+}
+
 // Everything one row of a piece needs to know.
 struct RowContext {
   const Style& St;
@@ -124,12 +149,58 @@ void KeyedRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, int x
 }
 
 inline void MixMasked(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m) {
-  for (int k = 0; k < 3; ++k) d[k] = static_cast<std::uint8_t>((s[k] * (256 - m[k]) + d[k] * m[k]) >> 8);
+  const unsigned s0 = s[0], s1 = s[1], s2 = s[2], m0 = m[0], m1 = m[1], m2 = m[2];
+  const unsigned d0 = d[0], d1 = d[1], d2 = d[2];
+  d[0] = static_cast<std::uint8_t>((s0 * (256 - m0) + d0 * m0) >> 8);
+  d[1] = static_cast<std::uint8_t>((s1 * (256 - m1) + d1 * m1) >> 8);
+  d[2] = static_cast<std::uint8_t>((s2 * (256 - m2) + d2 * m2) >> 8);
 }
 
+// d := (s * (256 - w) + d * w) >> 8 byte by byte; w = 256 keeps d. The sum
+// is at most 255 * 256, so the loop runs in 16-bit lanes.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#endif
+void MixWeighted(std::uint8_t* __restrict d, const std::uint8_t* __restrict s, const std::uint16_t* __restrict w,
+                 std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    d[i] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(s[i] * (256 - w[i]) + d[i] * w[i]) >> 8);
+}
+
+// `period`: when not 0, the source and mask repeat after that many pixels.
 void ComposeRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m, int x, int y,
-                int n) {
+                int n, std::vector<std::uint16_t>& weights, int period) {
   const BackdropRef& b = c.St.Backdrop;
+  if (!c.St.UseBackdrop && c.Dbpp == 3 && n <= 8) {
+    // Short runs (the sides of a frame): pixel by pixel.
+    const bool keepKeys = !b.Ready;
+    for (int i = 0; i < n; ++i, d += 3, s += 3, m += 3)
+      if (!(keepKeys && SameRgb(s, gfx::clFuchsia))) MixMasked(d, s, m);
+    return;
+  }
+  if (!c.St.UseBackdrop && c.Dbpp == 3) {
+    // Without the backdrop a key pixel is either composed (Ready) or kept,
+    // which is a weight of 256: the whole run is one mix.
+    const std::size_t bytes = static_cast<std::size_t>(n) * 3;
+    if (weights.size() < bytes) weights.resize(bytes);
+    std::uint16_t* w = weights.data();
+    const bool keepKeys = !b.Ready;
+    // Weights repeat with the source: one period is enough, the rest is copied.
+    const std::size_t own = period > 0 ? std::min(bytes, static_cast<std::size_t>(period) * 3) : bytes;
+    for (std::size_t i = 0; i < own; i += 3) {
+      const bool keep = keepKeys && SameRgb(s + i, gfx::clFuchsia);
+      w[i] = keep ? 256 : m[i];
+      w[i + 1] = keep ? 256 : m[i + 1];
+      w[i + 2] = keep ? 256 : m[i + 2];
+    }
+    for (std::size_t done = own; done < bytes;) {
+      const std::size_t k = std::min(done, bytes - done);
+      std::memcpy(w + done, w, k * sizeof *w);
+      done += k;
+    }
+    MixWeighted(d, s, w, bytes);
+    return;
+  }
   const bool opaque = c.St.UseBackdrop && b.Ready;
   for (int i = 0; i < n; ++i, d += c.Dbpp, s += 3, m += 3) {
     if (SameRgb(s, gfx::clFuchsia)) {
@@ -263,6 +334,23 @@ void Paint(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& span, const Sty
   PutRgb(c.Fill, gfx::ColorToRGB(style.Backdrop.FillColor));
   const bool masked = sbpp == 3 && (style.How == Op::Compose || style.How == Op::GlyphCompose);
   const int srcH = src.Height();
+  std::vector<std::uint16_t> weights;
+
+  // Several tiles side by side without gaps are expanded into one row first.
+  bool contiguous = runs.size() > 1;
+  for (std::size_t i = 1; i < runs.size(); ++i)
+    contiguous = contiguous && runs[i].Dx == runs[i - 1].Dx + runs[i - 1].N;
+  const bool expand = contiguous;
+  // With whole tiles read in full, the row repeats every tile width.
+  const int period = contiguous && span.TileW > 0 && span.TileX >= 0 && span.TileX + span.TileW <= src.Width()
+                         ? static_cast<int>(span.TileW)
+                         : 0;
+  const Run whole{runs.front().Dx, 0, runs.back().Dx + runs.back().N - runs.front().Dx};
+  std::vector<std::uint8_t> tiledSrc, tiledMask;
+  if (expand) {
+    tiledSrc.resize(static_cast<std::size_t>(whole.N) * static_cast<std::size_t>(sbpp));
+    if (masked) tiledMask.resize(static_cast<std::size_t>(whole.N) * 3);
+  }
 
   // Vertical tile instances; for masked pieces each instance has its own
   // block of mask rows.
@@ -283,7 +371,15 @@ void Paint(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& span, const Sty
       std::uint8_t* row = dst.Scanline(y);
       const std::uint8_t* srow = src.Scanline(static_cast<int>(sy + k));
       const std::uint8_t* mrow = masked ? src.Scanline(static_cast<int>(maskRow + k)) : nullptr;
-      for (const Run& r : runs) {
+      if (expand) {
+        // The tiles of this row laid out side by side once, so that the
+        // operation runs over the whole row in one go.
+        ExpandRow(tiledSrc.data(), srow, runs, sbpp, period);
+        if (masked) ExpandRow(tiledMask.data(), mrow, runs, 3, period);
+        srow = tiledSrc.data() - static_cast<std::ptrdiff_t>(whole.Sx) * sbpp;
+        if (masked) mrow = tiledMask.data() - static_cast<std::ptrdiff_t>(whole.Sx) * 3;
+      }
+      for (const Run& r : expand ? std::span<const Run>(&whole, 1) : std::span<const Run>(runs)) {
         std::uint8_t* d = row + static_cast<std::ptrdiff_t>(r.Dx) * dbpp;
         const std::uint8_t* s = srow + static_cast<std::ptrdiff_t>(r.Sx) * sbpp;
         if (sbpp == 4) {
@@ -294,7 +390,10 @@ void Paint(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& span, const Sty
           case Op::Copy: break;  // handled above
           case Op::SkipKey: KeyedRun(c, d, s, r.Dx, y, r.N, true); break;
           case Op::Keyed: KeyedRun(c, d, s, r.Dx, y, r.N, false); break;
-          case Op::Compose: ComposeRun(c, d, s, mrow + static_cast<std::ptrdiff_t>(r.Sx) * 3, r.Dx, y, r.N); break;
+          case Op::Compose:
+            ComposeRun(c, d, s, mrow + static_cast<std::ptrdiff_t>(r.Sx) * 3, r.Dx, y, r.N, weights,
+                       expand ? period : 0);
+            break;
           case Op::GlyphCompose: GlyphComposeRun(c, d, s, mrow + static_cast<std::ptrdiff_t>(r.Sx) * 3, r.N); break;
         }
       }

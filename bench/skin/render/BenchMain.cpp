@@ -41,6 +41,7 @@ struct RatioLine {
 const RatioLine kRatios[] = {
     {"RenderMaskFrame, tiled window frame", "RenderMaskFrame/602x402", "memcpy/602x402"},
     {"PaintGradient mode 0", "PaintGradient/602x402", "memcpy/602x402"},
+    {"RenderMaskFrame, speed-button hot frame", "RenderMaskFrame/200x200", "memcpy/200x200"},
     {"RenderSkinItem, hot speed-button tile", "RenderSkinItem/200x200", "memcpy/200x200"},
 };
 

@@ -72,6 +72,26 @@ TEST(RenderMaskFrameTest, TiledNineSliceOnElevenByNine) {
       }
 }
 
+TEST(RenderMaskFrameTest, MaskedPiecesTileLikeCopies) {
+  // The same cell over a transparency picture of 0 (the picture wins
+  // everywhere): tiles of the masked pieces repeat exactly like copies, and
+  // the stretch bit is ignored for them.
+  auto sx = [](int x) { return x < 2 ? x : x >= 17 ? 4 + (x - 17) : 2 + (x - 2) % 2; };
+  auto sy = [](int y) { return y < 2 ? y : y >= 7 ? 4 + (y - 7) : 2 + (y - 2) % 2; };
+  for (int stretchMode : {4, 5})
+    for (PixelFormat f : kFormats)
+      for (gfx::RowOrder o : test::kRowOrders) {
+        test::ModelBuilder mb = Positional(6, 12, o);
+        mb.Paint({0, 6, 6, 12}, 0);
+        const TsMaskData mask = test::MakeMask({0, 0, 6, 12}, {1, 1, stretchMode, 2, 2, 2, 2});
+        gfx::Bitmap dst = test::Filled(f, 19, 9, kPre, o);
+        RenderMaskFrame(mb.Model(), dst, {0, 0, 19, 9}, true, false, 0, mask, NoBackdrop);
+        for (int y = 0; y < 9; ++y)
+          for (int x = 0; x < 19; ++x)
+            ASSERT_EQ(Rgb(dst, x, y), At(sx(x), sy(y))) << x << "," << y << ", " << Where(f, o);
+      }
+}
+
 TEST(RenderMaskFrameTest, StretchBitScalesEachTileOntoItsSpan) {
   // Uniform pieces: a stretched side or centre is its piece's colour.
   for (PixelFormat f : kFormats)
