@@ -1,0 +1,140 @@
+#include "skin/controls/sBoundItem.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ui/WinControl.h"
+#include "skin/controls/sBackdrop.h"
+#include "skin/controls/sCommonData.h"
+#include "skin/paint/Frames.h"
+#include "skin/render/MaskCells.h"
+#include "skin/render/MaskCompose.h"
+#include "skin/render/MaskFrame.h"
+#include "skin/render/SkinItem.h"
+
+namespace skin {
+
+namespace {
+
+gfx::Color CustomColorOf(const TsCommonData& b) {
+  return b.CustomColor() ? OwnerColorOf(b) : gfx::clFuchsia;
+}
+
+// The parent's background seen from the binding's own cache (pixel (x, y) of
+// the cache lies over (x, y) of the returned backdrop).
+BackdropRef OwnBackdrop(const TsCommonData& b) {
+  BackdropRef r = ParentBackdropOf(b);
+  if (b.OwnerControl) r = r.Moved(b.OwnerControl->Left(), b.OwnerControl->Top());
+  return r;
+}
+
+}  // namespace
+
+void RenderBoundItem(const TsCommonData& b, const BackdropRef& backdrop, bool withCentre, bool cornersUseBackdrop,
+                     int state, gfx::Bitmap& bitmap, gfx::Point offset, const gfx::Rect& rect) {
+  if (!b.IsSkinned()) return;
+  RenderSkinItemOnTop(*b.Model(), b.SectionIndex, b.SkinSection(), backdrop, b.TextureIndex, b.HotTextureIndex,
+                      CustomColorOf(b), b.MaskIndex, bitmap, offset, rect, state, withCentre, cornersUseBackdrop);
+}
+
+void RenderBoundItemOverParent(const TsCommonData& b, bool withCentre, bool cornersUseBackdrop, int state,
+                               gfx::Bitmap& bitmap, gfx::Point offset, const gfx::Rect& rect) {
+  if (!b.IsSkinned()) return;
+  // The item painter already leaves out a mask that is not drawn in state 0.
+  RenderBoundItem(b, ParentBackdropOf(b), withCentre, cornersUseBackdrop, state, bitmap, offset, rect);
+}
+
+void RefreshItemCorners(TsCommonData& b, int state, int corners) {
+  if (!b.IsSkinned() || !b.HasCache() || b.CacheBitmap.Empty()) return;
+  const TsSkinModel& model = *b.Model();
+  const TsMaskData* found = MaskAt(model, b.MaskIndex);
+  if (!found) return;
+  gfx::Bitmap& cache = b.CacheBitmap;
+  const int w = cache.Width(), h = cache.Height();
+  if (w <= 1 || h <= 1) return;
+
+  TsMaskData mask = *found;
+  if (mask.Image && mask.ImageCount == 0) {
+    // An own image without a state count: three states over a mask part.
+    mask.ImageCount = 3;
+    mask.MaskType = 1;
+    mask.Left = mask.Top = 0;
+    mask.Right = mask.Image->Width();
+    mask.Bottom = mask.Image->Height();
+  }
+  const gfx::Bitmap* source = MaskSourceImage(model, mask);
+  const int cw = MaskCellWidth(mask), ch = MaskCellHeight(mask);
+  if (!source || cw <= 0 || ch <= 0) return;
+  const int wl = model.MaskWidthLeft(b.MaskIndex), wr = model.MaskWidthRight(b.MaskIndex);
+  const int wt = model.MaskWidthTop(b.MaskIndex), wb = model.MaskWidthBottom(b.MaskIndex);
+  const std::int64_t left = MaskCellLeft(mask, state);
+  const int top = mask.Top;
+  const BackdropRef backdrop = OwnBackdrop(b);
+
+  struct Piece {
+    int bit;
+    int sx, sy, cwid, chgt;  // source piece (relative to the cell)
+    int dx, dy;              // destination in the cache
+  };
+  const Piece pieces[4] = {
+      {kCornerBitTopLeft, 0, 0, wl, wt, 0, 0},
+      {kCornerBitBottomLeft, 0, ch - wb, wl, wb, 0, h - wb},
+      {kCornerBitTopRight, cw - wr, 0, wr, wt, w - wr, 0},
+      {kCornerBitBottomRight, cw - wr, ch - wb, wr, wb, w - wr, h - wb},
+  };
+  for (const Piece& p : pieces) {
+    if (!(corners & p.bit) || p.cwid <= 0 || p.chgt <= 0) continue;
+    const std::int64_t sl = left + p.sx;
+    if (sl < 0 || sl > source->Width()) continue;
+    const gfx::Rect src{static_cast<int>(sl), top + p.sy, static_cast<int>(sl) + p.cwid, top + p.sy + p.chgt};
+    if (mask.MaskType > 0) {
+      ComposeMasked(cache, {p.dx, p.dy, p.dx + p.cwid, p.dy + p.chgt}, src, mask, true, backdrop, *source);
+    } else {
+      CopyKeyed(cache, *source, p.dx, p.dy, true, backdrop, {src.Left, src.Top, src.Right - 1, src.Bottom - 1});
+    }
+  }
+}
+
+void CopyCacheExceptChildren(TsCommonData& b, gfx::Canvas& target, gfx::Point origin, const gfx::Rect& clip,
+                             bool refreshCorners) {
+  if (refreshCorners) RefreshItemCorners(b, 0, kAllCorners);
+  if (!b.HasCache() || b.CacheBitmap.Empty()) return;
+  gfx::Canvas::StateGuard guard(target);
+  if (ui::WinControl* w = b.OwnerWindow()) {
+    for (ui::Control* c : w->Controls()) {
+      if (!c->Visible() || c->Destroying()) continue;
+      if (!c->HasWindow() && !c->Designing()) continue;
+      gfx::Rect r = c->BoundsRect();
+      if (c->HasWindow() && c->InheritsFrom("TGroupBox")) {
+        // A group box shows its parent through its interior: only its
+        // caption strip covers the parent.
+        const auto caption = static_cast<int>(SendSkinCommand(c, SKC_ADAPTER_QUERY));
+        if (caption <= 0) continue;
+        r.Bottom = std::min(r.Bottom, r.Top + caption);
+      }
+      // Cache point p shows at p - origin on the target.
+      target.ExcludeClipRect(r.Offset(-origin.X, -origin.Y));
+    }
+  }
+  target.DrawBitmap(clip.Left, clip.Top, b.CacheBitmap, clip.Offset(origin.X, origin.Y));
+}
+
+int BindingBorderWidth(const TsCommonData& b) {
+  if (!b.IsSkinned()) return 0;
+  const TsSkinModel& model = *b.Model();
+  const TsMaskData* mask = MaskAt(model, b.MaskIndex);
+  if (!mask || (mask->StretchMode & kSkipInNormal)) return 0;
+  return std::max({model.MaskWidthLeft(b.MaskIndex), model.MaskWidthTop(b.MaskIndex),
+                   model.MaskWidthRight(b.MaskIndex), model.MaskWidthBottom(b.MaskIndex), 0});
+}
+
+void PaintBindingBorder(TsCommonData& b, gfx::Canvas& dc, int width) {
+  if (!b.IsSkinned() || width <= 0) return;
+  gfx::Bitmap& cache = b.EnsureCache();
+  if (cache.Empty()) return;
+  RenderMaskFrame(*b.Model(), cache, cache.Bounds(), false, true, 0, b.MaskIndex, OwnBackdrop(b));
+  gfx::Canvas src(cache);
+  CopyFrameStrips(dc, 0, 0, cache.Width(), cache.Height(), src, 0, 0, width);
+}
+
+}  // namespace skin
