@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <map>
 #include <string>
 #include <thread>
 
@@ -84,9 +85,13 @@ std::vector<std::uint8_t> ZeroStream(std::size_t size) {
   return out;
 }
 
-// A package whose image entries are `count` runs of `size` zero bytes.
+// A package whose image entries are `count` runs of `size` zero bytes. The
+// streams are made once per size: deflating hundreds of MiB takes a while.
 std::vector<std::uint8_t> ZeroPackage(int count, std::size_t size) {
-  const std::vector<std::uint8_t> stream = ZeroStream(size);
+  static std::map<std::size_t, std::vector<std::uint8_t>> streams;
+  auto made = streams.find(size);
+  if (made == streams.end()) made = streams.emplace(size, ZeroStream(size)).first;
+  const std::vector<std::uint8_t>& stream = made->second;
   std::vector<std::uint8_t> pkg = Bytes("OSzf");
   Put32(pkg, static_cast<std::uint32_t>(count));
   for (int i = 0; i < count; ++i) {
