@@ -225,3 +225,36 @@ TEST_F(BindingCommands, UpdatingAsksTheParent) {
 
 }  // namespace
 }  // namespace skin::testing
+
+namespace skin::testing {
+namespace {
+
+TEST_F(BindingCommands, CacheThatCannotBeMadeStaysEmptyAndStale) {
+  TsCommonData& d = control->SkinData();
+  control->SetBounds(0, 0, 40000, 40000);  // beyond any bitmap
+  d.CacheStale = false;
+  EXPECT_NO_THROW(d.EnsureCache());
+  EXPECT_TRUE(d.CacheBitmap.Empty());
+  EXPECT_TRUE(d.CacheStale);
+  control->SetBounds(0, 0, -5, 12);  // negative sizes count as 0
+  EXPECT_TRUE(d.EnsureCache().Empty());
+  control->SetBounds(0, 0, 12, 7);
+  EXPECT_EQ(d.EnsureCache().Width(), 12);
+  EXPECT_EQ(d.CacheBitmap.Format(), gfx::PixelFormat::Bgr24);
+}
+
+TEST_F(BindingCommands, FocusMarksTheCacheStale) {
+  TsCommonData& d = control->SkinData();
+  d.CacheStale = false;
+  control->Perform(ui::WM_SETFOCUS);
+  EXPECT_TRUE(d.HasFocus);
+  EXPECT_TRUE(d.CacheStale);
+  EXPECT_TRUE(d.IsActive());
+  d.CacheStale = false;
+  control->Perform(ui::WM_KILLFOCUS);
+  EXPECT_FALSE(d.HasFocus);
+  EXPECT_TRUE(d.CacheStale);
+}
+
+}  // namespace
+}  // namespace skin::testing
