@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "skin/controls/VersionSwitch.h"
+
 namespace app {
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
@@ -19,6 +21,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       }
       cl.What = CommandLine::Action::Demo;
       cl.DemoDirectory = args[++i];
+    } else if (skin::HasVersionSwitch({a})) {
+      cl.ShowSkinVersion = true;
     } else {
       error = "unknown option '" + a + "'";
       return std::nullopt;

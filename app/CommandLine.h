@@ -11,6 +11,8 @@ struct CommandLine {
   enum class Action { Play, Help, Version, Headless, Demo };
   Action What = Action::Play;
   std::string DemoDirectory;
+  // "/kvver" in any letter case: show the skinning engine's version at start-up.
+  bool ShowSkinVersion = false;
 };
 
 // Reads the arguments after the program name. Returns nothing and sets

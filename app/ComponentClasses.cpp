@@ -7,6 +7,7 @@
 #include "app/EmbeddedAssets.h"
 #include "app/PropertyBag.h"
 #include "app/PropertyValues.h"
+#include "app/SkinManagerProperties.h"
 #include "game/AlphaImageList.h"
 #include "game/DescribedForm.h"
 #include "game/TileButton.h"
@@ -72,7 +73,7 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
       {"TTimer", Make<ui::Timer>()},
       {"TMainMenu", Make<ui::MainMenu>()},
       {"TMenuItem", Make<ui::MenuItem>()},
-      {"TsSkinManager", Bag("TsSkinManager")},
+      {"TsSkinManager", Make<skin::TsSkinManager>()},
       {"TsSkinProvider", Bag("TsSkinProvider")},
   };
   for (const auto& entry : kClasses)
@@ -286,6 +287,7 @@ bool ApplyClassProperty(ui::Component& c, std::string_view key, std::string_view
   if (auto* b = dynamic_cast<ui::Button*>(&c)) return ApplyButton(*b, key, value);
   if (auto* t = dynamic_cast<ui::Timer*>(&c)) return ApplyTimer(*t, key, value, ctx);
   if (auto* m = dynamic_cast<ui::MenuItem*>(&c)) return ApplyMenuItem(*m, key, value, ctx);
+  if (auto* m = dynamic_cast<skin::TsSkinManager*>(&c)) return ApplySkinManagerProperty(*m, key, value);
   return ApplyOther(c, key, value);
 }
 

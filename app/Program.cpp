@@ -7,6 +7,8 @@
 #include "app/FormLoader.h"
 #include "image/acPNG.h"
 #include "platform/ui/Icon.h"
+#include "skin/controls/BuiltInShadows.h"
+#include "skin/controls/VersionSwitch.h"
 
 namespace app {
 
@@ -30,9 +32,11 @@ void SetProgramIcon(ui::Application& app) {
 
 }  // namespace
 
-GameWindows CreateGameWindows(ui::Application& app) {
+GameWindows CreateGameWindows(ui::Application& app, bool showSkinVersion) {
   app.SetTitle(kApplicationTitle);
   SetProgramIcon(app);
+  skin::LoadBuiltInShadowImages(EmbeddedAsset("shadows/shadow1.png"), EmbeddedAsset("shadows/shadow2.png"));
+  if (showSkinVersion) skin::ShowVersionIfAsked({skin::kVersionSwitch});
   GameWindows w;
   w.Main = Create<game::TForm_Main>(app, MainWindowDescription());
   w.Result = Create<game::TForm_ResultGame>(app, ResultDialogDescription());

@@ -22,7 +22,9 @@ struct GameWindows {
 };
 
 // Titles the application and creates the four windows from their
-// descriptions; every window shows the program's icon.
-GameWindows CreateGameWindows(ui::Application& app);
+// descriptions; every window shows the program's icon. The skin engine's
+// shadow images are loaded first, and with `showSkinVersion` its version is
+// shown in a message box before the main window is created.
+GameWindows CreateGameWindows(ui::Application& app, bool showSkinVersion = false);
 
 }  // namespace app

@@ -11,7 +11,7 @@
 
 namespace {
 
-int Play(backend::BackendChoice choice) {
+int Play(backend::BackendChoice choice, bool showSkinVersion) {
   std::unique_ptr<backend::Backend> backend;
   try {
     backend = backend::CreateBackend(choice);
@@ -20,7 +20,7 @@ int Play(backend::BackendChoice choice) {
     return 1;
   }
   ui::Application app(*backend);
-  const app::GameWindows w = app::CreateGameWindows(app);
+  const app::GameWindows w = app::CreateGameWindows(app, showSkinVersion);
   if (choice == backend::BackendChoice::Headless) {
     // A start-up check: the windows exist and the main window shows.
     w.Main->ShowForm();
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
         std::cout << app::kApplicationTitle << " " << app::kVersion << "\n";
         return 0;
       case app::CommandLine::Action::Demo: return app::RunDemo(cl->DemoDirectory, std::cout, std::cerr);
-      case app::CommandLine::Action::Headless: return Play(backend::BackendChoice::Headless);
-      case app::CommandLine::Action::Play: return Play(backend::BackendChoice::Auto);
+      case app::CommandLine::Action::Headless: return Play(backend::BackendChoice::Headless, cl->ShowSkinVersion);
+      case app::CommandLine::Action::Play: return Play(backend::BackendChoice::Auto, cl->ShowSkinVersion);
     }
   } catch (const std::exception& e) {
     std::cerr << "zintor2: " << e.what() << "\n";

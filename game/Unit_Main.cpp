@@ -8,6 +8,7 @@
 #include "game/Unit_ResultGame.h"
 #include "game/Unit_StatusGame.h"
 #include "platform/ui/controls/MessageBox.h"
+#include "skin/controls/sSkinManager.h"
 
 namespace game {
 
@@ -74,7 +75,9 @@ ui::NotifyEvent TForm_Main::FindHandler(std::string_view name) {
 }
 
 void TForm_Main::FormCreate(ui::Component*) {
-  // The skin manager joins here once it exists; until then the plain look.
+  // Skinning starts here. With no skin anywhere the manager switches itself
+  // off and the game keeps its plain look.
+  if (auto* manager = dynamic_cast<skin::TsSkinManager*>(FindComponent("sSkinManager"))) manager->SetActive(true);
   SetAllTilesImage(*this, kImageDark);
   SetTilesLook(*this, kLookShow);
   SetTilesEnabled(*this, false);

@@ -5,6 +5,7 @@
 
 #include "app/EmbeddedAssets.h"
 #include "app/PropertyBag.h"
+#include "skin/controls/sSkinManager.h"
 #include "game/AlphaImageList.h"
 #include "game/TileButton.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -44,20 +45,41 @@ TEST(FormLoaderTest, FaultsNameTheFormTheComponentAndTheProperty) {
   }
 }
 
-TEST(FormLoaderTest, SkinOnlySettingsAreKeptAsData) {
+TEST(FormLoaderTest, TheSkinManagerTakesItsSettings) {
   backend::HeadlessBackend screen;
   ui::Application app(screen);
   ui::Form form(&app);
   LoadForm(form, {"F",
                   {},
-                  {{"TsSkinManager", "sSkinManager", "", {{"SkinName", "Skin"}, {"ExtendedBorders", "true"}}},
-                   {"TsPanel", "p", "", {{"SkinData.SkinSection", "PANEL"}}}}});
-  auto* bag = dynamic_cast<PropertyBag*>(form.FindComponent("sSkinManager"));
+                  {{"TsSkinManager",
+                    "sSkinManager",
+                    "",
+                    {{"Active", "false"},
+                     {"SkinName", "Skin"},
+                     {"ExtendedBorders", "true"},
+                     {"AnimEffects.Buttons.Events", "[beMouseDown]"},
+                     {"AnimEffects.DialogShow.Time", "50"},
+                     {"AnimEffects.SkinChanging.Active", "false"},
+                     {"MenuSupport.ExtraLineFont.Height", "-11"},
+                     {"ThirdParty.ThirdButtons", "TButton"},
+                     {"ThirdParty.ThirdEdits", " "}}},
+                   {"TsSkinProvider", "sSkinProvider", "", {{"SkinData.SkinSection", "FORM"}}}}});
+  auto* m = dynamic_cast<skin::TsSkinManager*>(form.FindComponent("sSkinManager"));
+  ASSERT_NE(m, nullptr);
+  EXPECT_FALSE(m->Active());
+  EXPECT_EQ(m->SkinName(), "Skin");
+  EXPECT_TRUE(m->ExtendedBorders());
+  EXPECT_TRUE(m->AnimEffects().Buttons.Events == skin::TacBtnEvents{skin::TacBtnEvent::beMouseDown});
+  EXPECT_EQ(m->AnimEffects().DialogShow.Time, 50);
+  EXPECT_FALSE(m->AnimEffects().SkinChanging.Active);
+  EXPECT_EQ(m->MenuSupport().ExtraLineFont.Height, -11);
+  EXPECT_EQ(m->SkinDirectory(), "c:\\Skins");
+  EXPECT_EQ(m->ThirdParty().Lists[skin::ThirdEdits], " ");
+  EXPECT_EQ(m->Model(), nullptr);
+  // The frame skinning component is not built yet: its settings are kept.
+  auto* bag = dynamic_cast<PropertyBag*>(form.FindComponent("sSkinProvider"));
   ASSERT_NE(bag, nullptr);
-  EXPECT_EQ(bag->ClassName(), "TsSkinManager");
-  ASSERT_NE(bag->Get("SkinName"), nullptr);
-  EXPECT_EQ(*bag->Get("SkinName"), "Skin");
-  EXPECT_EQ(bag->Get("SkinDirectory"), nullptr);
+  ASSERT_NE(bag->Get("SkinData.SkinSection"), nullptr);
 }
 
 // Same size and the same pixels.

@@ -51,13 +51,34 @@ TEST(CommandLineTest, OptionsAndTheirFaults) {
   }
 }
 
+// "/kvver" in any letter case asks for the skin engine's version box; it
+// changes nothing else.
+TEST(CommandLineTest, SkinVersionSwitch) {
+  struct Case {
+    std::vector<std::string> Args;
+    bool Valid;
+    bool Show;
+  };
+  for (const Case& c : {Case{{"/kvver"}, true, true}, Case{{"/KvVeR", "--headless"}, true, true},
+                        Case{{}, true, false}, Case{{"/kvverx"}, false, false}, Case{{"kvver"}, false, false}}) {
+    SCOPED_TRACE(::testing::PrintToString(c.Args));
+    std::string error;
+    const auto cl = ParseCommandLine(c.Args, error);
+    ASSERT_EQ(cl.has_value(), c.Valid);
+    if (cl) {
+      EXPECT_EQ(cl->ShowSkinVersion, c.Show);
+    }
+  }
+}
+
 // Every picture the windows use is compiled in and decodes at its size.
 TEST(EmbeddedAssetsTest, EveryPictureDecodesAtItsSize) {
   struct Case {
     std::string Path;
     int Size;
   };
-  std::vector<Case> cases{{"result/result.png", 128}, {"icons/icon16.png", 16}, {"icons/icon32.png", 32}};
+  std::vector<Case> cases{{"result/result.png", 128}, {"icons/icon16.png", 16}, {"icons/icon32.png", 32},
+                          {"shadows/shadow1.png", 48}, {"shadows/shadow2.png", 48}};
   for (int i = 1; i <= 6; ++i)
     for (const char* look : {"dark", "lit"})
       cases.push_back({"tiles/tile" + std::to_string(i) + "_" + look + ".png", 200});

@@ -7,6 +7,7 @@
 //   assets/tiles/tile1_dark.png ... assets/tiles/tile6_lit.png  (200 x 200 RGBA)
 //   assets/result/result.png                                    (128 x 128 RGBA)
 //   assets/icons/icon16.png, assets/icons/icon32.png
+//   assets/shadows/shadow1.png, assets/shadows/shadow2.png    (48 x 48 RGBA)
 // Add `--sheet FILE.png` to also write a contact sheet of everything over a
 // plain background, for looking at the set (not part of the assets).
 //
@@ -20,6 +21,7 @@
 
 #include "platform/gfx/PngWriter.h"
 #include "tools/artgen/IconArt.h"
+#include "tools/artgen/ShadowArt.h"
 #include "tools/artgen/Sheet.h"
 #include "tools/artgen/TileArt.h"
 #include "tools/artgen/TrophyArt.h"
@@ -94,6 +96,11 @@ int main(int argc, char** argv) {
       sheet.Add(icon, 1);
       sheet.Add(icon, 128 / size);
       Write(icon, assets / "icons" / ("icon" + std::to_string(size) + ".png"));
+    }
+    for (int i = 0; i < 2; ++i) {
+      gfx::Bitmap shadow = artgen::DrawShadow(i);
+      sheet.Add(shadow, 2);
+      Write(shadow, assets / "shadows" / ("shadow" + std::to_string(i + 1) + ".png"));
     }
     if (!sheetPath.empty()) {
       gfx::SavePng(sheet.Compose(), sheetPath);
