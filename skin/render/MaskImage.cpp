@@ -54,15 +54,20 @@ void RenderMaskImage(const TsSkinModel& model, gfx::Bitmap& bitmap, gfx::Point p
     piece::Paint(bitmap, master, span, style);
     return;
   }
-  // Inclusive source rectangle for the copies of the colour primitives.
-  for (I64 v : {dx, dy, sx, sy, sx + w - 1, sy + h - 1})
-    if (!FitsInt(v)) return;
-  const gfx::Rect from{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(sx + w - 1),
-                       static_cast<int>(sy + h - 1)};
+  // Inclusive source rectangle for the copies of the colour primitives, cut
+  // to the master first (the destination start moving with a cut left or top
+  // edge) so that no coordinate handed on is out of proportion.
+  const I64 cutX = std::max<I64>(0, -sx), cutY = std::max<I64>(0, -sy);
+  const I64 x0 = sx + cutX, y0 = sy + cutY;
+  const I64 x1 = std::min<I64>(sx + w, master.Width()) - 1, y1 = std::min<I64>(sy + h, master.Height()) - 1;
+  if (x1 < x0 || y1 < y0) return;
+  const I64 atX = dx + cutX, atY = dy + cutY;
+  if (!FitsInt(atX) || !FitsInt(atY)) return;
+  const gfx::Rect from{static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)};
   if (mode == kMaskImageNormal)
-    CopyKeyed(bitmap, master, static_cast<int>(dx), static_cast<int>(dy), true, backdrop, from);
+    CopyKeyed(bitmap, master, static_cast<int>(atX), static_cast<int>(atY), true, backdrop, from);
   else
-    BlendWithBitmap(bitmap, static_cast<int>(dx), static_cast<int>(dy), gfx::clFuchsia, 0.5, from, master);
+    BlendWithBitmap(bitmap, static_cast<int>(atX), static_cast<int>(atY), gfx::clFuchsia, 0.5, from, master);
 }
 
 void RenderMaskImage(const TsSkinModel& model, gfx::Bitmap& bitmap, gfx::Point point, int state,
