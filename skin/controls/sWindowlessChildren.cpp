@@ -44,7 +44,9 @@ void FillUnder(gfx::Bitmap& off, ui::Control* c, const BackdropRef& backdrop) {
     FillColorRect(off, r, backdrop.FillColor);
   } else {
     gfx::Canvas canvas(off);
-    FillColorRect(off, r, backdrop.FillColor);
+    // Where the image does not reach, its fill colour (a magenta one would
+    // make the child count as not drawn).
+    if (backdrop.FillColor != gfx::clFuchsia) FillColorRect(off, r, backdrop.FillColor);
     canvas.DrawBitmap(r.Left, r.Top, *backdrop.Bitmap, r.Offset(backdrop.X, backdrop.Y));
   }
 }
