@@ -24,7 +24,8 @@ struct Font {
   static constexpr int kDefaultPixelHeight = 11;
 
   // Face name as the program knows it ("Tahoma", "MS Sans Serif", ...);
-  // fontconfig picks the installed face that matches best. "Tahoma" and
+  // fontconfig picks the installed face that matches best, the classic faces
+  // of fonts-wine included (see FontResolver.h). "Tahoma" and
   // "MS Sans Serif", when not installed, become DejaVu Sans Condensed, which
   // is close to them in width.
   std::string Name = "MS Sans Serif";

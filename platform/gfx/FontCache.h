@@ -1,17 +1,21 @@
-// Process-wide cache of FreeType faces and rendered glyphs.
+// Cache of FreeType faces and rendered glyphs.
 //
-// One FontCache exists per process (the FreeType library handle and the
-// fontconfig lookups are expensive and fonts are shared by every window).
-// Faces are keyed by (face name, pixel height, bold, italic); each face keeps
-// its rendered glyphs keyed by code point, so a glyph is rasterised once per
+// The program uses one cache, FontCache::Instance(), which finds faces in the
+// system's fonts and the classic faces' directory (FontResolver.h); a test may
+// make a cache of its own with other font directories. Faces are keyed by
+// (face name, pixel height, bold, italic); each face keeps its rendered
+// glyphs keyed by code point, so a glyph is rasterised once per
 // (face, size, glyph). Everything runs on the user-interface thread; the cache
 // takes no locks.
 //
 // Rendering is deterministic: outlines are loaded without hinting and
-// without embedded bitmaps (FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) and
-// rendered as 8-bit grey coverage; advances are rounded to whole pixels and
-// kerning is not applied, so a text's width is the sum of its glyph advances.
-// A bold or italic request that the installed faces cannot meet is
+// rendered as 8-bit grey coverage. A face that carries a drawn bitmap for the
+// requested size uses it (the classic faces do at their common sizes, as sharp
+// black-and-white text); a face made of fixed sizes only uses the size whose
+// ascent is nearest to the requested height. Advances are rounded to whole
+// pixels and kerning is not applied, so a text's width is the sum of its glyph
+// advances. Line metrics follow the face's Windows ascent and descent,
+// rounded. A bold or italic request that the installed faces cannot meet is
 // synthesised (outline emboldening, a 12-degree slant). A character the face
 // lacks is taken from the installed face that fontconfig names for it (same
 // size and style); only when no face has it does the missing-glyph box show.
@@ -26,6 +30,7 @@
 #include <vector>
 
 #include "platform/gfx/Font.h"
+#include "platform/gfx/FontResolver.h"
 
 namespace gfx {
 
@@ -40,12 +45,14 @@ struct GlyphImage {
   std::vector<std::uint8_t> Coverage;  // Width * Height bytes, rows top to bottom
 };
 
+class FontCache;
+
 class FontFace {
  public:
   // `bold`/`italic` are the style asked for (used to pick fallback faces);
-  // `emboldened`/`slanted` say whether this face must synthesise them.
-  FontFace(const std::string& file, int index, int pixelHeight, bool bold, bool italic, bool emboldened,
-           bool slanted, const std::string& family, bool isFallback = false);
+  // the resolved face says whether this face must synthesise them.
+  FontFace(FontCache& cache, const ResolvedFace& face, int pixelHeight, bool bold, bool italic,
+           bool isFallback = false);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
@@ -59,6 +66,7 @@ class FontFace {
   GlyphImage Render(char32_t cp);
 
   struct Impl;
+  FontCache& cache_;
   std::unique_ptr<Impl> impl_;
   FontMetrics metrics_;
   std::unordered_map<char32_t, GlyphImage> glyphs_;
@@ -67,13 +75,15 @@ class FontFace {
   bool italic_;
   bool emboldened_;
   bool isFallback_;
-  bool symbols_ = false;  // a stand-in for a symbol face (see SymbolGlyphs.h)
-  friend class FontCache;
+  bool symbols_;  // draws the caption-button symbols itself (see SymbolGlyphs.h)
 };
 
 class FontCache {
  public:
+  // The program's cache: the system's fonts and kClassicFontDir.
   static FontCache& Instance();
+  // A cache that adds `appFontDirs` to the system's fonts.
+  explicit FontCache(const std::vector<std::string>& appFontDirs);
   ~FontCache();
   FontCache(const FontCache&) = delete;
   FontCache& operator=(const FontCache&) = delete;
@@ -85,7 +95,10 @@ class FontCache {
   FontFace* FallbackFor(char32_t cp, int pixelHeight, bool bold, bool italic);
 
  private:
-  FontCache();
+  friend class FontFace;
+  struct Library;
+  std::unique_ptr<Library> library_;
+  FontResolver resolver_;
   using Key = std::tuple<std::string, int, bool, bool>;
   std::map<Key, std::unique_ptr<FontFace>> faces_;
   // Fallback faces by (file, face index, pixel height, bold, italic).

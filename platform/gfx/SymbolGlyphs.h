@@ -1,10 +1,10 @@
-// Caption-button symbols for the "Webdings" face where it is not installed.
+// Caption-button symbols of the "Webdings" face, drawn by the program.
 //
 // Menus draw the minimise, maximise, restore and close symbols as the
-// characters "0", "1", "2" and "r" of that face. Linux has no such face, so
-// these four are drawn here from the same shapes as the classic caption
-// buttons, scaled to the em height. Every other character comes from the
-// face standing in for it.
+// characters "0", "1", "2" and "r" of that face. These four are drawn here
+// from the shapes of the classic caption buttons, scaled to the em height: the metric-compatible face of fonts-wine has no "r" and its
+// outlines blur at menu sizes, and without it Linux has no such face at all.
+// Every other character comes from the installed face or its stand-in.
 #pragma once
 
 #include <optional>
@@ -16,7 +16,8 @@
 namespace gfx {
 
 // A symbol on a 16 x 16 grid: filled boxes and at most one filled polygon.
-// The classic caption buttons draw the same shapes.
+// The classic caption buttons draw the same shapes (the close cross they draw
+// pixel by pixel, sharp at their small sizes).
 struct SymbolShape {
   std::vector<Rect> Boxes;
   std::vector<Point> Polygon;
