@@ -44,6 +44,38 @@ void DrawButtonFace(gfx::Canvas& c, const gfx::Rect& r, bool pressed) {
   }
 }
 
+void DrawDisabledText(gfx::Canvas& c, const std::string& text, const gfx::Rect& r, unsigned flags) {
+  if (r.IsEmpty() || text.empty()) return;
+  // The text's shape, drawn black on white into a scratch bitmap.
+  gfx::Bitmap shape(r.Width(), r.Height(), gfx::PixelFormat::Bgr24);
+  shape.FillBytes(0xFF);
+  {
+    gfx::Canvas sc(shape);
+    sc.SetFont(c.GetFont());
+    sc.SetTextColor(gfx::clBlack);
+    sc.SetBrushStyle(gfx::BrushStyle::Clear);
+    gfx::Rect local{0, 0, r.Width(), r.Height()};
+    sc.DrawText(text, local, flags & ~gfx::DT_CALCRECT);
+  }
+  const gfx::Color colors[] = {ColorToRGB(gfx::clBtnHighlight), ColorToRGB(gfx::clBtnShadow)};
+  for (int pass = 0; pass < 2; ++pass) {
+    const int d = pass == 0 ? 1 : 0;
+    for (int y = 0; y < shape.Height(); ++y) {
+      // Runs of ink become one fill each.
+      for (int x = 0; x < shape.Width();) {
+        if ((shape.PixelAt(x, y) & 0xFF) >= 128) {
+          ++x;
+          continue;
+        }
+        int end = x;
+        while (end < shape.Width() && (shape.PixelAt(end, y) & 0xFF) < 128) ++end;
+        c.FillRect({r.Left + x + d, r.Top + y + d, r.Left + end + d, r.Top + y + d + 1}, colors[pass]);
+        x = end;
+      }
+    }
+  }
+}
+
 namespace {
 // Fills a polygon given in the unit box [0, 16) x [0, 16), scaled into r.
 void Poly(gfx::Canvas& c, const gfx::Rect& r, const std::vector<gfx::Point>& unit, gfx::Color col) {
@@ -57,6 +89,20 @@ void Poly(gfx::Canvas& c, const gfx::Rect& r, const std::vector<gfx::Point>& uni
   c.SetBrushStyle(gfx::BrushStyle::Solid);
   c.SetPenStyle(gfx::PenStyle::Clear);
   c.Polygon(pts);
+}
+// The classic close cross: two diagonals two pixels thick, h rows high and
+// h + 1 columns wide (h odd), so that all four arms are alike at any size:
+// row y covers columns y, y + 1 and h - 1 - y, h - y.
+void Cross(gfx::Canvas& c, const gfx::Rect& r, gfx::Color col) {
+  const int s = std::min(r.Width(), r.Height());
+  int h = std::max(3, (s * 7 + 6) / 12);
+  if (h % 2 == 0) --h;
+  const int ox = r.Left + (r.Width() - (h + 1)) / 2;
+  const int oy = r.Top + (r.Height() - h) / 2;
+  for (int y = 0; y < h; ++y) {
+    c.FillRect({ox + y, oy + y, ox + y + 2, oy + y + 1}, col);
+    c.FillRect({ox + h - 1 - y, oy + y, ox + h + 1 - y, oy + y + 1}, col);
+  }
 }
 void Box(gfx::Canvas& c, const gfx::Rect& r, int l, int t, int rr, int b, gfx::Color col) {
   int s = std::min(r.Width(), r.Height());
@@ -73,15 +119,12 @@ void Box(gfx::Canvas& c, const gfx::Rect& r, int l, int t, int rr, int b, gfx::C
 void DrawGlyph(gfx::Canvas& c, const gfx::Rect& r, Glyph g, gfx::Color color) {
   gfx::Color col = ColorToRGB(color);
   switch (g) {
+    case Glyph::Close: Cross(c, r, col); break;
     case Glyph::Minimize:
     case Glyph::Maximize:
-    case Glyph::Restore:
-    case Glyph::Close: {
+    case Glyph::Restore: {
       // The same shapes as the symbol face of the menus.
-      const char32_t symbol = g == Glyph::Minimize   ? U'0'
-                              : g == Glyph::Maximize ? U'1'
-                              : g == Glyph::Restore  ? U'2'
-                                                     : U'r';
+      const char32_t symbol = g == Glyph::Minimize ? U'0' : g == Glyph::Maximize ? U'1' : U'2';
       const gfx::SymbolShape shape = gfx::SymbolShapeOf(symbol);
       for (const gfx::Rect& b : shape.Boxes) Box(c, r, b.Left, b.Top, b.Right, b.Bottom, col);
       if (!shape.Polygon.empty()) Poly(c, r, shape.Polygon, col);

@@ -2,6 +2,8 @@
 // the caption-button symbols (drawn, so no symbol font is needed).
 #pragma once
 
+#include <string>
+
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Messages.h"
 
@@ -23,6 +25,12 @@ void Frame3D(gfx::Canvas& c, const gfx::Rect& r, gfx::Color topLeft, gfx::Color 
 void DrawEdge(gfx::Canvas& c, const gfx::Rect& r, unsigned edge);
 // A push-button face: raised (or pressed) edges and a button-face fill.
 void DrawButtonFace(gfx::Canvas& c, const gfx::Rect& r, bool pressed);
+
+// Disabled text as the classic look embosses it: the text's shape in
+// highlight one pixel right and down, and over it in shadow, both solid (the
+// shape is the text's pixels of at least half coverage), in the canvas's font
+// with the DrawText flags.
+void DrawDisabledText(gfx::Canvas& c, const std::string& text, const gfx::Rect& r, unsigned flags);
 
 // Symbols of caption and scroll-bar buttons.
 enum class Glyph {

@@ -225,11 +225,7 @@ void Button::PaintButton(gfx::Canvas& canvas) {
     canvas.SetTextColor(gfx::ColorToRGB(Font().Color));
     canvas.DrawText(Caption(), text, flags);
   } else {
-    gfx::Rect s = text.Offset(1, 1);
-    canvas.SetTextColor(gfx::ColorToRGB(gfx::clBtnHighlight));
-    canvas.DrawText(Caption(), s, flags);
-    canvas.SetTextColor(gfx::ColorToRGB(gfx::clBtnShadow));
-    canvas.DrawText(Caption(), text, flags);
+    classic::DrawDisabledText(canvas, Caption(), text, flags);
   }
   if (Focused()) {
     gfx::Rect f = r.Inflate(-3, -3);

@@ -20,6 +20,36 @@ class ButtonTest : public ControlsFixture {
   std::vector<std::string> clicks;
 };
 
+// Disabled text is the classic emboss: a solid shadow copy over a solid
+// highlight copy one pixel right and down, whatever the face's smoothing
+// (an outline size of Tahoma is smooth).
+TEST_F(ButtonTest, DisabledTextIsEmbossed) {
+  Button* b = AddButton("Попробовать", 20);
+  b->SetBounds(20, 20, 160, 40);
+  gfx::Font f = b->Font();
+  f.Name = "Tahoma";
+  f.Height = -20;
+  b->SetFont(f);
+  b->SetEnabled(false);
+  ShowForm();
+  const gfx::Color face = gfx::ColorToRGB(gfx::clBtnFace), light = gfx::ColorToRGB(gfx::clBtnHighlight),
+                   shadow = gfx::ColorToRGB(gfx::clBtnShadow);
+  int lights = 0, shadows = 0;
+  for (int y = 4; y < 36; ++y)
+    for (int x = 4; x < 156; ++x) {
+      const gfx::Color c = Pixel(*b, x, y);
+      ASSERT_TRUE(c == face || c == light || c == shadow) << x << "," << y;
+      shadows += c == shadow;
+      if (c == light) {
+        ++lights;
+        // Every highlight pixel is the shadow copy's shape moved by (1, 1).
+        EXPECT_NE(Pixel(*b, x - 1, y - 1), face) << x << "," << y;
+      }
+    }
+  EXPECT_GT(shadows, 50);
+  EXPECT_GT(lights, 20);
+}
+
 TEST_F(ButtonTest, ClickOnReleaseInsideOnly) {
   Button* b = AddButton("a", 20);
   ShowForm();
