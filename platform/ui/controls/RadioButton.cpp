@@ -10,7 +10,25 @@
 namespace ui {
 
 namespace {
-constexpr int kGlyph = 13;
+constexpr int kGlyph = 13;  // the cell of the circle beside the caption
+
+// The classic radio circle, 12 x 12 in the top-left of its cell: an outer
+// ring in shadow (upper left) and highlight (lower right), an inner ring in
+// dark shadow and light, the well, and the dot of a checked button.
+constexpr const char* kRadio[] = {
+    "....ssss....",  //
+    "..ssddddss..",  //
+    ".sddwwwwddh.",  //
+    ".sdwwwwwwlh.",  //
+    "sdwwwxxwwwlh",  //
+    "sdwwxxxxwwlh",  //
+    "sdwwxxxxwwlh",  //
+    "sdwwwxxwwwlh",  //
+    ".sdwwwwwwlh.",  //
+    ".sdlwwwwllh.",  //
+    "..hhllllhh..",  //
+    "....hhhh....",
+};
 }
 
 RadioButton::RadioButton(Component* owner) : WinControl(owner) {
@@ -199,20 +217,20 @@ void RadioButton::PaintRadio(gfx::Canvas& canvas) {
   int gy = (r.Height() - kGlyph) / 2;
   int gx = GlyphAtLeft() ? 0 : r.Width() - kGlyph;
   gfx::Rect g = gfx::Rect::FromXYWH(gx, gy, kGlyph, kGlyph);
-  // A round well: shadow ring, face, and the dot when checked.
-  gfx::Color well = Enabled() && !(pressed_ && mouseInside_) ? gfx::ColorToRGB(gfx::clWindow)
-                                                             : gfx::ColorToRGB(gfx::clBtnFace);
-  for (int y = 0; y < kGlyph; ++y) {
-    for (int x = 0; x < kGlyph; ++x) {
-      int dx = 2 * x - (kGlyph - 1), dy = 2 * y - (kGlyph - 1);
-      int d2 = dx * dx + dy * dy;
-      int R = kGlyph - 1;
-      if (d2 > R * R) continue;
-      gfx::Color col = well;
-      if (d2 > (R - 3) * (R - 3))
-        col = (dx + dy < 0) ? gfx::ColorToRGB(gfx::clBtnShadow) : gfx::ColorToRGB(gfx::clBtnHighlight);
-      if (checked_ && d2 <= 3 * 3 * 4)
-        col = gfx::ColorToRGB(Enabled() ? gfx::clWindowText : gfx::clBtnShadow);
+  const gfx::Color well = gfx::ColorToRGB(Enabled() && !(pressed_ && mouseInside_) ? gfx::clWindow : gfx::clBtnFace);
+  const gfx::Color dot = gfx::ColorToRGB(Enabled() ? gfx::clWindowText : gfx::clBtnShadow);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 12; ++x) {
+      gfx::Color col;
+      switch (kRadio[y][x]) {
+        case 's': col = gfx::ColorToRGB(gfx::clBtnShadow); break;
+        case 'd': col = gfx::ColorToRGB(gfx::cl3DDkShadow); break;
+        case 'h': col = gfx::ColorToRGB(gfx::clBtnHighlight); break;
+        case 'l': col = gfx::ColorToRGB(gfx::cl3DLight); break;
+        case 'w': col = well; break;
+        case 'x': col = checked_ ? dot : well; break;
+        default: continue;
+      }
       canvas.SetPixel(g.Left + x, g.Top + y, col);
     }
   }

@@ -1,5 +1,9 @@
 #include "platform/ui/controls/RadioButton.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/ui/controls/GroupBox.h"
 #include "tests/platform/ui/controls/ControlsFixture.h"
 
@@ -135,6 +139,54 @@ TEST_F(RadioButtonTest, GroupBoxIsRecognisableAndKeepsChildrenBelowItsCaption) {
   EXPECT_EQ(box->Style() & BS_TYPEMASK, BS_GROUPBOX);
   EXPECT_FALSE(box->HasStyle(csOpaque));
   EXPECT_GE(box->DisplayRect().Top, box->CaptionHeight());
+}
+
+// The classic circle: round without bumps, with the inner dark ring; the
+// well turns to the face colour when disabled, the dot to shadow. In the
+// classic scheme highlight and window are both white ('h') and light and face
+// both grey ('l').
+TEST_F(RadioButtonTest, CircleIsTheClassicOne) {
+  ShowForm();
+  auto circle = [this](RadioButton& r) {
+    const std::pair<gfx::Color, char> names[] = {{gfx::clBtnShadow, 's'},
+                                                 {gfx::cl3DDkShadow, 'd'},
+                                                 {gfx::clBtnHighlight, 'h'},
+                                                 {gfx::cl3DLight, 'l'},
+                                                 {gfx::clWindowText, 'x'}};
+    const int top = (r.Height() - 13) / 2;
+    std::vector<std::string> rows;
+    for (int y = 0; y < 13; ++y) {
+      std::string row;
+      for (int x = 0; x < 13; ++x) {
+        const gfx::Color c = Pixel(r, x, top + y);
+        char ch = '?';
+        for (auto [color, name] : names)
+          if (ch == '?' && c == gfx::ColorToRGB(color)) ch = name;
+        row += ch;
+      }
+      rows.push_back(row);
+    }
+    return rows;
+  };
+  radios[2]->SetEnabled(false);
+  // Outside the circle the control's face shows ('l').
+  EXPECT_EQ(circle(*radios[0]), (std::vector<std::string>{"llllsssslllll",  //
+                                                           "llssddddsslll",  //
+                                                           "lsddhhhhddhll",  //
+                                                           "lsdhhhhhhlhll",  //
+                                                           "sdhhhxxhhhlhl",  //
+                                                           "sdhhxxxxhhlhl",  //
+                                                           "sdhhxxxxhhlhl",  //
+                                                           "sdhhhxxhhhlhl",  //
+                                                           "lsdhhhhhhlhll",  //
+                                                           "lsdlhhhhllhll",  //
+                                                           "llhhllllhhlll",  //
+                                                           "llllhhhhlllll",  //
+                                                           "lllllllllllll"}));
+  EXPECT_EQ(circle(*radios[1])[5], "sdhhhhhhhhlhl");
+  EXPECT_EQ(circle(*radios[2])[5], "sdlllllllllhl");
+  radios[2]->SetChecked(true);
+  EXPECT_EQ(circle(*radios[2])[5], "sdllsssslllhl");
 }
 
 }  // namespace
