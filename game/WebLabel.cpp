@@ -2,7 +2,6 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/DrawTextFlags.h"
-#include "platform/ui/controls/Shell.h"
 
 namespace game {
 
@@ -17,7 +16,7 @@ void WebLabel::SetHoverFont(const gfx::Font& f) {
 
 void WebLabel::Click() {
   ui::Label::Click();
-  if (!url_.empty()) ui::OpenAddress(url_);
+  if (!url_.empty()) opener_.Open(url_);
 }
 
 void WebLabel::WndProc(ui::Message& msg) {

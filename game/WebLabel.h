@@ -1,10 +1,12 @@
 // A label that shows an address: a hand cursor, its hover font under the
-// pointer, and a click that opens the address with the desktop's handler.
+// pointer, and a click that opens the address with the desktop's handler (a
+// message box gives the address when that fails).
 #pragma once
 
 #include <string>
 
 #include "platform/ui/controls/Label.h"
+#include "platform/ui/controls/LinkOpener.h"
 
 namespace game {
 
@@ -22,6 +24,8 @@ class WebLabel : public ui::Label {
   const gfx::Font& HoverFont() const { return hoverFont_; }
   void SetHoverFont(const gfx::Font& f);
   bool Hovered() const { return hovered_; }
+  // What opens the address; tests give it another handler program.
+  ui::LinkOpener& Opener() { return opener_; }
 
   void Click() override;
 
@@ -34,6 +38,7 @@ class WebLabel : public ui::Label {
   std::string url_;
   gfx::Font hoverFont_;
   bool hovered_ = false;
+  ui::LinkOpener opener_;
 };
 
 }  // namespace game

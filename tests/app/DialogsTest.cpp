@@ -1,4 +1,5 @@
 // The new-game and about dialogs and the menu, through keys and clicks.
+#include "platform/ui/controls/Label.h"
 #include "tests/app/AppFixture.h"
 
 namespace app::test {
@@ -115,6 +116,37 @@ TEST_F(DialogsTest, AboutDialogShowsTheMemoAndClosesByKeyOrCloseBox) {
         "the about dialog is closed", [about] { return !about->Visible(); }, [] {});
     Play(s);
   }
+}
+
+// Without a desktop handler the link's address is given in a message box
+// over the about dialog.
+TEST_F(DialogsTest, AboutLinkThatCannotBeOpenedShowsItsAddress) {
+  auto* about = w().About;
+  auto* link = about->sWebLabel_Site;
+  link->Opener().SetProgram("zt-no-such-program");
+  std::string boxText;
+  Script s(app());
+  s.After("open Help", 10, [this] { d().ClickAt(d().MenuBarPoint(*w().Main->N6->Parent())); });
+  s.When(
+      "the Help menu is open", [this] { return GameDriver::PopupItemPoint(*w().Main->N6).X >= 0; },
+      [this] { d().ClickAt(GameDriver::PopupItemPoint(*w().Main->N6)); });
+  s.When(
+      "the about dialog is shown", [about] { return about->Visible(); },
+      [this, link] { d().ClickAt(link->ClientToScreen({link->Width() - 5, link->Height() / 2})); });
+  s.When(
+      "the box is shown", [this, about] { return app().ModalForm() && app().ModalForm() != about; },
+      [&] {
+        for (ui::Control* c : app().ModalForm()->Controls())
+          if (auto* l = dynamic_cast<ui::Label*>(c)) boxText += l->Caption();
+        d().Key(backend::VK_RETURN);
+      });
+  s.When(
+      "the box is closed", [this, about] { return app().ModalForm() == about; },
+      [this] { d().Key(backend::VK_ESCAPE); });
+  s.When(
+      "the about dialog is closed", [about] { return !about->Visible(); }, [] {});
+  Play(s);
+  EXPECT_NE(boxText.find(link->URL()), std::string::npos) << boxText;
 }
 
 TEST_F(DialogsTest, HelpShowsHowToPlayAndExitEndsTheProgram) {

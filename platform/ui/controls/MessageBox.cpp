@@ -6,6 +6,7 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Label.h"
@@ -109,6 +110,14 @@ ModalResult ShowMessageBox(const std::string& text, const std::string& caption, 
   form->SetClientSize(clientW, clientH);
   form->SetPosition(app.ActiveForm() ? Position::poOwnerFormCenter : Position::poScreenCenter);
   form->SetActiveControl(ok);
+  // Ctrl+C copies the box's text, as the classic desktop's boxes do.
+  form->SetKeyPreview(true);
+  form->OnKeyDown = [text](Component*, unsigned& key, ShiftState shift) {
+    if (key == 'C' && (shift & (ssCtrl | ssAlt | ssShift)) == ssCtrl) {
+      SetClipboardText(text);
+      key = 0;
+    }
+  };
   return form->ShowModal();
 }
 

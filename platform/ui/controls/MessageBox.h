@@ -1,5 +1,5 @@
 // A modal message box: caption, text, an optional icon and an OK button.
-// Enter, Esc and the close box all close it.
+// Enter, Esc and the close box all close it; Ctrl+C copies its text.
 #pragma once
 
 #include <string>

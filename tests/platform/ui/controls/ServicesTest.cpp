@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -120,22 +121,49 @@ TEST(RandomTest, SeedsRepeatAndClockSeedsDiffer) {
   EXPECT_TRUE(differ);
 }
 
-TEST(ShellTest, OpensWithoutWaitingAndFailsSilently) {
-  TempDir t;
-  std::string target = JoinPath(t.Path(), "opened");
-  // "touch" stands in for the desktop handler: it receives the address.
-  EXPECT_TRUE(OpenAddress(target, "touch"));
-  for (int i = 0; i < 200 && !FileExists(target); ++i)
+// Polls an attempt until the handler has ended (at most 5 s).
+AddressOpening::State Outcome(AddressOpening& o) {
+  for (int i = 0; i < 500 && o.Poll() == AddressOpening::State::Running; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return o.Poll();
+}
+
+TEST(ShellTest, HandlerGetsTheAddressAndItsExitStatusIsTheOutcome) {
+  TempDir t;
+  const std::string target = JoinPath(t.Path(), "opened");
+  // "touch" stands in for the desktop handler: it receives the address.
+  AddressOpening touch(target, "touch");
+  EXPECT_EQ(Outcome(touch), AddressOpening::State::Opened);
   EXPECT_TRUE(FileExists(target));
   // An address with shell syntax is passed as one argument, not run.
-  std::string tricky = JoinPath(t.Path(), "x; touch ") + JoinPath(t.Path(), "pwned");
-  EXPECT_TRUE(OpenAddress(tricky, "true"));
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  const std::string tricky = JoinPath(t.Path(), "x; touch ") + JoinPath(t.Path(), "pwned");
+  AddressOpening quiet(tricky, "true");
+  EXPECT_EQ(Outcome(quiet), AddressOpening::State::Opened);
   EXPECT_FALSE(FileExists(JoinPath(t.Path(), "pwned")));
-  // A handler that does not exist: nothing happens, nothing is thrown.
-  EXPECT_TRUE(OpenAddress("http://example.invalid/", "zt-no-such-program"));
-  EXPECT_FALSE(OpenAddress(""));
+  struct {
+    const char* Address;
+    const char* Program;
+  } failures[] = {{"http://example.invalid/", "zt-no-such-program"},
+                  {"http://example.invalid/", "false"},
+                  {"", "true"},
+                  {"http://example.invalid/", ""}};
+  for (const auto& f : failures) {
+    AddressOpening o(f.Address, f.Program);
+    EXPECT_EQ(Outcome(o), AddressOpening::State::Failed) << f.Address << " " << f.Program;
+  }
+}
+
+// A handler that keeps running (a browser it started, say) is not waited
+// for, and what it starts does not hold the outcome back.
+TEST(ShellTest, OutcomeDoesNotWaitForWhatTheHandlerLeftRunning) {
+  TempDir t;
+  const std::string script = JoinPath(t.Path(), "handler.sh");
+  std::ofstream(script) << "#!/bin/sh\nsleep 30 &\nexit 0\n";
+  ASSERT_EQ(chmod(script.c_str(), 0755), 0);
+  AddressOpening o("http://example.invalid/", script);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Outcome(o), AddressOpening::State::Opened);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 }  // namespace
