@@ -196,8 +196,8 @@ std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGener
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
   const SectionKeys keys(sections);
 
-  std::vector<TsGeneralData> table(n);
-  std::vector<int> found;
+  // One pass per key over small arrays, then one pass over the records.
+  std::vector<std::vector<int>> found(kKeyCount);
   for (std::size_t k = 0; k < kKeyCount; ++k) {
     const GeneralKey& key = kGeneralKeys[k];
     resolver.Resolve(
@@ -205,10 +205,14 @@ std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGener
           const std::string* v = keys.Find(static_cast<std::size_t>(s), k);
           return v != nullptr && Present(key, *v);
         },
-        found);
-    for (std::size_t i = 0; i < n; ++i) {
-      const int at = found[static_cast<std::size_t>(first[i])];
-      key.Apply(table[i], at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k), defaults);
+        found[k]);
+  }
+  std::vector<TsGeneralData> table(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto f = static_cast<std::size_t>(first[i]);
+    for (std::size_t k = 0; k < kKeyCount; ++k) {
+      const int at = found[k][f];
+      kGeneralKeys[k].Apply(table[i], at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k), defaults);
     }
   }
   for (std::size_t i = 0; i < n; ++i)

@@ -1,5 +1,7 @@
 #include "skin/data/MemIniFile.h"
 
+#include <algorithm>
+
 #include "skin/data/IniValues.h"
 #include "skin/data/TextUtil.h"
 
@@ -34,6 +36,11 @@ void MemIniFile::Section::Add(std::string key, std::string value) {
 }
 
 MemIniFile::MemIniFile(std::string_view text) {
+  // At most one section per "[": reserving avoids moving sections as the
+  // table grows.
+  const auto brackets = static_cast<std::size_t>(std::count(text.begin(), text.end(), '['));
+  sections_.reserve(brackets);
+  firstOf_.reserve(brackets);
   Section* current = nullptr;
   std::size_t at = 0;
   while (at < text.size()) {
