@@ -105,6 +105,7 @@ SurfaceId X11Backend::CreateSurface(const SurfaceOptions& options) {
   Display* d = x_.Get();
   const SurfaceId id = nextId_++;
   Surface s(options);
+  s.Settled = s.Bounds;
   const bool popup = options.Kind == SurfaceKind::Popup;
   if (popup) s.Options.Topmost = true;
 

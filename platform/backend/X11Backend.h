@@ -103,6 +103,7 @@ class X11Backend final : public Backend {
     std::unique_ptr<X11Image> Image;
     std::deque<gfx::Rect> Requested;  // geometries asked for, not yet confirmed
     unsigned long MoveSerial = 0;     // the request of the latest of them
+    gfx::Rect Settled;                // the geometry last confirmed
     std::vector<Atom> States;         // _NET_WM_STATE atoms
     bool Picture = false;             // pixels came from a layered update
     Window Parent = 0;                // the root, or a window manager's frame

@@ -242,13 +242,20 @@ void X11Backend::OnConfigure(XConfigureEvent& c) {
   auto confirmed = std::find(s->Requested.begin(), s->Requested.end(), got);
   if (confirmed != s->Requested.end()) {
     s->Requested.erase(s->Requested.begin(), confirmed + 1);  // older requests are settled too
+    s->Settled = got;
     return;
   }
+  // The window manager telling of the place the window had before our
+  // moves, which it has not handled yet.
+  if (!s->Requested.empty() && got == s->Settled) return;
   // A size we asked for, on its way: the manager's event settles it.
   if (framed && std::any_of(s->Requested.begin(), s->Requested.end(),
                             [&got](const gfx::Rect& r) { return r.GetSize() == got.GetSize(); }))
     return;
-  if (got == s->Bounds) return;  // restacking and the like
+  if (got == s->Bounds) {  // restacking and the like
+    s->Settled = got;
+    return;
+  }
   // The window manager placed or sized the window itself.
   gfx::Rect now = got;
   if (!s->Options.Actions.Resize && got.GetSize() != s->Bounds.GetSize()) {
@@ -256,12 +263,12 @@ void X11Backend::OnConfigure(XConfigureEvent& c) {
     // manager put it.
     now = gfx::Rect::FromXYWH(got.Left, got.Top, s->Bounds.Width(), s->Bounds.Height());
     const bool moved = now != s->Bounds;
-    s->Bounds = now;
+    s->Bounds = s->Settled = now;
     MoveResize(*s, now);
     if (!moved) return;
   } else {
     const bool resized = got.GetSize() != s->Bounds.GetSize();
-    s->Bounds = got;
+    s->Bounds = s->Settled = got;
     if (resized) {
       s->Pixels.Resize(got.GetSize());
       EnsureImage(*s);

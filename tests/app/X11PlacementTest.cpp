@@ -146,6 +146,46 @@ class X11Placement : public ::testing::Test {
     EXPECT_TRUE(checked) << "the dialog was not shown";
   }
 
+  // A request about `f`'s window to the window manager, as a task bar or
+  // pager sends it.
+  void AskWindowManager(const ui::Form* f, const char* type, std::initializer_list<long> data) {
+    Display* p = probe_.get();
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = XWindowOf(f);
+    ev.xclient.message_type = XInternAtom(p, type, False);
+    ev.xclient.format = 32;
+    int i = 0;
+    for (long v : data) ev.xclient.data.l[i++] = v;
+    XSendEvent(p, DefaultRootWindow(p), False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
+    XSync(p, False);
+  }
+  long WmState(const ui::Form* f) {
+    Display* p = probe_.get();
+    XSync(p, False);
+    const Atom wmState = XInternAtom(p, "WM_STATE", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    long state = 0;
+    if (XGetWindowProperty(p, XWindowOf(f), wmState, 0, 2, False, wmState, &type, &format, &count, &after,
+                           &data) == Success &&
+        data && count >= 1)
+      state = reinterpret_cast<long*>(data)[0];
+    if (data) XFree(data);
+    return state;
+  }
+  // Runs the loop until `done`, for about 5 s at most.
+  bool RunUntil(const std::function<bool()>& done) {
+    const auto until = Clock::now() + std::chrono::seconds(5);
+    while (Clock::now() < until) {
+      app_->RunFor(20);
+      if (done()) return true;
+    }
+    return false;
+  }
+
   std::unique_ptr<XServerProcess> server_;
   std::unique_ptr<WindowManagerProcess> wm_;
   std::unique_ptr<backend::X11Backend> backend_;
@@ -185,6 +225,53 @@ TEST_F(X11Placement, EveryWindowOpensWhereTheProgramPutsItAtEveryShowing) {
     for (const auto& d : dialogs)
       for (int showing = 0; showing < 3; ++showing) CheckDialog(d.name, d.show, round * 3 + showing);
   }
+}
+
+// The new-game dialog is never minimised on its own: minimised (from the
+// task bar) with the main window or taking it along, it comes back with it,
+// in front and active. A maximise request for the fixed-size main window changes nothing.
+TEST_F(X11Placement, AModalDialogStaysWithTheMainWindow) {
+  w_.Main->ShowForm();
+  std::string trace;
+  ASSERT_TRUE(SettlesAt(w_.Main, w_.Main->BoundsRect(), trace)) << trace;
+  const gfx::Rect mainAt = w_.Main->BoundsRect();
+  bool done = false;
+  auto id = std::make_shared<int>(0);
+  *id = app_->StartCallbackTimer(10, [&, id] {
+    ui::Form* dialog = app_->ModalForm();
+    if (!dialog) return;
+    app_->StopCallbackTimer(*id);
+    ASSERT_TRUE(SettlesAt(dialog, dialog->BoundsRect(), trace)) << trace;
+    // Minimised from the task bar, either window takes the other along;
+    // restored, both come back, the dialog in front and active.
+    auto both = [&](long state) {
+      const auto want = state == IconicState ? ui::WindowState::wsMinimized : ui::WindowState::wsNormal;
+      return RunUntil([&] {
+        return WmState(w_.Main) == state && WmState(dialog) == state && w_.Main->GetWindowState() == want &&
+               dialog->GetWindowState() == want && (state == IconicState || dialog->Active());
+      });
+    };
+    for (ui::Form* minimised : {static_cast<ui::Form*>(dialog), static_cast<ui::Form*>(w_.Main)}) {
+      SCOPED_TRACE(minimised == dialog ? "the dialog minimised" : "the main window minimised");
+      AskWindowManager(minimised, "WM_CHANGE_STATE", {IconicState});
+      EXPECT_TRUE(both(IconicState));
+      AskWindowManager(minimised == dialog ? w_.Main : dialog, "_NET_ACTIVE_WINDOW", {2, CurrentTime, 0});
+      EXPECT_TRUE(both(NormalState));
+    }
+    EXPECT_TRUE(SettlesAt(dialog, dialog->BoundsRect(), trace)) << trace;
+    Screenshot("x11-modal-restored.png");
+    // A pager maximises the main window: nothing changes.
+    const long vert = static_cast<long>(XInternAtom(probe_.get(), "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    const long horz = static_cast<long>(XInternAtom(probe_.get(), "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    AskWindowManager(w_.Main, "_NET_WM_STATE", {1, vert, horz, 2});
+    app_->RunFor(300);
+    EXPECT_TRUE(SettlesAt(w_.Main, mainAt, trace)) << trace;
+    done = true;
+    dialog->SetModalResult(ui::mrOk);
+  });
+  w_.NewGame->ShowModal();
+  app_->StopCallbackTimer(*id);
+  EXPECT_TRUE(done);
 }
 
 }  // namespace
