@@ -7,41 +7,44 @@
 
 namespace skin {
 
-std::size_t MemIniFile::Section::FirstIndexOf(std::string_view key) const {
-  if (first_.empty()) {
-    for (std::size_t i = 0; i < keys_.size(); ++i)
-      if (SameText(keys_[i].Name, key)) return i;
-    return keys_.size();
-  }
-  const auto it = first_.find(UpperCase(key));
-  return it == first_.end() ? keys_.size() : it->second;
-}
-
 const std::string* MemIniFile::Section::Find(std::string_view key) const {
-  const std::size_t i = FirstIndexOf(key);
+  std::size_t i = 0;
+  if (!index_.Empty()) {
+    i = index_.Find(key, [&](std::size_t j) -> std::string_view { return keys_[j].Name; }, keys_.size());
+  } else {
+    while (i < keys_.size() && !SameText(keys_[i].Name, key)) ++i;
+  }
   return i == keys_.size() ? nullptr : &keys_[i].Value;
 }
 
-void MemIniFile::Section::Add(std::string key, std::string value) {
-  const std::size_t at = keys_.size();
-  const std::size_t first = FirstIndexOf(key);
-  firstOf_.push_back(first);
-  if (!first_.empty()) {
-    first_.try_emplace(UpperCase(key), at);
-  } else if (at + 1 == kIndexFrom) {
-    for (std::size_t i = 0; i < at; ++i) first_.try_emplace(UpperCase(keys_[i].Name), i);
-    first_.try_emplace(UpperCase(key), at);
+std::uint32_t MemIniFile::FirstInSection(Section& s, std::size_t begin, std::size_t k) {
+  const auto nameOf = [&](std::size_t i) -> std::string_view { return keys_[begin + i].Name; };
+  const std::size_t at = k - begin;
+  if (!s.index_.Empty()) return static_cast<std::uint32_t>(s.index_.Add(keys_[k].Name, at, nameOf));
+  if (at + 1 == Section::kIndexFrom) {
+    s.index_.Reserve(2 * Section::kIndexFrom);
+    std::size_t first = 0;
+    for (std::size_t i = 0; i <= at; ++i) first = s.index_.Add(nameOf(i), i, nameOf);
+    return static_cast<std::uint32_t>(first);
   }
-  keys_.push_back(Key{std::move(key), std::move(value)});
+  std::size_t i = 0;
+  while (i < at && !SameText(nameOf(i), keys_[k].Name)) ++i;
+  return static_cast<std::uint32_t>(i);
 }
 
 MemIniFile::MemIniFile(std::string_view text) {
-  // At most one section per "[": reserving avoids moving sections as the
-  // table grows.
+  // At most one section per "[" and one key per "=": reserving keeps the
+  // arrays from moving as they grow.
   const auto brackets = static_cast<std::size_t>(std::count(text.begin(), text.end(), '['));
+  const auto equals = static_cast<std::size_t>(std::count(text.begin(), text.end(), '='));
   sections_.reserve(brackets);
   firstOf_.reserve(brackets);
-  Section* current = nullptr;
+  index_.Reserve(brackets);
+  keys_.reserve(equals);
+  keyFirstOf_.reserve(equals);
+  std::vector<std::size_t> begins;  // per section: its first key in keys_
+  begins.reserve(brackets + 1);
+  const auto sectionName = [&](std::size_t i) -> std::string_view { return sections_[i].Name(); };
   std::size_t at = 0;
   while (at < text.size()) {
     std::size_t end = text.find_first_of("\r\n", at);
@@ -53,21 +56,29 @@ MemIniFile::MemIniFile(std::string_view text) {
 
     if (line.empty() || line.front() == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      std::string name(Trim(line.substr(1, line.size() - 2)));
-      firstOf_.push_back(first_.try_emplace(UpperCase(name), sections_.size()).first->second);
-      sections_.emplace_back(std::move(name));
-      current = &sections_.back();
+      const std::string_view name = Trim(line.substr(1, line.size() - 2));
+      firstOf_.push_back(index_.Add(name, sections_.size(), sectionName));
+      sections_.emplace_back(std::string(name));
+      begins.push_back(keys_.size());
       continue;
     }
     const std::size_t eq = line.find('=');
-    if (current == nullptr || eq == std::string_view::npos) continue;
-    current->Add(std::string(Trim(line.substr(0, eq))), std::string(Trim(line.substr(eq + 1))));
+    if (sections_.empty() || eq == std::string_view::npos) continue;
+    keys_.push_back(Key{std::string(Trim(line.substr(0, eq))), std::string(Trim(line.substr(eq + 1)))});
+    keyFirstOf_.push_back(FirstInSection(sections_.back(), begins.back(), keys_.size() - 1));
+  }
+  begins.push_back(keys_.size());
+  for (std::size_t i = 0; i < sections_.size(); ++i) {
+    const std::size_t count = begins[i + 1] - begins[i];
+    sections_[i].keys_ = std::span<const Key>(keys_.data() + begins[i], count);
+    sections_[i].firstOf_ = std::span<const std::uint32_t>(keyFirstOf_.data() + begins[i], count);
   }
 }
 
 const MemIniFile::Section* MemIniFile::FindSection(std::string_view name) const {
-  const auto it = first_.find(UpperCase(name));
-  return it == first_.end() ? nullptr : &sections_[it->second];
+  const std::size_t i = index_.Find(
+      name, [&](std::size_t j) -> std::string_view { return sections_[j].Name(); }, sections_.size());
+  return i == sections_.size() ? nullptr : &sections_[i];
 }
 
 const std::string* MemIniFile::Find(std::string_view section, std::string_view key) const {

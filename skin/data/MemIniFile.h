@@ -6,11 +6,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <span>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "skin/data/NameIndex.h"
 
 namespace skin {
 
@@ -26,28 +29,32 @@ class MemIniFile {
     explicit Section(std::string name) : name_(std::move(name)) {}
     const std::string& Name() const { return name_; }
     // Keys in file order, duplicates included.
-    const std::vector<Key>& Keys() const { return keys_; }
+    std::span<const Key> Keys() const { return keys_; }
     // Value of the first key of that name, in any letter case.
     const std::string* Find(std::string_view key) const;
     // The value that Find gives for the name of Keys()[i]: that of the first
     // key of the same name.
     const std::string& FirstValueOf(std::size_t i) const { return keys_[firstOf_[i]].Value; }
-    void Add(std::string key, std::string value);
 
    private:
+    friend class MemIniFile;
     // Small sections are searched key by key; a section with many keys gets
-    // an index by upper-cased name.
+    // an index of its names.
     static constexpr std::size_t kIndexFrom = 16;
-    std::size_t FirstIndexOf(std::string_view key) const;
 
     std::string name_;
-    std::vector<Key> keys_;
-    std::vector<std::size_t> firstOf_;                    // per key: index of the first key of its name
-    std::unordered_map<std::string, std::size_t> first_;  // upper-cased name -> index in keys_, once large
+    std::span<const Key> keys_;               // in the file's flat key array
+    std::span<const std::uint32_t> firstOf_;  // per key: index of the first key of its name
+    NameIndex index_;                         // once large
   };
 
   MemIniFile() = default;
   explicit MemIniFile(std::string_view text);
+  // Sections refer into the key arrays, which move along but must not be copied.
+  MemIniFile(const MemIniFile&) = delete;
+  MemIniFile& operator=(const MemIniFile&) = delete;
+  MemIniFile(MemIniFile&&) = default;
+  MemIniFile& operator=(MemIniFile&&) = default;
 
   // Sections in file order, duplicates included.
   const std::vector<Section>& Sections() const { return sections_; }
@@ -65,9 +72,15 @@ class MemIniFile {
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
  private:
+  // Index of the first key of the same name within the section of keys_[k],
+  // the section's keys being keys_[begin, k].
+  std::uint32_t FirstInSection(Section& s, std::size_t begin, std::size_t k);
+
+  std::vector<Key> keys_;                  // every section's keys, one after another
+  std::vector<std::uint32_t> keyFirstOf_;  // per key, relative to its section
   std::vector<Section> sections_;
-  std::vector<std::size_t> firstOf_;                    // per section: index of the first of its name
-  std::unordered_map<std::string, std::size_t> first_;  // upper-cased name -> index in sections_
+  std::vector<std::size_t> firstOf_;  // per section: index of the first of its name
+  NameIndex index_;                   // section names
 };
 
 }  // namespace skin

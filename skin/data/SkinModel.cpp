@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "skin/data/InheritanceResolver.h"
+#include "skin/data/NameIndex.h"
 
 namespace skin {
 namespace {
@@ -175,28 +175,30 @@ void TsSkinModel::UpdateBorderIndexes() {
   static constexpr const char* kKeys[] = {"BORDERSMASK", "IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"};
   constexpr std::size_t kKeyCount = std::size(kKeys);
   const std::size_t n = GeneralTable.size();
-  std::unordered_map<std::string_view, int> sections;
-  for (std::size_t i = 0; i < n; ++i) sections.try_emplace(GeneralTable[i].SectionName, static_cast<int>(i));
+  NameIndex sections(NameIndex::Case::Exact);
+  const auto nameOf = [&](std::size_t i) -> std::string_view { return GeneralTable[i].SectionName; };
+  sections.Reserve(n);
+  for (std::size_t i = 0; i < n; ++i) sections.Add(GeneralTable[i].SectionName, i, nameOf);
   // The first entry of each key for the first record of each name.
   std::vector<int> own(n * kKeyCount, -1);
   for (std::size_t m = 0; m < MaskTable.size(); ++m) {
     const TsMaskData& e = MaskTable[m];
     const auto key = std::find(std::begin(kKeys), std::end(kKeys), std::string_view(e.PropertyName));
     if (key == std::end(kKeys)) continue;
-    const auto record = sections.find(e.SectionName);
-    if (record == sections.end()) continue;
-    int& slot = own[static_cast<std::size_t>(record->second) * kKeyCount + static_cast<std::size_t>(key - kKeys)];
+    const std::size_t record = sections.Find(e.SectionName, nameOf, n);
+    if (record == n) continue;
+    int& slot = own[record * kKeyCount + static_cast<std::size_t>(key - kKeys)];
     if (slot < 0) slot = static_cast<int>(m);
   }
   // Every record answers with the masks of the first record of its name.
   std::vector<int> parent(n, -1);
   for (std::size_t i = 0; i < n; ++i) {
     const TsGeneralData& g = GeneralTable[i];
-    const auto firstOfName = static_cast<std::size_t>(sections.find(g.SectionName)->second);
+    const std::size_t firstOfName = sections.Find(g.SectionName, nameOf, n);
     if (firstOfName != i) std::copy_n(&own[firstOfName * kKeyCount], kKeyCount, &own[i * kKeyCount]);
     if (!g.ParentClass.empty() && g.ParentClass != g.SectionName) {
-      const auto it = sections.find(g.ParentClass);
-      if (it != sections.end()) parent[i] = it->second;
+      const std::size_t p = sections.Find(g.ParentClass, nameOf, n);
+      if (p != n) parent[i] = static_cast<int>(p);
     }
   }
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
