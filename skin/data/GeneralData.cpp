@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "skin/data/GradientList.h"
 #include "skin/data/IniValues.h"
 #include "skin/data/InheritanceResolver.h"
+#include "skin/data/NameIndex.h"
 #include "skin/data/TextUtil.h"
 
 namespace skin {
@@ -110,24 +110,30 @@ void Finish(TsGeneralData& d, const MemIniFile::Section* first) {
 class SectionKeys {
  public:
   explicit SectionKeys(const std::vector<MemIniFile::Section>& sections) {
-    std::unordered_map<std::string, std::uint8_t> index;
-    for (std::size_t k = 0; k < kKeyCount; ++k) index.emplace(kGeneralKeys[k].Name, static_cast<std::uint8_t>(k));
+    NameIndex index;
+    const auto nameOf = [](std::size_t k) -> std::string_view { return kGeneralKeys[k].Name; };
+    index.Reserve(kKeyCount);
+    for (std::size_t k = 0; k < kKeyCount; ++k) index.Add(kGeneralKeys[k].Name, k, nameOf);
     begin_.reserve(sections.size() + 1);
-    std::string upper;
     for (const MemIniFile::Section& s : sections) {
       begin_.push_back(static_cast<std::uint32_t>(values_.size()));
       const std::size_t first = values_.size();
       for (const MemIniFile::Key& k : s.Keys()) {
-        upper = UpperCase(k.Name);
-        const auto it = index.find(upper);
-        if (it == index.end()) continue;
+        const std::size_t key = index.Find(k.Name, nameOf, kKeyCount);
+        if (key == kKeyCount) continue;
         const bool seen = std::any_of(values_.begin() + static_cast<std::ptrdiff_t>(first), values_.end(),
-                                      [&](const Entry& e) { return e.Key == it->second; });
-        if (!seen) values_.push_back(Entry{it->second, &k.Value});
+                                      [&](const Entry& e) { return e.Key == key; });
+        if (!seen) {
+          values_.push_back(Entry{static_cast<std::uint8_t>(key), &k.Value});
+          used_[key] = true;
+        }
       }
     }
     begin_.push_back(static_cast<std::uint32_t>(values_.size()));
   }
+
+  // Whether any section has the key.
+  bool Used(std::size_t key) const { return used_[key]; }
 
   const std::string* Find(std::size_t section, std::size_t key) const {
     for (std::uint32_t i = begin_[section]; i < begin_[section + 1]; ++i)
@@ -142,6 +148,7 @@ class SectionKeys {
   };
   std::vector<std::uint32_t> begin_;
   std::vector<Entry> values_;
+  bool used_[kKeyCount] = {};
 };
 
 }  // namespace
@@ -196,9 +203,11 @@ std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGener
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
   const SectionKeys keys(sections);
 
-  // One pass per key over small arrays, then one pass over the records.
+  // One pass per key over small arrays, then one pass over the records. Keys
+  // that no section has are found nowhere and need no pass.
   std::vector<std::vector<int>> found(kKeyCount);
   for (std::size_t k = 0; k < kKeyCount; ++k) {
+    if (!keys.Used(k)) continue;
     const GeneralKey& key = kGeneralKeys[k];
     resolver.Resolve(
         [&](int s) {
@@ -211,7 +220,7 @@ std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGener
   for (std::size_t i = 0; i < n; ++i) {
     const auto f = static_cast<std::size_t>(first[i]);
     for (std::size_t k = 0; k < kKeyCount; ++k) {
-      const int at = found[k][f];
+      const int at = found[k].empty() ? -1 : found[k][f];
       kGeneralKeys[k].Apply(table[i], at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k), defaults);
     }
   }
