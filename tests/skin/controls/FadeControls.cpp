@@ -77,6 +77,11 @@ void FadeTile::WndProc(ui::Message& m) {
       return;
     case SKC_SET_UPDATING: SkinData.ParentUpdating = ui::LoWord(m.wParam) == 1; return;
     case SKC_INVALIDATE:
+      // The handler may free the tile: nothing here touches it afterwards.
+      if (OnInvalidateCommand) {
+        OnInvalidateCommand();
+        return;
+      }
       SkinData.ParentUpdating = false;
       SkinData.CacheStale = true;
       Repaint();

@@ -42,6 +42,8 @@ class FadeTile : public ui::Control {
   std::vector<std::pair<std::int64_t, int>> Shown;
   int StopCommands = 0;
   std::function<void()> OnPaint;
+  // Replaces the answer to skin command 18 (user code reached from a step).
+  std::function<void()> OnInvalidateCommand;
 
  protected:
   void Paint(gfx::Canvas& canvas) override;

@@ -236,13 +236,13 @@ TEST_F(FadeTest, DestructionBetweenTicksOrInsideAStep) {
     app().RunFor(100);
     EXPECT_EQ(LiveFadeTimers(), live);
   }
-  {  // a tile whose paint, reached through the step's command 18, frees it
+  {  // a tile freed by user code reached through the step's command 18
     auto* tile = new FadeTile(form, {10, 10, 50, 40});
     Show(form);
     tile->BeginFade(kNewGrey, false);
-    int paints = 0;
-    tile->OnPaint = [&] {
-      if (++paints == 2) delete tile;
+    int steps = 0;
+    tile->OnInvalidateCommand = [&] {
+      if (++steps == 2) delete tile;
     };
     app().RunFor(100);
     EXPECT_EQ(LiveFadeTimers(), live);
