@@ -216,7 +216,8 @@ std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGener
         },
         found[k]);
   }
-  std::vector<TsGeneralData> table(n);
+  // Copies of one record: value-initialising each would first zero it all.
+  std::vector<TsGeneralData> table(n, TsGeneralData{});
   for (std::size_t i = 0; i < n; ++i) {
     const auto f = static_cast<std::size_t>(first[i]);
     for (std::size_t k = 0; k < kKeyCount; ++k) {

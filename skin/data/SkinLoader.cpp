@@ -286,7 +286,11 @@ class SkinBuilder {
   std::vector<std::string> warnings_;
 };
 
-std::string AsText(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+// The options text in place: the INI reader copies what it keeps.
+std::string_view AsText(const std::optional<std::vector<std::uint8_t>>& bytes) {
+  if (!bytes) return {};
+  return std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+}
 
 std::string WithSeparator(std::string path) {
   if (path.empty() || path.back() != '/') path.push_back('/');
@@ -333,7 +337,7 @@ TsLoadResult LoadSkinFromPackage(std::span<const std::uint8_t> package, const st
     SkinMemoryBudget budget;
     TacSkinConvertor reader;
     reader.LoadFromData(package, budget);
-    const MemIniFile ini(reader.Options ? AsText(*reader.Options) : std::string());
+    const MemIniFile ini(AsText(reader.Options));
     PackageFiles files(reader);
     return SkinBuilder(ini, files, settings, skinPath, budget).Run(true);
   });
@@ -345,7 +349,7 @@ std::optional<TsLoadResult> LoadSkinFromPackageFile(const std::string& file, con
     SkinMemoryBudget budget;
     const std::unique_ptr<TacSkinConvertor> reader = TacSkinConvertor::LoadFromFile(file, budget);
     if (!reader) return std::nullopt;
-    const MemIniFile ini(reader->Options ? AsText(*reader->Options) : std::string());
+    const MemIniFile ini(AsText(reader->Options));
     PackageFiles files(*reader);
     return SkinBuilder(ini, files, settings, skinPath, budget).Run(true);
   });
