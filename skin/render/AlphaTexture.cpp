@@ -23,7 +23,8 @@ I64 WholeTiles(I64 extent, I64 tile) { return extent > tile ? (extent - 1) / til
 void ShowBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& strip, gfx::Point origin, const BackdropRef& backdrop) {
   if (strip.IsEmpty()) return;
   if (backdrop.Ready) {
-    CopyBackdropBlock(bitmap, strip, backdrop.Moved(strip.Left - origin.X, strip.Top - origin.Y));
+    CopyBackdropBlock(bitmap, strip,
+                      ShiftedBackdrop(backdrop, std::int64_t{strip.Left} - origin.X, std::int64_t{strip.Top} - origin.Y));
   } else if (backdrop.FillColor != gfx::clFuchsia) {
     FillColorRect(bitmap, strip, backdrop.FillColor);
   }
@@ -57,7 +58,7 @@ void PaintAlphaTexture(const TsSkinModel& model, gfx::Bitmap& bitmap, gfx::Rect&
   piece::Style style;
   style.How = piece::Op::Compose;
   style.UseBackdrop = backdrop.Ready;
-  style.Backdrop = backdrop.Moved(-a.Left, -a.Top);
+  style.Backdrop = ShiftedBackdrop(backdrop, -std::int64_t{a.Left}, -std::int64_t{a.Top});
   style.MaskOffset = static_cast<int>(h);
   if (s.X1 > s.X0 && s.Y1 > s.Y0) piece::Paint(bitmap, *src.Get(), s, style);
 

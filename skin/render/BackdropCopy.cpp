@@ -8,6 +8,16 @@
 
 namespace skin {
 
+BackdropRef ShiftedBackdrop(const BackdropRef& backdrop, std::int64_t dx, std::int64_t dy) {
+  auto saturate = [](std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+  };
+  BackdropRef r = backdrop;
+  r.X = saturate(backdrop.X + dx);
+  r.Y = saturate(backdrop.Y + dy);
+  return r;
+}
+
 void CopyBackdropBlock(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& backdrop) {
   if (!backdrop.HasImage() || backdrop.Bitmap == &bitmap || ColorBytes(bitmap) == 0) return;
   const gfx::Rect dst = gfx::Intersect(rect, bitmap.Bounds());

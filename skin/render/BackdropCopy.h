@@ -1,11 +1,18 @@
 // Putting the background behind an area into a bitmap.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Geometry.h"
 #include "skin/paint/Backdrop.h"
 
 namespace skin {
+
+// The backdrop seen from an area (dx, dy) further in. Offsets that leave the
+// int range saturate: the backdrop then lies wholly outside its image and
+// nothing is read from it (every reader adds positions in 64 bits).
+BackdropRef ShiftedBackdrop(const BackdropRef& backdrop, std::int64_t dx, std::int64_t dy);
 
 // Copies the backdrop's image under `rect` into `rect` of `bitmap`: pixel
 // (x, y) takes the backdrop pixel at (X + x - rect.Left, Y + y - rect.Top).

@@ -50,7 +50,7 @@ void RenderItemBackground(const TsSkinModel& model, int skinIndex, std::string_v
   if (ColorBytes(bitmap) == 0 || rect.IsEmpty() || gfx::Intersect(rect, bitmap.Bounds()) != rect) return;
 
   const ItemLook look = LookOf(model, skinIndex, sectionName, state, textureIndex, customColor);
-  const BackdropRef behind = backdrop.Moved(offset.X, offset.Y);  // relative to rect
+  const BackdropRef behind = ShiftedBackdrop(backdrop, offset.X, offset.Y);  // relative to rect
   const int t = look.Transparency;
 
   if ((!backdrop.Ready && backdrop.FillColor == gfx::clFuchsia) || t == 0) {

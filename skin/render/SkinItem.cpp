@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "skin/render/BackdropCopy.h"
 #include "skin/render/ItemBackground.h"
 #include "skin/render/MaskCells.h"
 #include "skin/render/MaskFrame.h"
@@ -43,7 +44,7 @@ void RenderSkinItem(const TsSkinModel& model, int skinIndex, std::string_view se
                        hotTextureIndex, gfx::clFuchsia);
   PaintCorners(model, g, bitmap, rect, state);
   RenderMaskFrame(model, bitmap, rect, withCentre, true, state, g.BordersMaskIndex,
-                  backdrop.Moved(offset.X, offset.Y));
+                  ShiftedBackdrop(backdrop, offset.X, offset.Y));
 }
 
 void RenderSkinItemOnTop(const TsSkinModel& model, int skinIndex, std::string_view sectionName,
@@ -55,7 +56,7 @@ void RenderSkinItemOnTop(const TsSkinModel& model, int skinIndex, std::string_vi
   RenderItemBackground(model, skinIndex, sectionName, backdrop, state, rect, offset, bitmap, textureIndex,
                        hotTextureIndex, customColor);
   RenderMaskFrame(model, bitmap, rect, withCentre, cornersUseBackdrop, state, borderMaskIndex,
-                  backdrop.Moved(offset.X, offset.Y));
+                  ShiftedBackdrop(backdrop, offset.X, offset.Y));
   PaintCorners(model, g, bitmap, rect, state);
 }
 

@@ -117,7 +117,8 @@ gfx::Bitmap Target(FuzzedDataProvider& in, int maxSide) {
   const int w = in.ConsumeIntegralInRange(0, maxSide), h = in.ConsumeIntegralInRange(0, maxSide);
   const gfx::PixelFormat f = in.ConsumeBool() ? gfx::PixelFormat::Bgr24 : gfx::PixelFormat::Bgra32;
   gfx::Bitmap b(w, h, f, in.ConsumeBool() ? gfx::RowOrder::BottomUp : gfx::RowOrder::TopDown);
-  b.FillBytes(in.ConsumeIntegral<std::uint8_t>());
+  const std::uint8_t fill = in.ConsumeIntegral<std::uint8_t>();
+  if (!b.Empty()) b.FillBytes(fill);
   return b;
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "tests/skin/paint/PaintTestUtil.h"
@@ -141,6 +142,26 @@ TEST(RenderSkinItem, HotPatternTransparentTextureIsPaintedLastInStateZero) {
           ASSERT_EQ(b.PixelAt(x, y), want) << "state " << state << " at " << x << "," << y;
         }
     }
+  }
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+TEST(RenderSkinItem, ExtremeBackdropOffsetsReadNothingAndDoNotOverflow) {
+  // Offsets at the ends of the int range put the backdrop wholly outside its
+  // image: the transparent item keeps its own pixels, and no sum overflows.
+  ItemModel m(gfx::RowOrder::TopDown);
+  m.Builder.Model().GeneralTable[0].Transparency = 100;
+  const gfx::Bitmap parent = Filled(gfx::PixelFormat::Bgr24, 8, 8, 0x00FF00);
+  for (const gfx::Point off : {gfx::Point{INT_MIN, INT_MIN}, gfx::Point{INT_MAX, -8}}) {
+    const BackdropRef backdrop = MakeBackdropRef(&parent, -8, INT_MIN);
+    gfx::Bitmap b = Filled(gfx::PixelFormat::Bgr24, 12, 9, kSentinel);
+    RenderSkinItem(m.Builder.Model(), m.Section, "ITEM", backdrop, -1, -1, b, off, kItem, 0, true);
+    EXPECT_EQ(b.PixelAt(5, 3), kSentinel);  // the centre: backdrop unreadable, nothing copied
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "skin/render/Texture.h"
@@ -127,6 +128,22 @@ TEST(PaintAlphaTexture, NothingForOtherModesOrImpossibleMasks) {
   gfx::Bitmap b = Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel);
   gfx::Rect area{1, 1, 7, 7};
   PaintAlphaTexture(mb.Model(), b, area, NoBackdrop, 0, MakeMask({1000, -2000000000, 1002, -1999999996}, {1, 1, 0}));
+  EXPECT_EQ(test::Pixels(b), test::Pixels(Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel)));
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+TEST(PaintAlphaTexture, AreaAtTheEndOfTheIntRangeDoesNotOverflow) {
+  ModelBuilder mb = AlphaModel(gfx::RowOrder::TopDown);
+  gfx::Bitmap b = Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel);
+  gfx::Bitmap parent = Filled(gfx::PixelFormat::Bgr24, 8, 8, 0);
+  gfx::Rect area{INT_MIN, INT_MIN, INT_MIN + 7, INT_MIN + 7};
+  PaintAlphaTexture(mb.Model(), b, area, MakeBackdropRef(&parent, 5, 5), 10, MakeMask({0, 0, 2, 4}, {1, 1, 10}));
+  EXPECT_EQ(area, kNoArea);
   EXPECT_EQ(test::Pixels(b), test::Pixels(Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel)));
 }
 
