@@ -111,6 +111,7 @@ void Bitmap::SetPixelAt(int x, int y, Color value) {
 
 void Bitmap::FillBytes(std::uint8_t byte) {
   const std::size_t n = RowBytes();
+  if (n == 0) return;  // a zero-width bitmap has no pixel memory to hand to memset
   for (int y = 0; y < height_; ++y) std::memset(Scanline(y), byte, n);
 }
 

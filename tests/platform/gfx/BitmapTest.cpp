@@ -58,3 +58,12 @@ TEST(Bitmap, RejectsAbsurdSizes) {
 
 }  // namespace
 }  // namespace gfx
+
+TEST(Bitmap, FillingABitmapWithoutPixelsDoesNothing) {
+  for (const auto& [w, h] : {std::pair{0, 5}, std::pair{5, 0}, std::pair{0, 0}}) {
+    gfx::Bitmap b(w, h, gfx::PixelFormat::Bgr24);
+    b.FillBytes(0xAB);  // under UBSan a memset on a null row would stop here
+    EXPECT_EQ(b.Width(), w);
+    EXPECT_EQ(b.Height(), h);
+  }
+}
