@@ -13,7 +13,6 @@
 #include "game/TileButton.h"
 #include "game/WebLabel.h"
 #include "image/acPNG.h"
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"
@@ -25,6 +24,7 @@
 #include "platform/ui/controls/ProgressBar.h"
 #include "platform/ui/controls/RadioButton.h"
 #include "platform/ui/controls/StatusBar.h"
+#include "platform/ui/menus/Menus.h"
 
 namespace app {
 

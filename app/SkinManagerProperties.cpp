@@ -42,8 +42,8 @@ bool ApplyAnimEffects(skin::TacAnimEffects& e, std::string_view key, std::string
   } else if (field == "Time") {
     a->Time = ReadInt(value);
   } else if (field == "Mode") {
-    a->Mode = ReadEnum<skin::TacAnimType>(value, {{"atFading", skin::TacAnimType::atFading},
-                                                  {"atAero", skin::TacAnimType::atAero}});
+    a->Mode = ReadEnum<skin::TacAnimType>(
+        value, {{"atFading", skin::TacAnimType::atFading}, {"atAero", skin::TacAnimType::atAero}});
   } else {
     return false;
   }

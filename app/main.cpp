@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
         std::cout << app::kApplicationTitle << " " << app::kVersion << "\n";
         return 0;
       case app::CommandLine::Action::Demo: return app::RunDemo(cl->DemoDirectory, std::cout, std::cerr);
-      case app::CommandLine::Action::Headless: return Play(backend::BackendChoice::Headless, cl->ShowSkinVersion);
+      case app::CommandLine::Action::Headless:
+        return Play(backend::BackendChoice::Headless, cl->ShowSkinVersion);
       case app::CommandLine::Action::Play: return Play(backend::BackendChoice::Auto, cl->ShowSkinVersion);
     }
   } catch (const std::exception& e) {

@@ -6,9 +6,9 @@
 
 #include "game/DescribedForm.h"
 #include "game/WebLabel.h"
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Memo.h"
+#include "platform/ui/forms/Form.h"
 
 namespace game {
 

@@ -77,7 +77,8 @@ ui::NotifyEvent TForm_Main::FindHandler(std::string_view name) {
 void TForm_Main::FormCreate(ui::Component*) {
   // Skinning starts here. With no skin anywhere the manager switches itself
   // off and the game keeps its plain look.
-  if (auto* manager = dynamic_cast<skin::TsSkinManager*>(FindComponent("sSkinManager"))) manager->SetActive(true);
+  if (auto* manager = dynamic_cast<skin::TsSkinManager*>(FindComponent("sSkinManager")))
+    manager->SetActive(true);
   SetAllTilesImage(*this, kImageDark);
   SetTilesLook(*this, kLookShow);
   SetTilesEnabled(*this, false);

@@ -10,11 +10,11 @@
 #include "game/DescribedForm.h"
 #include "game/GameBoard.h"
 #include "game/TileButton.h"
-#include "platform/ui/forms/Form.h"
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/controls/Panel.h"
 #include "platform/ui/controls/StatusBar.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/menus/Menus.h"
 
 namespace game {
 

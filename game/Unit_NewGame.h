@@ -6,10 +6,10 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/GroupBox.h"
 #include "platform/ui/controls/RadioButton.h"
+#include "platform/ui/forms/Form.h"
 
 namespace game {
 

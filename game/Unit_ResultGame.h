@@ -6,13 +6,13 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Image.h"
 #include "platform/ui/controls/Label.h"
 #include "platform/ui/controls/ProgressBar.h"
+#include "platform/ui/forms/Form.h"
 
 namespace game {
 

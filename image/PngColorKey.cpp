@@ -18,7 +18,8 @@ void ApplyKeyToRgbRow(const PngColorKey& key, const std::uint8_t* raw, int depth
   std::uint8_t* d = target + static_cast<std::ptrdiff_t>(x0) * 3;
   for (int i = 0; i < count; ++i, d += static_cast<std::ptrdiff_t>(step) * 3) {
     const std::size_t s = static_cast<std::size_t>(i) * 3;
-    const bool keyed = Sample(raw, depth, s) == key.Samples[0] && Sample(raw, depth, s + 1) == key.Samples[1] &&
+    const bool keyed = Sample(raw, depth, s) == key.Samples[0] &&
+                       Sample(raw, depth, s + 1) == key.Samples[1] &&
                        Sample(raw, depth, s + 2) == key.Samples[2];
     if (keyed) {
       d[0] = key.Bgr[0];

@@ -54,7 +54,8 @@ using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
 // Scalable faces only, unless `anyFormat`: a face of fixed sizes is taken
 // only when it is the very face asked for by name.
-Pattern Match(FcConfig* config, const std::string& name, bool bold, bool italic, char32_t cp, bool anyFormat) {
+Pattern Match(FcConfig* config, const std::string& name, bool bold, bool italic, char32_t cp,
+              bool anyFormat) {
   Pattern pat(FcPatternCreate());
   if (!name.empty()) FcPatternAddString(pat.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
   if (cp != 0) {
@@ -111,7 +112,8 @@ struct FontResolver::Config {
   }
 };
 
-FontResolver::FontResolver(const std::vector<std::string>& appFontDirs) : config_(std::make_unique<Config>()) {
+FontResolver::FontResolver(const std::vector<std::string>& appFontDirs)
+    : config_(std::make_unique<Config>()) {
   config_->Fc = FcInitLoadConfig();
   if (!config_->Fc) throw std::runtime_error("cannot load the font configuration");
   std::vector<std::string> dirs;
@@ -119,7 +121,8 @@ FontResolver::FontResolver(const std::vector<std::string>& appFontDirs) : config
     if (IsDirectory(dir)) dirs.push_back(dir);
   FcConfigParseAndLoadFromMemory(config_->Fc, reinterpret_cast<const FcChar8*>(kAcceptRules), FcFalse);
   if (!FcConfigBuildFonts(config_->Fc)) throw std::runtime_error("cannot load the font list");
-  for (const std::string& dir : dirs) FcConfigAppFontAddDir(config_->Fc, reinterpret_cast<const FcChar8*>(dir.c_str()));
+  for (const std::string& dir : dirs)
+    FcConfigAppFontAddDir(config_->Fc, reinterpret_cast<const FcChar8*>(dir.c_str()));
 }
 
 FontResolver::~FontResolver() = default;

@@ -2,8 +2,8 @@
 //
 // Menus draw the minimise, maximise, restore and close symbols as the
 // characters "0", "1", "2" and "r" of that face. These four are drawn here
-// from the shapes of the classic caption buttons, scaled to the em height: the metric-compatible face of fonts-wine has no "r" and its
-// outlines blur at menu sizes, and without it Linux has no such face at all.
+// from the shapes of the classic caption buttons, scaled to the em height: the metric-compatible face of
+// fonts-wine has no "r" and its outlines blur at menu sizes, and without it Linux has no such face at all.
 // Every other character comes from the installed face or its stand-in.
 #pragma once
 

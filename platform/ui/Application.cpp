@@ -12,10 +12,10 @@
 #include <thread>
 
 #include "platform/backend/HeadlessBackend.h"
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 
 namespace ui {
 
@@ -317,13 +317,16 @@ void Application::ReapWorkers(bool all) {
     v.clear();  // each joins; they were told to terminate
     return;
   }
-  v.erase(std::remove_if(v.begin(), v.end(), [](const std::unique_ptr<WorkerThread>& w) { return w->Ended(); }),
-          v.end());
+  v.erase(
+      std::remove_if(v.begin(), v.end(), [](const std::unique_ptr<WorkerThread>& w) { return w->Ended(); }),
+      v.end());
 }
 
 // --- worker clocks ----------------------------------------------------------------------
 
-bool Application::VirtualClock() const { return dynamic_cast<backend::HeadlessBackend*>(&backend_) != nullptr; }
+bool Application::VirtualClock() const {
+  return dynamic_cast<backend::HeadlessBackend*>(&backend_) != nullptr;
+}
 
 void Application::ArmWorkerClock(WorkerThread* w, std::int64_t due) {
   {
@@ -368,7 +371,6 @@ bool Application::WorkerClockHeld() const {
     if (c.Held && !c.InHandOff) return true;
   return false;
 }
-
 
 std::optional<std::int64_t> Application::WaitDeadline(std::optional<std::int64_t> due) const {
   if (WorkerClockHeld()) return std::nullopt;

@@ -37,8 +37,8 @@ class Application::Impl {
   // A worker's Sleep on the application clock.
   struct WorkerClock {
     std::int64_t Due = 0;
-    bool Armed = false;  // waiting for Due
-    bool Held = false;   // woken and not yet waiting again
+    bool Armed = false;      // waiting for Due
+    bool Held = false;       // woken and not yet waiting again
     bool InHandOff = false;  // its hand-off runs: the clock may move meanwhile
     std::thread::id Thread;
   };

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
+#include "platform/ui/WinControl.h"
 #include "platform/ui/forms/Form.h"
 #include "platform/ui/menus/Menus.h"
-#include "platform/ui/WinControl.h"
 
 namespace ui {
 

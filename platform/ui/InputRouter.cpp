@@ -9,11 +9,11 @@
 #include "platform/gfx/Utf8.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ApplicationImpl.h"
-#include "platform/ui/forms/Form.h"
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/forms/TopLevelWindow.h"
+#include "platform/ui/menus/Menus.h"
 
 namespace ui {
 

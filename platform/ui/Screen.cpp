@@ -4,9 +4,9 @@
 #include <map>
 
 #include "platform/ui/Application.h"
+#include "platform/ui/WinControl.h"
 #include "platform/ui/forms/Form.h"
 #include "platform/ui/forms/TopLevelWindow.h"
-#include "platform/ui/WinControl.h"
 
 namespace ui {
 

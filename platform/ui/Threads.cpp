@@ -31,7 +31,8 @@ bool SyncEvent::IsSet() const {
   return set_;
 }
 
-WorkerThread::WorkerThread(std::function<void(WorkerThread&)> body, bool onAppClock) : body_(std::move(body)) {
+WorkerThread::WorkerThread(std::function<void(WorkerThread&)> body, bool onAppClock)
+    : body_(std::move(body)) {
   if (onAppClock && Application::Exists()) app_ = &Application::Instance();
 }
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/ScrollBarTracker.h"
+#include "platform/ui/forms/Form.h"
 #include "platform/ui/forms/TopLevelWindow.h"
 
 namespace ui {

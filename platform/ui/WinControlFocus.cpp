@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/forms/Form.h"
 
 namespace ui {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 
 namespace ui {
 

@@ -19,7 +19,8 @@ gfx::Bitmap CopyCell(const gfx::Bitmap& src, int x, int y, int w, int h) {
   const int y0 = std::max(y, 0), y1 = std::min(y + h, s.Height());
   if (x1 <= x0) return cell;
   for (int sy = y0; sy < y1; ++sy)
-    std::memcpy(cell.Scanline(sy - y) + (x0 - x) * 4, s.Scanline(sy) + x0 * 4, static_cast<std::size_t>(x1 - x0) * 4);
+    std::memcpy(cell.Scanline(sy - y) + (x0 - x) * 4, s.Scanline(sy) + x0 * 4,
+                static_cast<std::size_t>(x1 - x0) * 4);
   return cell;
 }
 

@@ -13,7 +13,7 @@
 namespace ui {
 class Form;
 class WinControl;
-}
+}  // namespace ui
 
 namespace skin {
 

@@ -27,7 +27,13 @@ namespace skin {
 
 // Stored only: the worker runs at the normal priority of the process.
 enum class TThreadPriority : std::uint8_t {
-  tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical
+  tpIdle,
+  tpLowest,
+  tpLower,
+  tpNormal,
+  tpHigher,
+  tpHighest,
+  tpTimeCritical
 };
 
 class TacThreadedTimer : public ui::Component {

@@ -28,7 +28,9 @@ class TacBtnEvents {
   friend constexpr bool operator==(TacBtnEvents, TacBtnEvents) = default;
 
  private:
-  static constexpr std::uint8_t Bit(TacBtnEvent e) { return static_cast<std::uint8_t>(1u << static_cast<unsigned>(e)); }
+  static constexpr std::uint8_t Bit(TacBtnEvent e) {
+    return static_cast<std::uint8_t>(1u << static_cast<unsigned>(e));
+  }
   std::uint8_t bits_ = 0;
 };
 

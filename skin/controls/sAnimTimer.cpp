@@ -13,9 +13,7 @@ namespace {
 
 constexpr unsigned kFadeInterval = 10;
 
-bool ControlGone(const TsCommonData* b) {
-  return !b || !b->OwnerControl || b->OwnerControl->Destroying();
-}
+bool ControlGone(const TsCommonData* b) { return !b || !b->OwnerControl || b->OwnerControl->Destroying(); }
 
 bool AppTerminating() {
   return !ui::Application::Exists() || ui::App().Terminated() || ui::App().Terminating();

@@ -27,7 +27,9 @@ class TsAnimTimer : public ui::Timer {
   ~TsAnimTimer() override;
 
   std::string ClassName() const override { return "TsAnimTimer"; }
-  bool InheritsFrom(const std::string& c) const override { return c == "TsAnimTimer" || ui::Timer::InheritsFrom(c); }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TsAnimTimer" || ui::Timer::InheritsFrom(c);
+  }
 
   // Binds the timer: interval 10 ms, StepCount := the section's FadingIterations.
   void Attach(TsCommonData& binding);

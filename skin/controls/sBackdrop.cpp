@@ -13,7 +13,9 @@ namespace {
 
 ui::LPARAM ToParam(BackdropQuery& q) { return reinterpret_cast<ui::LPARAM>(&q); }
 
-gfx::Color DefaultColorOf(const TsSkinManager* m) { return m ? m->GetGlobalColor() : gfx::ColorToRGB(gfx::clBtnFace); }
+gfx::Color DefaultColorOf(const TsSkinManager* m) {
+  return m ? m->GetGlobalColor() : gfx::ColorToRGB(gfx::clBtnFace);
+}
 
 // The parent a binding passes questions to, with the owner's position in it.
 ui::Control* ParentOf(const TsCommonData& b, gfx::Point& position) {

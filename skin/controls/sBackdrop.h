@@ -25,10 +25,10 @@ struct BackdropQuery {
   gfx::Color Color = 0;                 // answer: the colour when there is no image
   std::int32_t X = 0;                   // answer: the asker's origin inside Bitmap
   std::int32_t Y = 0;
-  gfx::Rect Rect;                       // the area to draw with PleaseDraw (asker's coordinates)
-  std::uint8_t Kind = 0;                // answer: 0 not answered, 1 colour, 2 image
-  bool PleaseDraw = false;              // draw the background into DC over Rect
-  gfx::Canvas* DC = nullptr;            // target of a direct drawing
+  gfx::Rect Rect;             // the area to draw with PleaseDraw (asker's coordinates)
+  std::uint8_t Kind = 0;      // answer: 0 not answered, 1 colour, 2 image
+  bool PleaseDraw = false;    // draw the background into DC over Rect
+  gfx::Canvas* DC = nullptr;  // target of a direct drawing
 };
 
 inline constexpr std::uint8_t kBackdropNone = 0;

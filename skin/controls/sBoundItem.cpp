@@ -16,9 +16,7 @@ namespace skin {
 
 namespace {
 
-gfx::Color CustomColorOf(const TsCommonData& b) {
-  return b.CustomColor() ? OwnerColorOf(b) : gfx::clFuchsia;
-}
+gfx::Color CustomColorOf(const TsCommonData& b) { return b.CustomColor() ? OwnerColorOf(b) : gfx::clFuchsia; }
 
 // The parent's background seen from the binding's own cache (pixel (x, y) of
 // the cache lies over (x, y) of the returned backdrop).
@@ -30,11 +28,13 @@ BackdropRef OwnBackdrop(const TsCommonData& b) {
 
 }  // namespace
 
-void RenderBoundItem(const TsCommonData& b, const BackdropRef& backdrop, bool withCentre, bool cornersUseBackdrop,
-                     int state, gfx::Bitmap& bitmap, gfx::Point offset, const gfx::Rect& rect) {
+void RenderBoundItem(const TsCommonData& b, const BackdropRef& backdrop, bool withCentre,
+                     bool cornersUseBackdrop, int state, gfx::Bitmap& bitmap, gfx::Point offset,
+                     const gfx::Rect& rect) {
   if (!b.IsSkinned()) return;
-  RenderSkinItemOnTop(*b.Model(), b.SectionIndex, b.SkinSection(), backdrop, b.TextureIndex, b.HotTextureIndex,
-                      CustomColorOf(b), b.MaskIndex, bitmap, offset, rect, state, withCentre, cornersUseBackdrop);
+  RenderSkinItemOnTop(*b.Model(), b.SectionIndex, b.SkinSection(), backdrop, b.TextureIndex,
+                      b.HotTextureIndex, CustomColorOf(b), b.MaskIndex, bitmap, offset, rect, state,
+                      withCentre, cornersUseBackdrop);
 }
 
 void RenderBoundItemOverParent(const TsCommonData& b, bool withCentre, bool cornersUseBackdrop, int state,
@@ -90,7 +90,8 @@ void RefreshItemCorners(TsCommonData& b, int state, int corners) {
     if (mask.MaskType > 0) {
       ComposeMasked(cache, {p.dx, p.dy, p.dx + p.cwid, p.dy + p.chgt}, src, mask, true, backdrop, *source);
     } else {
-      CopyKeyed(cache, *source, p.dx, p.dy, true, backdrop, {src.Left, src.Top, src.Right - 1, src.Bottom - 1});
+      CopyKeyed(cache, *source, p.dx, p.dy, true, backdrop,
+                {src.Left, src.Top, src.Right - 1, src.Bottom - 1});
     }
   }
 }

@@ -26,8 +26,8 @@ void RenderBoundItem(const TsCommonData& binding, const BackdropRef& backdrop, b
                      bool cornersUseBackdrop, int state, gfx::Bitmap& bitmap, gfx::Point offset,
                      const gfx::Rect& rect);
 // The same over the background the parent gives.
-void RenderBoundItemOverParent(const TsCommonData& binding, bool withCentre, bool cornersUseBackdrop, int state,
-                               gfx::Bitmap& bitmap, gfx::Point offset, const gfx::Rect& rect);
+void RenderBoundItemOverParent(const TsCommonData& binding, bool withCentre, bool cornersUseBackdrop,
+                               int state, gfx::Bitmap& bitmap, gfx::Point offset, const gfx::Rect& rect);
 
 // Composes the chosen corners of the border mask's picture for `state` over
 // the parent's background into the cache (a control with rounded corners on
@@ -36,8 +36,8 @@ void RefreshItemCorners(TsCommonData& binding, int state, int corners = kAllCorn
 
 // Copies the cache from `origin` to `clip` of `target`, leaving out the
 // rectangles of child controls that paint themselves.
-void CopyCacheExceptChildren(TsCommonData& binding, gfx::Canvas& target, gfx::Point origin, const gfx::Rect& clip,
-                             bool refreshCorners);
+void CopyCacheExceptChildren(TsCommonData& binding, gfx::Canvas& target, gfx::Point origin,
+                             const gfx::Rect& clip, bool refreshCorners);
 
 // The width of the border ring: the largest of the border mask's four
 // widths; 0 without a mask, when not skinned, or when the mask is not drawn

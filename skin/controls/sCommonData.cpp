@@ -63,7 +63,8 @@ const TsSkinModel* TsCommonData::Model() const {
 
 const TsGeneralData* TsCommonData::Section() const {
   const TsSkinModel* model = Model();
-  if (!model || SectionIndex < 0 || SectionIndex >= static_cast<int>(model->GeneralTable.size())) return nullptr;
+  if (!model || SectionIndex < 0 || SectionIndex >= static_cast<int>(model->GeneralTable.size()))
+    return nullptr;
   return &model->GeneralTable[static_cast<std::size_t>(SectionIndex)];
 }
 
@@ -90,7 +91,8 @@ bool TsCommonData::IsActive() const {
 
 bool TsCommonData::IsUpdating() const {
   if (!Manager() || (OwnerObject && OwnerObject->Designing())) return false;
-  if ((StateFlags & sfPlainBackground) && !IsActive() && !FormAnimator().AnimationRunning()) return ParentUpdating;
+  if ((StateFlags & sfPlainBackground) && !IsActive() && !FormAnimator().AnimationRunning())
+    return ParentUpdating;
   if (!OwnerControl || OwnerControl->Destroying()) return ParentUpdating;
   if (ParentUpdating || !OwnerControl->Parent()) return true;
   return AskSkinCommand(OwnerControl->Parent(), SKC_IS_UPDATING);
@@ -102,7 +104,8 @@ bool TsCommonData::NeedsParentBackground() const {
   if (OwnerControl && !OwnerControl->Visible()) return true;
   const TsGeneralData* sec = Section();
   if (!(OwnerControl && !OwnerControl->Enabled()) && sec->Transparency <= 0) return false;
-  if (OwnerControl && OwnerControl->Parent()) return AskSkinCommand(OwnerControl->Parent(), SKC_NEEDS_PARENT_BG);
+  if (OwnerControl && OwnerControl->Parent())
+    return AskSkinCommand(OwnerControl->Parent(), SKC_NEEDS_PARENT_BG);
   return true;
 }
 
@@ -185,7 +188,8 @@ void TsCommonData::AnnounceSectionChange() {
   if (OwnerControl->State() & (ui::csLoading | ui::csReading | ui::csDestroying)) return;
   if (!OwnerControl->Parent()) return;
   TsSkinManager* m = Manager();
-  SendSkinCommand(OwnerControl, Section() ? SKC_SKIN_REFRESH : SKC_SKIN_UNLOADED, reinterpret_cast<ui::LPARAM>(m));
+  SendSkinCommand(OwnerControl, Section() ? SKC_SKIN_REFRESH : SKC_SKIN_UNLOADED,
+                  reinterpret_cast<ui::LPARAM>(m));
 }
 
 void TsCommonData::SetSkinSection(std::string_view name) {
@@ -246,11 +250,13 @@ void TsCommonData::ApplyEditColors() {
 
 void TsCommonData::Loaded() {
   if (skinSection_.empty())
-    skinSection_ = NormalSection(DefaultSectionForKind(ControlKind, OwnerObject ? OwnerObject->ClassName() : ""));
+    skinSection_ =
+        NormalSection(DefaultSectionForKind(ControlKind, OwnerObject ? OwnerObject->ClassName() : ""));
   Resolve();
   if (!IsSkinned() || !OwnerControl || !OwnerControl->Parent() || OwnerControl->Loading()) return;
   if (OwnerControl->HasWindow() && !OwnerControl->Designing())
-    SendSkinCommand(OwnerControl->ParentForm(), SKC_ADD_TO_ADAPTER, reinterpret_cast<ui::LPARAM>(OwnerControl));
+    SendSkinCommand(OwnerControl->ParentForm(), SKC_ADD_TO_ADAPTER,
+                    reinterpret_cast<ui::LPARAM>(OwnerControl));
   if (IsEditOwner(OwnerControl, ControlKind)) ApplyEditColors();
 }
 
@@ -284,7 +290,8 @@ gfx::Bitmap& TsCommonData::EnsureCache() {
   }
   w = std::max(w, 0);
   h = std::max(h, 0);
-  if (CacheBitmap.Width() != w || CacheBitmap.Height() != h || CacheBitmap.Format() != gfx::PixelFormat::Bgr24) {
+  if (CacheBitmap.Width() != w || CacheBitmap.Height() != h ||
+      CacheBitmap.Format() != gfx::PixelFormat::Bgr24) {
     try {
       CacheBitmap = gfx::Bitmap(w, h, gfx::PixelFormat::Bgr24);
     } catch (const std::exception&) {
@@ -320,7 +327,8 @@ void TsCommonData::UpdateGlow(bool refresh) {
   TsSkinManager* m = Manager();
   const TsGeneralData* sec = IsSkinned() ? Section() : nullptr;
   const bool allowed = m && sec && OwnerControl && m->AllowGlowing() && sec->GlowCount >= 1;
-  const bool held = OwnerControl && (OwnerControl->ControlState() & ui::csLButtonDown) && ui::App().ButtonHeld(0);
+  const bool held =
+      OwnerControl && (OwnerControl->ControlState() & ui::csLButtonDown) && ui::App().ButtonHeld(0);
   if (!allowed || !MouseOver || held || (refresh && GlowId >= 0)) {
     if (GlowId >= 0) ControlGlowService().HideGlow(GlowId);
     GlowId = -1;

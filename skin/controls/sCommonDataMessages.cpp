@@ -31,8 +31,7 @@ void Answer(ui::Message& msg, ui::LRESULT value) { msg.result = value; }
 
 bool TsCommonData::HandleMessage(ui::Message& msg) {
   switch (msg.msg) {
-    case ui::SM_ALPHACMD:
-      return HandleCommand(msg);
+    case ui::SM_ALPHACMD: return HandleCommand(msg);
     case ui::WM_MOVE:
       if (NeedsParentBackground()) {
         CacheStale = true;
@@ -75,7 +74,8 @@ bool TsCommonData::HandleMessage(ui::Message& msg) {
       return false;
     case ui::WM_PARENTNOTIFY:
       if (OwnerWindow() && ui::LoWord(msg.wParam) == ui::WM_CREATE && !OwnerControl->Designing())
-        SendSkinCommand(OwnerControl->ParentForm(), SKC_ADD_TO_ADAPTER, reinterpret_cast<ui::LPARAM>(OwnerControl));
+        SendSkinCommand(OwnerControl->ParentForm(), SKC_ADD_TO_ADAPTER,
+                        reinterpret_cast<ui::LPARAM>(OwnerControl));
       return false;
     case ui::CM_VISIBLECHANGED:
       if (msg.wParam != 0) {
@@ -86,10 +86,8 @@ bool TsCommonData::HandleMessage(ui::Message& msg) {
       }
       return false;
     case ui::CM_MOUSEENTER:
-    case ui::CM_MOUSELEAVE:
-      return HandleMouseNotice(msg);
-    default:
-      return false;
+    case ui::CM_MOUSELEAVE: return HandleMouseNotice(msg);
+    default: return false;
   }
 }
 
@@ -175,21 +173,11 @@ bool TsCommonData::HandleCommand(ui::Message& msg) {
         Invalidate();
       }
       return true;
-    case SKC_IS_SKINNED:
-      Answer(msg, 1);
-      return true;
-    case SKC_SET_UPDATING:
-      ParentUpdating = low == 1;
-      return true;
-    case SKC_SET_FORCE_PARENT_BG:
-      PaintingHeld = low == 1;
-      return true;
-    case SKC_IS_UPDATING:
-      Answer(msg, CacheStale || ParentUpdating ? 1 : 0);
-      return true;
-    case SKC_GET_HALF_VISIBLE:
-      Answer(msg, RenderNextPaint ? 1 : 0);
-      return true;
+    case SKC_IS_SKINNED: Answer(msg, 1); return true;
+    case SKC_SET_UPDATING: ParentUpdating = low == 1; return true;
+    case SKC_SET_FORCE_PARENT_BG: PaintingHeld = low == 1; return true;
+    case SKC_IS_UPDATING: Answer(msg, CacheStale || ParentUpdating ? 1 : 0); return true;
+    case SKC_GET_HALF_VISIBLE: Answer(msg, RenderNextPaint ? 1 : 0); return true;
     case SKC_SET_DIRTY_IF_TRANSPARENT:
       if (IsSkinned() && Section()->Transparency > 0 && low == 1) CacheStale = true;
       return true;
@@ -201,9 +189,7 @@ bool TsCommonData::HandleCommand(ui::Message& msg) {
         Invalidate();
       }
       return true;
-    case SKC_SET_DIRTY:
-      CacheStale = true;
-      return true;
+    case SKC_SET_DIRTY: CacheStale = true; return true;
     case SKC_INVALIDATE:
       ParentUpdating = false;
       Invalidate();
@@ -234,9 +220,7 @@ bool TsCommonData::HandleCommand(ui::Message& msg) {
     case SKC_GET_CONTROL_COLOR:
       Answer(msg, static_cast<ui::LRESULT>(ControlColorOf(*this, false)));
       return true;
-    case SKC_SET_HALF_VISIBLE:
-      RenderNextPaint = true;
-      return true;
+    case SKC_SET_HALF_VISIBLE: RenderNextPaint = true; return true;
     case SKC_GET_SKIN_INDEX:
       if (msg.lParam != 0) *reinterpret_cast<std::int32_t*>(msg.lParam) = SectionIndex;
       Answer(msg, 1);

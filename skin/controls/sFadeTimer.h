@@ -28,7 +28,9 @@ class TsFadeTimer : public ui::Timer {
   ~TsFadeTimer() override;
 
   std::string ClassName() const override { return "TsFadeTimer"; }
-  bool InheritsFrom(const std::string& c) const override { return c == "TsFadeTimer" || ui::Timer::InheritsFrom(c); }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TsFadeTimer" || ui::Timer::InheritsFrom(c);
+  }
 
   // FadeMode := m; a negative StepIndex becomes 1; enabled exactly when m != 0.
   void SetMode(std::uint8_t m);

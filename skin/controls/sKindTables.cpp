@@ -51,15 +51,30 @@ bool IsNonHoverKind(std::int32_t k) { return k == 19 || In(k, 51, 74) || k == 11
 
 bool IsNoGlowKind(std::int32_t k) {
   switch (k) {
-    case 51: case 52: case 54: case 56: case 57: case 58: case 59: case 60: case 68: case 73: case 74:
-    case 110: case 141: case 143: case 151: case 161: case 226:
-      return true;
-    default:
-      return false;
+    case 51:
+    case 52:
+    case 54:
+    case 56:
+    case 57:
+    case 58:
+    case 59:
+    case 60:
+    case 68:
+    case 73:
+    case 74:
+    case 110:
+    case 141:
+    case 143:
+    case 151:
+    case 161:
+    case 226: return true;
+    default: return false;
   }
 }
 
-bool IsFramedKind(std::int32_t k) { return In(k, 2, 18) || k == 41 || In(k, 76, 84) || k == 96 || k == 97 || In(k, 131, 140); }
+bool IsFramedKind(std::int32_t k) {
+  return In(k, 2, 18) || k == 41 || In(k, 76, 84) || k == 96 || k == 97 || In(k, 131, 140);
+}
 
 bool IsButtonKind(std::int32_t k) { return In(k, 92, 94); }
 

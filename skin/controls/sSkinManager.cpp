@@ -66,10 +66,10 @@ std::string RemoveBlanks(const std::string& line) {
 
 const char* ThirdPartyList::NameOf(int index) {
   static const char* const kNames[ThirdPartyCount] = {
-      "ThirdEdits",      "ThirdButtons",     "ThirdBitBtns",      "ThirdCheckBoxes",  "ThirdComboBoxes",
-      "ThirdGrids",      "ThirdGroupBoxes",  "ThirdListViews",    "ThirdPanels",      "ThirdTreeViews",
-      "ThirdWWEdits",    "ThirdGridEh",      "ThirdVirtualTrees", "ThirdPageControl", "ThirdTabControl",
-      "ThirdToolBar",    "ThirdStatusBar",   "ThirdSpeedButton"};
+      "ThirdEdits",   "ThirdButtons",    "ThirdBitBtns",      "ThirdCheckBoxes",  "ThirdComboBoxes",
+      "ThirdGrids",   "ThirdGroupBoxes", "ThirdListViews",    "ThirdPanels",      "ThirdTreeViews",
+      "ThirdWWEdits", "ThirdGridEh",     "ThirdVirtualTrees", "ThirdPageControl", "ThirdTabControl",
+      "ThirdToolBar", "ThirdStatusBar",  "ThirdSpeedButton"};
   return index >= 0 && index < ThirdPartyCount ? kNames[index] : "";
 }
 
@@ -262,7 +262,8 @@ TsLoadSettings TsSkinManager::MakeLoadSettings() const {
   return s;
 }
 
-std::unique_ptr<TsSkinModel> TsSkinManager::LoadSkin(std::string& name, std::vector<std::string>& warnings) const {
+std::unique_ptr<TsSkinModel> TsSkinManager::LoadSkin(std::string& name,
+                                                     std::vector<std::string>& warnings) const {
   const TsLoadSettings settings = MakeLoadSettings();
   const std::string dir = ResolvedSkinDirectory();
   auto take = [&](TsLoadResult r) {
@@ -270,12 +271,14 @@ std::unique_ptr<TsSkinModel> TsSkinManager::LoadSkin(std::string& name, std::vec
     return std::move(r.Model);
   };
   if (!name.empty()) {
-    if (auto r = LoadSkinFromPackageFile(PackageFileOf(name), dir + "/", settings)) return take(std::move(*r));
+    if (auto r = LoadSkinFromPackageFile(PackageFileOf(name), dir + "/", settings))
+      return take(std::move(*r));
     const std::string skinDir = dir + "/" + name;
     if (FileExists(skinDir + "/Options.dat")) return take(LoadSkinFromDirectory(skinDir, settings));
   }
   const int stored = SelectStoredSkin(internalSkins_, name);
-  if (stored >= 0) return take(LoadSkinFromStored(internalSkins_[static_cast<std::size_t>(stored)], settings));
+  if (stored >= 0)
+    return take(LoadSkinFromStored(internalSkins_[static_cast<std::size_t>(stored)], settings));
   return nullptr;
 }
 
@@ -336,7 +339,9 @@ bool TsSkinManager::StdDialogsUnskinned() { return Runtime().stdDialogsUnskinned
 bool TsSkinManager::AppMinimized() { return Runtime().appMinimized; }
 void TsSkinManager::SetAppMinimized(bool on) { Runtime().appMinimized = on; }
 
-TsSkinManager::ChangingScope::ChangingScope() : old_(Runtime().skinChanging) { Runtime().skinChanging = true; }
+TsSkinManager::ChangingScope::ChangingScope() : old_(Runtime().skinChanging) {
+  Runtime().skinChanging = true;
+}
 TsSkinManager::ChangingScope::~ChangingScope() { Runtime().skinChanging = old_; }
 
 int TsSkinManager::AddActiveListener(std::function<void(bool)> listener) {
@@ -354,7 +359,9 @@ int TsSkinManager::AddDestroyListener(std::function<void(TsSkinManager&)> listen
 void TsSkinManager::RemoveDestroyListener(int id) { Runtime().destroyListeners.erase(id); }
 
 void TsSkinManager::SetMessageShower(MessageShower shower) { Runtime().shower = std::move(shower); }
-void TsSkinManager::ShowSkinMessage(const std::string& text, ui::MessageIcon icon) { ShowUserMessage(text, icon); }
+void TsSkinManager::ShowSkinMessage(const std::string& text, ui::MessageIcon icon) {
+  ShowUserMessage(text, icon);
+}
 
 void TsSkinManager::NotifyActive(bool on) {
   menus_->UpdateActive(on);

@@ -31,7 +31,7 @@
 namespace ui {
 class Control;
 class WinControl;
-}
+}  // namespace ui
 
 namespace skin {
 
@@ -50,10 +50,25 @@ struct TacMenuSupport {
 // `ThirdParty`: eighteen lists of class names of foreign controls to skin,
 // each a text of lines, addressed by index.
 enum ThirdPartyIndex : int {
-  ThirdEdits, ThirdButtons, ThirdBitBtns, ThirdCheckBoxes, ThirdComboBoxes, ThirdGrids,
-  ThirdGroupBoxes, ThirdListViews, ThirdPanels, ThirdTreeViews, ThirdWWEdits, ThirdGridEh,
-  ThirdVirtualTrees, ThirdPageControl, ThirdTabControl, ThirdToolBar, ThirdStatusBar,
-  ThirdSpeedButton, ThirdPartyCount
+  ThirdEdits,
+  ThirdButtons,
+  ThirdBitBtns,
+  ThirdCheckBoxes,
+  ThirdComboBoxes,
+  ThirdGrids,
+  ThirdGroupBoxes,
+  ThirdListViews,
+  ThirdPanels,
+  ThirdTreeViews,
+  ThirdWWEdits,
+  ThirdGridEh,
+  ThirdVirtualTrees,
+  ThirdPageControl,
+  ThirdTabControl,
+  ThirdToolBar,
+  ThirdStatusBar,
+  ThirdSpeedButton,
+  ThirdPartyCount
 };
 struct ThirdPartyList {
   std::array<std::string, ThirdPartyCount> Lists;

@@ -81,9 +81,11 @@ void TsSkinManager::Freeze() {
   if (AppMinimized()) return;
   for (TacSkinnedForm* entry : SkinnedForms()) {
     ui::Form* f = entry->SkinnedForm();
-    if (!f || !UsesThisManager(*entry) || !f->Visible() || f->GetWindowState() == ui::WindowState::wsMinimized)
+    if (!f || !UsesThisManager(*entry) || !f->Visible() ||
+        f->GetWindowState() == ui::WindowState::wsMinimized)
       continue;
-    const bool already = std::any_of(frozen_.begin(), frozen_.end(), [&](const FrozenForm& z) { return z.form == f; });
+    const bool already =
+        std::any_of(frozen_.begin(), frozen_.end(), [&](const FrozenForm& z) { return z.form == f; });
     if (already) continue;
     f->LockRedraw();
     entry->SetPaintingFrozen(true);
@@ -105,9 +107,11 @@ void TsSkinManager::Thaw() {
     const bool registered = std::find(live.begin(), live.end(), z.entry) != live.end();
     if (registered) z.entry->SetPaintingFrozen(false);
     if (animate) FormAnimator().AnimateFormShow(*z.form, animEffects_.SkinChanging);
-    if (registered && z.entry->HasExtendedBorder() && z.form->GetWindowState() == ui::WindowState::wsMaximized)
+    if (registered && z.entry->HasExtendedBorder() &&
+        z.form->GetWindowState() == ui::WindowState::wsMaximized)
       z.form->SetWindowState(ui::WindowState::wsMaximized);
-    z.form->RedrawWindow(nullptr, ui::RDW_FRAME | ui::RDW_INVALIDATE | ui::RDW_ALLCHILDREN | ui::RDW_UPDATENOW);
+    z.form->RedrawWindow(nullptr,
+                         ui::RDW_FRAME | ui::RDW_INVALIDATE | ui::RDW_ALLCHILDREN | ui::RDW_UPDATENOW);
   }
 }
 
@@ -158,8 +162,8 @@ void TsSkinManager::Deactivate() {
 
 void TsSkinManager::UpdateBorderImages() {
   const bool composition = ui::Application::Exists() && ui::Application::Instance().Screen().CompositionOn();
-  TacBorderImages images =
-      MakeBorderImages(active_ ? model_.get() : nullptr, ExtendedBorders(), BuiltInShadowImage(0), composition);
+  TacBorderImages images = MakeBorderImages(active_ ? model_.get() : nullptr, ExtendedBorders(),
+                                            BuiltInShadowImage(0), composition);
   activeBorderImage_ = std::move(images.Active);
   inactiveBorderImage_ = std::move(images.Inactive);
   extMargins_ = images.Margins;

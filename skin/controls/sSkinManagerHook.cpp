@@ -31,8 +31,7 @@ bool TsSkinManager::HandleAppMessage(ui::Message& m) {
       if (cmd == ui::SC_RESTORE) SetAppMinimized(false);
       return false;
     }
-    case ui::WM_THEMECHANGED:
-      return true;
+    case ui::WM_THEMECHANGED: return true;
     case ui::CM_ACTIVATE:
       for (ui::Form* f : ui::Application::Instance().Screen().Forms()) SendSkinCommand(f, SKC_INVALIDATE);
       return false;
@@ -43,8 +42,7 @@ bool TsSkinManager::HandleAppMessage(ui::Message& m) {
         return true;
       }
       return false;
-    default:
-      return false;
+    default: return false;
   }
 }
 

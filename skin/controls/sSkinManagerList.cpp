@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "skin/controls/sSkinManager.h"
 #include <cctype>
+#include "skin/controls/sSkinManager.h"
 
 namespace skin {
 namespace {
@@ -37,7 +37,8 @@ std::string TsSkinManager::ListSkins(std::vector<std::string>& list, int mode) c
     if (name.empty() || name.front() == '.') continue;
     std::error_code e2;
     if (it->is_directory(e2)) {
-      if ((mode == 0 || mode == 2) && fs::is_regular_file(it->path() / "Options.dat", e2)) dirs.push_back(name);
+      if ((mode == 0 || mode == 2) && fs::is_regular_file(it->path() / "Options.dat", e2))
+        dirs.push_back(name);
     } else if ((mode == 1 || mode == 2) && HasExtensionNoCase(name, ".osz")) {
       packages.push_back(name.substr(0, name.find('.')));
     }

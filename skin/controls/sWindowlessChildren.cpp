@@ -30,7 +30,8 @@ bool StillChildOf(const ui::WinControl* container, const ui::Control* c) {
 
 gfx::Color OpaqueColorOf(ui::Control* c) {
   if (AskSkinCommand(c, SKC_IS_SKINNED))
-    return gfx::ColorToRGB(static_cast<gfx::Color>(SendSkinCommand(c, SKC_GET_CONTROL_COLOR, gfx::clFuchsia)));
+    return gfx::ColorToRGB(
+        static_cast<gfx::Color>(SendSkinCommand(c, SKC_GET_CONTROL_COLOR, gfx::clFuchsia)));
   return gfx::ColorToRGB(c->Color());
 }
 
@@ -78,7 +79,8 @@ void PaintWindowlessChildren(ui::WinControl* container, gfx::Canvas& target, gfx
 
   gfx::Bitmap off;
   try {
-    off = gfx::Bitmap(std::max(container->Width(), 0), std::max(container->Height(), 0), gfx::PixelFormat::Bgr24);
+    off = gfx::Bitmap(std::max(container->Width(), 0), std::max(container->Height(), 0),
+                      gfx::PixelFormat::Bgr24);
   } catch (const std::exception&) {
     return;  // painting never throws; nothing can be drawn at this size
   }

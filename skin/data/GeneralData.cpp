@@ -6,8 +6,8 @@
 #include <unordered_set>
 
 #include "skin/data/GradientList.h"
-#include "skin/data/IniValues.h"
 #include "skin/data/InheritanceResolver.h"
+#include "skin/data/IniValues.h"
 #include "skin/data/NameIndex.h"
 #include "skin/data/TextUtil.h"
 
@@ -27,25 +27,42 @@ struct GeneralKey {
 
 std::int32_t Int(const std::string& v) { return *ParseInteger(v); }
 
-#define ZT_INT(KEY, FIELD) \
-  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? Int(*v) : f.FIELD; }}
-#define ZT_COLOUR(KEY, FIELD)                                                       \
-  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-     d.FIELD = v ? static_cast<gfx::Color>(Int(*v)) : f.FIELD;                      \
-   }}
+#define ZT_INT(KEY, FIELD)                                                           \
+  {                                                                                  \
+    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+      d.FIELD = v ? Int(*v) : f.FIELD;                                               \
+    }                                                                                \
+  }
+#define ZT_COLOUR(KEY, FIELD)                                                        \
+  {                                                                                  \
+    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+      d.FIELD = v ? static_cast<gfx::Color>(Int(*v)) : f.FIELD;                      \
+    }                                                                                \
+  }
 // A colour found in the file is resolved to RGB; the fallback already is.
-#define ZT_RGB(KEY, FIELD)                                                          \
-  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-     d.FIELD = v ? gfx::ColorToRGB(static_cast<gfx::Color>(Int(*v))) : f.FIELD;     \
-   }}
-#define ZT_BYTE(KEY, FIELD)                                                         \
-  {KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-     d.FIELD = v ? static_cast<std::uint8_t>(Int(*v)) : f.FIELD;                    \
-   }}
-#define ZT_BOOL(KEY, FIELD) \
-  {KEY, true, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? ParseBool(*v) : f.FIELD; }}
-#define ZT_TEXT(KEY, FIELD) \
-  {KEY, true, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? *v : f.FIELD; }}
+#define ZT_RGB(KEY, FIELD)                                                           \
+  {                                                                                  \
+    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+      d.FIELD = v ? gfx::ColorToRGB(static_cast<gfx::Color>(Int(*v))) : f.FIELD;     \
+    }                                                                                \
+  }
+#define ZT_BYTE(KEY, FIELD)                                                          \
+  {                                                                                  \
+    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+      d.FIELD = v ? static_cast<std::uint8_t>(Int(*v)) : f.FIELD;                    \
+    }                                                                                \
+  }
+#define ZT_BOOL(KEY, FIELD)                                                         \
+  {                                                                                 \
+    KEY, true, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
+      d.FIELD = v ? ParseBool(*v) : f.FIELD;                                        \
+    }                                                                               \
+  }
+#define ZT_TEXT(KEY, FIELD)                                                                                \
+  {                                                                                                        \
+    KEY, true,                                                                                             \
+        [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? *v : f.FIELD; } \
+  }
 
 const GeneralKey kGeneralKeys[] = {
     ZT_RGB("COLOR", Color),
@@ -185,8 +202,9 @@ TsGeneralData ReadGeneralData(const Chain& chain, const TsGeneralData& fallback)
   return d;
 }
 
-std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGeneralData& defaults,
-                                            const std::function<void(const std::string&, const std::function<void()>&)>& guard) {
+std::vector<TsGeneralData> ReadGeneralTable(
+    const MemIniFile& ini, const TsGeneralData& defaults,
+    const std::function<void(const std::string&, const std::function<void()>&)>& guard) {
   const std::vector<MemIniFile::Section>& sections = ini.Sections();
   const std::size_t n = sections.size();
   const auto indexOf = [&](const MemIniFile::Section* s) {
@@ -222,7 +240,8 @@ std::vector<TsGeneralData> ReadGeneralTable(const MemIniFile& ini, const TsGener
     const auto f = static_cast<std::size_t>(first[i]);
     for (std::size_t k = 0; k < kKeyCount; ++k) {
       const int at = found[k].empty() ? -1 : found[k][f];
-      kGeneralKeys[k].Apply(table[i], at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k), defaults);
+      kGeneralKeys[k].Apply(table[i], at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k),
+                            defaults);
     }
   }
   for (std::size_t i = 0; i < n; ++i)

@@ -51,8 +51,8 @@ class InheritanceResolver {
  private:
   std::vector<int> parent_;
   std::size_t maxDepth_;
-  std::vector<int> order_;   // every section after its parent, cycles left out
-  std::vector<int> cyclic_;  // sections on a cycle
+  std::vector<int> order_;                    // every section after its parent, cycles left out
+  std::vector<int> cyclic_;                   // sections on a cycle
   mutable std::vector<std::uint32_t> depth_;  // scratch: distance to the found section
 };
 

@@ -10,7 +10,8 @@ namespace skin {
 const std::string* MemIniFile::Section::Find(std::string_view key) const {
   std::size_t i = 0;
   if (!index_.Empty()) {
-    i = index_.Find(key, [&](std::size_t j) -> std::string_view { return keys_[j].Name; }, keys_.size());
+    i = index_.Find(
+        key, [&](std::size_t j) -> std::string_view { return keys_[j].Name; }, keys_.size());
   } else {
     while (i < keys_.size() && !SameText(keys_[i].Name, key)) ++i;
   }

@@ -3,7 +3,9 @@
 namespace skin {
 namespace {
 
-constexpr unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
+constexpr unsigned char Upper(unsigned char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c;
+}
 
 }  // namespace
 

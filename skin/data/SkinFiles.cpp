@@ -118,7 +118,8 @@ std::size_t ConvertedBytes(const gfx::Bitmap& b, gfx::PixelFormat format) {
 gfx::Bitmap ConvertImage(gfx::Bitmap b, gfx::PixelFormat format, std::string_view name) {
   if (b.Format() == format) return b;
   if (ConvertedBytes(b, format) > gfx::kMaxImageBytes)
-    Fail(name, ("it is too large at " + std::to_string(gfx::BitsPerPixel(format)) + " bits per pixel").c_str());
+    Fail(name,
+         ("it is too large at " + std::to_string(gfx::BitsPerPixel(format)) + " bits per pixel").c_str());
   try {
     return b.ConvertTo(format);
   } catch (const std::bad_alloc&) {

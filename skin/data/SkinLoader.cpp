@@ -33,7 +33,8 @@ void ForEachValue(const MemIniFile& ini, Fn&& fn) {
   const std::vector<MemIniFile::Section>& sections = ini.Sections();
   for (std::size_t i = 0; i < sections.size(); ++i) {
     const MemIniFile::Section& s = ini.FirstOfName(i);
-    for (std::size_t k = 0; k < s.Keys().size(); ++k) fn(sections[i].Name(), s.Keys()[k].Name, s.FirstValueOf(k));
+    for (std::size_t k = 0; k < s.Keys().size(); ++k)
+      fn(sections[i].Name(), s.Keys()[k].Name, s.FirstValueOf(k));
   }
 }
 
@@ -254,8 +255,9 @@ class SkinBuilder {
 
   void ReadGeneralTable() {
     model_->GeneralTable = skin::ReadGeneralTable(
-        ini_, TsGeneralData{},
-        [](const std::string& section, const std::function<void()>& work) { Guarded(section, "GRADIENTDATA", work); });
+        ini_, TsGeneralData{}, [](const std::string& section, const std::function<void()>& work) {
+          Guarded(section, "GRADIENTDATA", work);
+        });
   }
 
   // Sections of the program's option lines replace or add records; a value

@@ -172,7 +172,8 @@ void TsSkinModel::UpdateBorderIndexes() {
   // The results are those of MaskIndexOf for each record and key, found for
   // all records at once: each record takes its parent's answer unless it has
   // a mask of its own, so large skins take linear time here.
-  static constexpr const char* kKeys[] = {"BORDERSMASK", "IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"};
+  static constexpr const char* kKeys[] = {"BORDERSMASK", "IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT",
+                                          "IMGBTMRIGHT"};
   constexpr std::size_t kKeyCount = std::size(kKeys);
   const std::size_t n = GeneralTable.size();
   NameIndex sections(NameIndex::Case::Exact);

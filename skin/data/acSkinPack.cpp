@@ -121,7 +121,7 @@ std::unique_ptr<TacSkinConvertor> TacSkinConvertor::LoadFromFile(const std::stri
 }
 
 std::unique_ptr<TacSkinConvertor> TacSkinConvertor::LoadFromFile(const std::string& path,
-                                                                  SkinMemoryBudget& budget) {
+                                                                 SkinMemoryBudget& budget) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return nullptr;
   auto reader = std::make_unique<TacSkinConvertor>();

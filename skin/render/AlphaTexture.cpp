@@ -20,11 +20,13 @@ I64 WholeTiles(I64 extent, I64 tile) { return extent > tile ? (extent - 1) / til
 
 // Shows the backdrop in `strip` (bitmap coordinates); `backdrop` is relative
 // to `origin`. A FillColor of clFuchsia is no colour: the pixels stay.
-void ShowBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& strip, gfx::Point origin, const BackdropRef& backdrop) {
+void ShowBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& strip, gfx::Point origin,
+                  const BackdropRef& backdrop) {
   if (strip.IsEmpty()) return;
   if (backdrop.Ready) {
-    CopyBackdropBlock(bitmap, strip,
-                      ShiftedBackdrop(backdrop, std::int64_t{strip.Left} - origin.X, std::int64_t{strip.Top} - origin.Y));
+    CopyBackdropBlock(
+        bitmap, strip,
+        ShiftedBackdrop(backdrop, std::int64_t{strip.Left} - origin.X, std::int64_t{strip.Top} - origin.Y));
   } else if (backdrop.FillColor != gfx::clFuchsia) {
     FillColorRect(bitmap, strip, backdrop.FillColor);
   }

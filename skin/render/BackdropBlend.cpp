@@ -29,8 +29,9 @@ void BlendRowOver(std::uint8_t* d, const std::uint8_t* back, const std::uint8_t*
 // of every byte (c * b + 127) is worked out once for a pattern of 16 pixels,
 // whose length is fixed at compile time so that both loops vectorise.
 template <std::size_t Bpp>
-inline __attribute__((always_inline)) void BlendRowOverColour(std::uint8_t* d, const std::uint8_t* back, const std::uint8_t* colour, std::size_t n,
-                        std::uint16_t a, std::uint16_t b) {
+inline __attribute__((always_inline)) void BlendRowOverColour(std::uint8_t* d, const std::uint8_t* back,
+                                                              const std::uint8_t* colour, std::size_t n,
+                                                              std::uint16_t a, std::uint16_t b) {
   constexpr std::size_t kPeriod = 16 * Bpp;
   std::uint16_t one[Bpp];
   for (std::size_t k = 0; k < Bpp; ++k) one[k] = static_cast<std::uint16_t>(colour[k] * b + 127);
@@ -66,7 +67,8 @@ void BlendRowOverColour32(std::uint8_t* d, const std::uint8_t* back, const std::
 // True when every pixel of rect has its backdrop pixel in an image of the
 // bitmap's own format that is not the bitmap itself.
 bool BackdropCovers(const gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind) {
-  if (!behind.HasImage() || behind.Bitmap == &bitmap || behind.Bitmap->Format() != bitmap.Format()) return false;
+  if (!behind.HasImage() || behind.Bitmap == &bitmap || behind.Bitmap->Format() != bitmap.Format())
+    return false;
   const std::int64_t x = behind.X, y = behind.Y;
   return x >= 0 && y >= 0 && x + rect.Width() <= behind.Bitmap->Width() &&
          y + rect.Height() <= behind.Bitmap->Height();
@@ -108,7 +110,8 @@ void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const Backdro
     else
       FillColorRect(bitmap, rect, behind.FillColor);
     if (column)
-      BlendBitmaps(bitmap, Widen(content, rect.Width()), a, rect.TopLeft(), {0, 0, rect.Width(), rect.Height()});
+      BlendBitmaps(bitmap, Widen(content, rect.Width()), a, rect.TopLeft(),
+                   {0, 0, rect.Width(), rect.Height()});
     else
       BlendBitmaps(bitmap, content, a, rect.TopLeft(), content.Bounds());
     return;
@@ -118,7 +121,8 @@ void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const Backdro
   const std::size_t n = static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp);
   for (int row = 0; row < rect.Height(); ++row) {
     std::uint8_t* d = bitmap.Scanline(rect.Top + row) + static_cast<std::ptrdiff_t>(rect.Left) * bpp;
-    const std::uint8_t* back = behind.Bitmap->Scanline(behind.Y + row) + static_cast<std::ptrdiff_t>(behind.X) * bpp;
+    const std::uint8_t* back =
+        behind.Bitmap->Scanline(behind.Y + row) + static_cast<std::ptrdiff_t>(behind.X) * bpp;
     const std::uint8_t* src = content.Scanline(row);
     if (!column) {
       BlendRowOver(d, back, src, n, ka, kb);

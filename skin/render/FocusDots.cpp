@@ -7,7 +7,9 @@ namespace skin {
 namespace {
 
 // Division rounding towards minus infinity.
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 // The steps i = 0 .. count of a dotted edge starting at `start` whose dot
 // (at start + 3i, with its neighbour one to the left or above) touches the

@@ -37,7 +37,9 @@ class Ramp {
 
  private:
   // Channel k of a colour value: 0 red, 1 green, 2 blue (raw bytes).
-  static int Channel(std::int32_t c, int k) { return static_cast<int>((static_cast<std::uint32_t>(c) >> (8 * k)) & 0xFF); }
+  static int Channel(std::int32_t c, int k) {
+    return static_cast<int>((static_cast<std::uint32_t>(c) >> (8 * k)) & 0xFF);
+  }
   // Rnd of a channel value, clamped to a byte. Values in 0..255 (all but a
   // rounding error's worth) take a short exact path: truncation is the floor
   // there and the fraction is exact in single precision.

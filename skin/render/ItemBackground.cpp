@@ -45,7 +45,8 @@ bool RowUniform(const ItemLook& look, const gfx::Rect& rect) {
 
 void RenderItemBackground(const TsSkinModel& model, int skinIndex, std::string_view sectionName,
                           const BackdropRef& backdrop, int state, const gfx::Rect& rect, gfx::Point offset,
-                          gfx::Bitmap& bitmap, int textureIndex, int hotTextureIndex, gfx::Color customColor) {
+                          gfx::Bitmap& bitmap, int textureIndex, int hotTextureIndex,
+                          gfx::Color customColor) {
   if (skinIndex < 0 || static_cast<std::size_t>(skinIndex) >= model.GeneralTable.size()) return;
   if (ColorBytes(bitmap) == 0 || rect.IsEmpty() || gfx::Intersect(rect, bitmap.Bounds()) != rect) return;
 

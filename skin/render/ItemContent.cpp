@@ -54,8 +54,8 @@ bool GradientCovers(const gfx::Rect& rc, const ItemLook& look) {
 
 }  // namespace
 
-void PaintItemContent(const TsSkinModel& model, gfx::Bitmap& target, const gfx::Rect& rc, const ItemLook& look,
-                      const BackdropRef& backdrop) {
+void PaintItemContent(const TsSkinModel& model, gfx::Bitmap& target, const gfx::Rect& rc,
+                      const ItemLook& look, const BackdropRef& backdrop) {
   if (rc.IsEmpty() || gfx::Intersect(rc, target.Bounds()) != rc) return;
   // The base under every layer that may leave pixels unpainted.
   if (!GradientCovers(rc, look)) FillColorRect(target, rc, look.Color);

@@ -24,7 +24,7 @@ namespace skin {
 // Wherever a layer leaves pixels unpainted (texture strips, a gradient too
 // small to have bands, a texture that was not found) they show C, never
 // earlier contents.
-void PaintItemContent(const TsSkinModel& model, gfx::Bitmap& target, const gfx::Rect& rc, const ItemLook& look,
-                      const BackdropRef& backdrop);
+void PaintItemContent(const TsSkinModel& model, gfx::Bitmap& target, const gfx::Rect& rc,
+                      const ItemLook& look, const BackdropRef& backdrop);
 
 }  // namespace skin

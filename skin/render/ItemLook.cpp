@@ -10,7 +10,9 @@ namespace {
 
 int Percent(int v) { return std::clamp(v, 0, 100); }
 
-bool Paints(const TsGradArray& steps) { return !steps.empty() && steps.front().Kind >= 0 && steps.front().Kind <= 2; }
+bool Paints(const TsGradArray& steps) {
+  return !steps.empty() && steps.front().Kind >= 0 && steps.front().Kind <= 2;
+}
 
 }  // namespace
 

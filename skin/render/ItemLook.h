@@ -12,18 +12,18 @@ namespace skin {
 
 // The texture an item is painted with: a mask entry or a pattern picture.
 struct ItemTexture {
-  const TsMaskData* Mask = nullptr;        // an itisaTexture entry (MaskType 0 opaque, else with a mask part)
-  const gfx::Bitmap* Pattern = nullptr;    // a pattern picture (always tiled)
+  const TsMaskData* Mask = nullptr;      // an itisaTexture entry (MaskType 0 opaque, else with a mask part)
+  const gfx::Bitmap* Pattern = nullptr;  // a pattern picture (always tiled)
   bool Found() const { return Mask != nullptr || Pattern != nullptr; }
 };
 
 struct ItemLook {
-  gfx::Color Color = gfx::clWhite;  // C, resolved to RGB
-  int Transparency = 0;             // T, 0..100: share of the backdrop
-  int Gradient = 0;                 // G, 0..100
-  int Image = 0;                    // I, 0..100
+  gfx::Color Color = gfx::clWhite;     // C, resolved to RGB
+  int Transparency = 0;                // T, 0..100: share of the backdrop
+  int Gradient = 0;                    // G, 0..100
+  int Image = 0;                       // I, 0..100
   const TsGradArray* Steps = nullptr;  // null when the list paints nothing
-  ItemTexture Texture;              // looked up only when I > 0
+  ItemTexture Texture;                 // looked up only when I > 0
 };
 
 // The texture key of a state: "PATTERN" in state 0, else "HOTPATTERN".

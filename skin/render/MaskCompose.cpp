@@ -34,8 +34,14 @@ void ComposeMasked(gfx::Bitmap& bitmap, const gfx::Rect& destRect, const gfx::Re
   const std::int64_t h = std::min<std::int64_t>(std::int64_t{destRect.Bottom} - destRect.Top,
                                                 std::int64_t{sourceRect.Bottom} - sourceRect.Top);
   if (w <= 0 || h <= 0) return;
-  piece::Span span{destRect.Left, destRect.Top, destRect.Left + w, destRect.Top + h,
-                   sourceRect.Left, sourceRect.Top, w, h};
+  piece::Span span{destRect.Left,
+                   destRect.Top,
+                   destRect.Left + w,
+                   destRect.Top + h,
+                   sourceRect.Left,
+                   sourceRect.Top,
+                   w,
+                   h};
   piece::Style style;
   style.How = piece::Op::Compose;
   style.UseBackdrop = useBackdrop;

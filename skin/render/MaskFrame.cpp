@@ -38,9 +38,10 @@ void StretchPiece(gfx::Bitmap& dst, const gfx::Bitmap& src, const piece::Span& s
   if (s.X1 <= s.X0 || s.Y1 <= s.Y0 || s.TileW <= 0 || s.TileH <= 0) return;
   for (I64 v : {s.X0, s.Y0, s.X1, s.Y1, s.TileX, s.TileY, s.TileX + s.TileW, s.TileY + s.TileH})
     if (!FitsInt(v)) return;
-  const gfx::Rect d{static_cast<int>(s.X0), static_cast<int>(s.Y0), static_cast<int>(s.X1), static_cast<int>(s.Y1)};
-  const gfx::Rect from{static_cast<int>(s.TileX), static_cast<int>(s.TileY), static_cast<int>(s.TileX + s.TileW),
-                       static_cast<int>(s.TileY + s.TileH)};
+  const gfx::Rect d{static_cast<int>(s.X0), static_cast<int>(s.Y0), static_cast<int>(s.X1),
+                    static_cast<int>(s.Y1)};
+  const gfx::Rect from{static_cast<int>(s.TileX), static_cast<int>(s.TileY),
+                       static_cast<int>(s.TileX + s.TileW), static_cast<int>(s.TileY + s.TileH)};
   if (Is32(src) && Is24(dst)) {
     // A picture with alpha is scaled first and then blended by its alpha.
     const gfx::Rect vis = gfx::Intersect(d, dst.Bounds());
@@ -49,7 +50,8 @@ void StretchPiece(gfx::Bitmap& dst, const gfx::Bitmap& src, const piece::Span& s
     gfx::Canvas c(scaled);
     c.SetOrigin({-vis.Left, -vis.Top});
     c.StretchDraw(d, src, from);
-    piece::Paint(dst, scaled, {vis.Left, vis.Top, vis.Right, vis.Bottom, 0, 0, vis.Width(), vis.Height()}, {});
+    piece::Paint(dst, scaled, {vis.Left, vis.Top, vis.Right, vis.Bottom, 0, 0, vis.Width(), vis.Height()},
+                 {});
     return;
   }
   gfx::Canvas c(dst);

@@ -11,9 +11,9 @@
 namespace skin {
 
 // StretchMode bits of a border mask.
-inline constexpr int kStretchSides = 1;     // stretch sides and centre (MaskType 0 only)
-inline constexpr int kSkipInNormal = 2;     // not drawn in state 0
-inline constexpr int kDrawCentre = 4;       // the centre is drawn when the caller asks for it
+inline constexpr int kStretchSides = 1;  // stretch sides and centre (MaskType 0 only)
+inline constexpr int kSkipInNormal = 2;  // not drawn in state 0
+inline constexpr int kDrawCentre = 4;    // the centre is drawn when the caller asks for it
 
 // Draws the picture of `state` (clamped to the cell count) of the border mask
 // into `destRect` of the 24- or 32-bit `bitmap`. `backdrop` describes what lies

@@ -63,7 +63,8 @@ void RenderMaskImage(const TsSkinModel& model, gfx::Bitmap& bitmap, gfx::Point p
   if (x1 < x0 || y1 < y0) return;
   const I64 atX = dx + cutX, atY = dy + cutY;
   if (!FitsInt(atX) || !FitsInt(atY)) return;
-  const gfx::Rect from{static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1), static_cast<int>(y1)};
+  const gfx::Rect from{static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1),
+                       static_cast<int>(y1)};
   if (mode == kMaskImageNormal)
     CopyKeyed(bitmap, master, static_cast<int>(atX), static_cast<int>(atY), true, backdrop, from);
   else

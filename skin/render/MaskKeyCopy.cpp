@@ -19,8 +19,10 @@ void CopyWhereKey(gfx::Bitmap& dst, const gfx::Bitmap& src, const gfx::Rect& rec
   const ReadableImage test(MaskSourceImage(model, *mask));
   if (!test) return;
   std::int64_t x = mask->Left, y = mask->Top;
-  if (kind == kCornerTopRight || kind == kCornerBottomRight) x += std::int64_t{MaskCellWidth(*mask)} - mask->WR;
-  if (kind == kCornerBottomLeft || kind == kCornerBottomRight) y += std::int64_t{MaskCellHeight(*mask)} - mask->WB;
+  if (kind == kCornerTopRight || kind == kCornerBottomRight)
+    x += std::int64_t{MaskCellWidth(*mask)} - mask->WR;
+  if (kind == kCornerBottomLeft || kind == kCornerBottomRight)
+    y += std::int64_t{MaskCellHeight(*mask)} - mask->WB;
   // Origins far outside the test image cannot match anything (and would
   // overflow the clipping arithmetic).
   constexpr std::int64_t kFar = std::int64_t{1} << 30;

@@ -94,7 +94,8 @@ void CopyRun(std::uint8_t* d, int dbpp, const std::uint8_t* s, int n) {
 // Lays the runs of source row `srow` side by side into `out`. With a
 // period (pixels after which the row repeats) only the first period is
 // gathered run by run; the rest is doubled from the start of `out`.
-void ExpandRow(std::uint8_t* out, const std::uint8_t* srow, const std::vector<Run>& runs, int bpp, int period) {
+void ExpandRow(std::uint8_t* out, const std::uint8_t* srow, const std::vector<Run>& runs, int bpp,
+               int period) {
   std::size_t at = 0;
   const std::size_t periodBytes = static_cast<std::size_t>(period) * static_cast<std::size_t>(bpp);
   for (const Run& r : runs) {
@@ -137,7 +138,8 @@ inline void KeyedKey(const RowContext& c, std::uint8_t* d, int x, int y) {
   }
 }
 
-void KeyedRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, int x, int y, int n, bool skipOnly) {
+void KeyedRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, int x, int y, int n,
+              bool skipOnly) {
   for (int i = 0; i < n; ++i, d += c.Dbpp, s += 3) {
     if (SameRgb(s, gfx::clFuchsia)) {
       if (!skipOnly) KeyedKey(c, d, x + i, y);
@@ -168,8 +170,8 @@ void MixWeighted(std::uint8_t* __restrict d, const std::uint8_t* __restrict s, c
 }
 
 // `period`: when not 0, the source and mask repeat after that many pixels.
-void ComposeRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m, int x, int y,
-                int n, std::vector<std::uint16_t>& weights, int period) {
+void ComposeRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m, int x,
+                int y, int n, std::vector<std::uint16_t>& weights, int period) {
   const BackdropRef& b = c.St.Backdrop;
   if (!c.St.UseBackdrop && c.Dbpp == 3 && n <= 8) {
     // Short runs (the sides of a frame): pixel by pixel.
@@ -222,7 +224,8 @@ void ComposeRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, con
   }
 }
 
-void GlyphComposeRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m, int n) {
+void GlyphComposeRun(const RowContext& c, std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m,
+                     int n) {
   const int add = c.St.Faded ? 100 : 0;
   for (int i = 0; i < n; ++i, d += c.Dbpp, s += 3, m += 3) {
     if (SameRgb(s, gfx::clFuchsia)) continue;
@@ -276,8 +279,8 @@ void PaintCopy(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& s, const st
     int written = 0;
     for (const Run& r : runs) {
       if (periodic && written >= tw) break;
-      CopyRun(row + static_cast<std::ptrdiff_t>(r.Dx) * dbpp, dbpp, srow + static_cast<std::ptrdiff_t>(r.Sx) * 3,
-              r.N);
+      CopyRun(row + static_cast<std::ptrdiff_t>(r.Dx) * dbpp, dbpp,
+              srow + static_cast<std::ptrdiff_t>(r.Sx) * 3, r.N);
       written += r.N;
     }
     if (!periodic || written >= x1 - x0) return;
@@ -302,11 +305,13 @@ void PaintCopy(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& s, const st
         const std::uint8_t* from = dst.Scanline(static_cast<int>(y - th));
         std::uint8_t* to = dst.Scanline(y);
         if (contiguous) {
-          std::memcpy(to + static_cast<std::ptrdiff_t>(x0) * dbpp, from + static_cast<std::ptrdiff_t>(x0) * dbpp,
+          std::memcpy(to + static_cast<std::ptrdiff_t>(x0) * dbpp,
+                      from + static_cast<std::ptrdiff_t>(x0) * dbpp,
                       static_cast<std::size_t>(x1 - x0) * static_cast<std::size_t>(dbpp));
         } else {
           for (const Run& r : runs)
-            std::memcpy(to + static_cast<std::ptrdiff_t>(r.Dx) * dbpp, from + static_cast<std::ptrdiff_t>(r.Dx) * dbpp,
+            std::memcpy(to + static_cast<std::ptrdiff_t>(r.Dx) * dbpp,
+                        from + static_cast<std::ptrdiff_t>(r.Dx) * dbpp,
                         static_cast<std::size_t>(r.N) * static_cast<std::size_t>(dbpp));
         }
       } else {
@@ -394,7 +399,9 @@ void Paint(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& span, const Sty
             ComposeRun(c, d, s, mrow + static_cast<std::ptrdiff_t>(r.Sx) * 3, r.Dx, y, r.N, weights,
                        expand ? period : 0);
             break;
-          case Op::GlyphCompose: GlyphComposeRun(c, d, s, mrow + static_cast<std::ptrdiff_t>(r.Sx) * 3, r.N); break;
+          case Op::GlyphCompose:
+            GlyphComposeRun(c, d, s, mrow + static_cast<std::ptrdiff_t>(r.Sx) * 3, r.N);
+            break;
         }
       }
     }

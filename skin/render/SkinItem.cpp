@@ -12,8 +12,8 @@ namespace skin {
 namespace {
 
 bool CanPaint(const TsSkinModel& model, int skinIndex, const gfx::Bitmap& bitmap, const gfx::Rect& rect) {
-  return skinIndex >= 0 && static_cast<std::size_t>(skinIndex) < model.GeneralTable.size() && !rect.IsEmpty() &&
-         gfx::Intersect(rect, bitmap.Bounds()) == rect;
+  return skinIndex >= 0 && static_cast<std::size_t>(skinIndex) < model.GeneralTable.size() &&
+         !rect.IsEmpty() && gfx::Intersect(rect, bitmap.Bounds()) == rect;
 }
 
 // The four corner images of the section, each in its corner of rect, showing
@@ -24,7 +24,8 @@ void PaintCorners(const TsSkinModel& model, const TsGeneralData& g, gfx::Bitmap&
   auto corner = [&](int index, bool right, bool bottom) {
     const TsMaskData* m = MaskAt(model, index);
     if (m == nullptr) return;
-    const gfx::Point at{right ? r.Right - MaskCellWidth(*m) : r.Left, bottom ? r.Bottom - MaskCellHeight(*m) : r.Top};
+    const gfx::Point at{right ? r.Right - MaskCellWidth(*m) : r.Left,
+                        bottom ? r.Bottom - MaskCellHeight(*m) : r.Top};
     RenderMaskImage(model, bitmap, at, state, self, *m, kMaskImageNormal);
   };
   corner(g.ImgTopLeftIndex, false, false);

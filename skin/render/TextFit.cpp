@@ -21,9 +21,12 @@ std::vector<std::size_t> CharBoundaries(std::string_view text) {
     at.push_back(i);
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     std::size_t len = 1;
-    if (lead >= 0xF0) len = 4;
-    else if (lead >= 0xE0) len = 3;
-    else if (lead >= 0xC0) len = 2;
+    if (lead >= 0xF0)
+      len = 4;
+    else if (lead >= 0xE0)
+      len = 3;
+    else if (lead >= 0xC0)
+      len = 2;
     std::size_t n = 1;
     while (n < len && i + n < text.size() && IsContinuation(static_cast<unsigned char>(text[i + n]))) ++n;
     i += n;
@@ -62,8 +65,10 @@ std::string CutTextToWidth(const gfx::Canvas& canvas, std::string_view text, int
   if (!fits(0)) return {};
   while (hi - lo > 1) {
     const std::size_t mid = lo + (hi - lo) / 2;
-    if (fits(mid)) lo = mid;
-    else hi = mid;
+    if (fits(mid))
+      lo = mid;
+    else
+      hi = mid;
   }
   if (lo == 0) return {};
   std::string result(text.substr(0, at[lo]));

@@ -60,7 +60,8 @@ void DrawTextGlow(gfx::Bitmap& target, const gfx::Font& font, std::string_view t
   // Mask row/column (0, 0) lies on target (ox, oy); only the overlap is read.
   const std::int64_t ox = std::int64_t{rect.Left} - m, oy = std::int64_t{rect.Top} - m;
   const std::int64_t x0 = std::max<std::int64_t>(0, ox), x1 = std::min<std::int64_t>(target.Width(), ox + mw);
-  const std::int64_t y0 = std::max<std::int64_t>(0, oy), y1 = std::min<std::int64_t>(target.Height(), oy + mh);
+  const std::int64_t y0 = std::max<std::int64_t>(0, oy),
+                     y1 = std::min<std::int64_t>(target.Height(), oy + mh);
   for (std::int64_t y = y0; y < y1; ++y) {
     const std::uint8_t* v = mask.Scanline(static_cast<int>(y - oy)) + (x0 - ox);
     std::uint8_t* t = target.Scanline(static_cast<int>(y)) + x0 * bpp;

@@ -76,7 +76,8 @@ void PaintTexture(const TsSkinModel& model, gfx::Bitmap& target, gfx::Rect& area
   const I64 rl = std::max<I64>(mask->Left, 0), rt = std::max<I64>(mask->Top, 0);
   const I64 rr = std::min<I64>(mask->Right, src.Width()), rb = std::min<I64>(mask->Bottom, src.Height());
   if (rr <= rl || rb <= rt) return;
-  const Tile tile{&src, {static_cast<int>(rl), static_cast<int>(rt), static_cast<int>(rr), static_cast<int>(rb)}};
+  const Tile tile{&src,
+                  {static_cast<int>(rl), static_cast<int>(rt), static_cast<int>(rr), static_cast<int>(rb)}};
   const I64 w = tile.Region.Width(), h = tile.Region.Height();
   const I64 L = area.Left, T = area.Top, R = area.Right, B = area.Bottom;
   auto tiles = [&](I64 x0, I64 y0, I64 x1, I64 y1, I64 ox, I64 oy) {
@@ -129,8 +130,7 @@ void PaintTexture(const TsSkinModel& model, gfx::Bitmap& target, gfx::Rect& area
       area = kNoArea;
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 

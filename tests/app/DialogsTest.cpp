@@ -132,7 +132,9 @@ TEST_F(DialogsTest, AboutLinkThatCannotBeOpenedShowsItsAddress) {
       [this] { d().ClickAt(GameDriver::PopupItemPoint(*w().Main->N6)); });
   s.When(
       "the about dialog is shown", [about] { return about->Visible(); },
-      [this, link] { d().ClickAt(link->ClientToScreen({link->Width() - 5, link->Height() / 2})); });
+      [this, link] {
+        d().ClickAt(link->ClientToScreen({link->Width() - 5, link->Height() / 2}));
+      });
   s.When(
       "the box is shown", [this, about] { return app().ModalForm() && app().ModalForm() != about; },
       [&] {

@@ -5,11 +5,11 @@
 
 #include "app/EmbeddedAssets.h"
 #include "app/PropertyBag.h"
-#include "skin/controls/sSkinManager.h"
 #include "game/AlphaImageList.h"
 #include "game/TileButton.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Application.h"
+#include "skin/controls/sSkinManager.h"
 
 namespace app::test {
 namespace {

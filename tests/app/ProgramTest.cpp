@@ -59,8 +59,9 @@ TEST(CommandLineTest, SkinVersionSwitch) {
     bool Valid;
     bool Show;
   };
-  for (const Case& c : {Case{{"/kvver"}, true, true}, Case{{"/KvVeR", "--headless"}, true, true},
-                        Case{{}, true, false}, Case{{"/kvverx"}, false, false}, Case{{"kvver"}, false, false}}) {
+  for (const Case& c :
+       {Case{{"/kvver"}, true, true}, Case{{"/KvVeR", "--headless"}, true, true}, Case{{}, true, false},
+        Case{{"/kvverx"}, false, false}, Case{{"kvver"}, false, false}}) {
     SCOPED_TRACE(::testing::PrintToString(c.Args));
     std::string error;
     const auto cl = ParseCommandLine(c.Args, error);
@@ -77,8 +78,11 @@ TEST(EmbeddedAssetsTest, EveryPictureDecodesAtItsSize) {
     std::string Path;
     int Size;
   };
-  std::vector<Case> cases{{"result/result.png", 128}, {"icons/icon16.png", 16}, {"icons/icon32.png", 32},
-                          {"shadows/shadow1.png", 48}, {"shadows/shadow2.png", 48}};
+  std::vector<Case> cases{{"result/result.png", 128},
+                          {"icons/icon16.png", 16},
+                          {"icons/icon32.png", 32},
+                          {"shadows/shadow1.png", 48},
+                          {"shadows/shadow2.png", 48}};
   for (int i = 1; i <= 6; ++i)
     for (const char* look : {"dark", "lit"})
       cases.push_back({"tiles/tile" + std::to_string(i) + "_" + look + ".png", 200});

@@ -27,7 +27,8 @@ namespace {
 // "Skin" (the description's "c:\Skins" means that directory here).
 class SkinOnDisk {
  public:
-  SkinOnDisk() : root_(std::filesystem::temp_directory_path() / ("zt-skinwiring-" + std::to_string(::getpid()))) {
+  SkinOnDisk()
+      : root_(std::filesystem::temp_directory_path() / ("zt-skinwiring-" + std::to_string(::getpid()))) {
     const auto dir = root_ / "zintor2" / "Skins" / "Skin";
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "Options.dat") << "[GLOBALINFO]\r\nVERSION=6.69\r\n[BUTTON]\r\nCOLOR=255\r\n";

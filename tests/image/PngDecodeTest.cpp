@@ -324,7 +324,12 @@ TEST(PngDecode, TransparencyKeyIsMatchedOnTheFilesSamples) {
       {"rgb8 gamma", 2, 8, {128, 128, 128, 56, 56, 56}, {0, 128, 0, 128, 0, 128}, true},
       {"grey8 gamma", 0, 8, {128, 56}, {0, 128}, true},
       // 51400 and 51401 both reduce to 200.
-      {"rgb16", 2, 16, {51400, 51400, 51400, 51401, 51400, 51400}, {0xC8, 0xC8, 0xC8, 0xC8, 0xC8, 0xC8}, false},
+      {"rgb16",
+       2,
+       16,
+       {51400, 51400, 51400, 51401, 51400, 51400},
+       {0xC8, 0xC8, 0xC8, 0xC8, 0xC8, 0xC8},
+       false},
       {"grey16", 0, 16, {65535, 65534}, {0xFF, 0xFF}, false},
       {"grey16 white key", 0, 16, {65535, 65534}, {0xFF, 0xFF}, true},
       // Palette levels are gamma-corrected; the key's level keeps its colour.

@@ -163,7 +163,8 @@ TEST(PngErrors, FileWithoutImageDataIsRefused) {
     std::vector<std::uint8_t> png = pngtest::BuildPng(s);
     const std::size_t at = ChunkAt(png, "IDAT");
     const std::size_t len = (png[at] << 24) | (png[at + 1] << 16) | (png[at + 2] << 8) | png[at + 3];
-    png.erase(png.begin() + static_cast<std::ptrdiff_t>(at), png.begin() + static_cast<std::ptrdiff_t>(at + 12 + len));
+    png.erase(png.begin() + static_cast<std::ptrdiff_t>(at),
+              png.begin() + static_cast<std::ptrdiff_t>(at + 12 + len));
     EXPECT_EQ(LoadError(png), kInvalid) << type;
   }
 }

@@ -22,7 +22,8 @@ gfx::Bitmap DrawShadow(int index) {
       const double dy = std::max({top + 2 - py, 0.0, py - (bottom + 2)});
       const double d = std::hypot(dx, dy);
       const bool inside = px >= left && px <= right && py >= top && py <= bottom;
-      double a = inside ? 0.0 : strength * std::exp(-3.0 * d / radius) * std::clamp(1.0 - d / radius, 0.0, 1.0);
+      double a =
+          inside ? 0.0 : strength * std::exp(-3.0 * d / radius) * std::clamp(1.0 - d / radius, 0.0, 1.0);
       const auto alpha = static_cast<std::uint8_t>(std::lround(std::clamp(a, 0.0, 1.0) * 255));
       std::uint8_t* p = row + 4 * x;
       p[0] = p[1] = p[2] = 0;

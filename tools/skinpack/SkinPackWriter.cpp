@@ -100,8 +100,9 @@ std::vector<PackListing> ListSkin(std::span<const std::uint8_t> package) {
     const std::int32_t nameLength = readInt32(at);
     at += 4;
     if (nameLength < 0)
-      throw PackageError("Entry " + std::to_string(i + 1) + " of the skin package has a negative name length (" +
-                         std::to_string(nameLength) + ")");
+      throw PackageError("Entry " + std::to_string(i + 1) +
+                         " of the skin package has a negative name length (" + std::to_string(nameLength) +
+                         ")");
     if (static_cast<std::size_t>(nameLength) > package.size() - at)
       throw PackageError("A name of the skin package runs past its end");
     PackListing l;

@@ -25,7 +25,8 @@ const Size kSizes[] = {{200, 200}, {150, 25}, {1024, 768}};
 void Pattern(gfx::Bitmap& b, unsigned seed) {
   for (int y = 0; y < b.Height(); ++y) {
     std::uint8_t* p = b.Scanline(y);
-    for (std::size_t i = 0; i < b.RowBytes(); ++i) p[i] = static_cast<std::uint8_t>((i * 7 + y * 13 + seed) & 0xFF);
+    for (std::size_t i = 0; i < b.RowBytes(); ++i)
+      p[i] = static_cast<std::uint8_t>((i * 7 + y * 13 + seed) & 0xFF);
   }
 }
 

@@ -34,7 +34,8 @@ gfx::Bitmap Artwork(int w, int h, bool alpha, std::uint32_t seed) {
     for (int x = 0; x < w; ++x) {
       s = s * 1664525u + 1013904223u;
       const int grain = static_cast<int>(s >> 29);
-      gfx::Color c = gfx::RGB(40 + x * 180 / w + grain, 60 + y * 150 / h, 200 - (x + y) * 100 / (w + h) + grain);
+      gfx::Color c =
+          gfx::RGB(40 + x * 180 / w + grain, 60 + y * 150 / h, 200 - (x + y) * 100 / (w + h) + grain);
       if ((x / 16 + y / 16) % 7 == 0) c = gfx::clFuchsia;
       if (alpha) c |= static_cast<gfx::Color>(x * 255 / w) << 24;
       b.SetPixelAt(x, y, c);
@@ -52,14 +53,18 @@ std::string Options() {
   for (int i = 1; i < 64; ++i) {
     char line[640];
     const int x = (i * 37) % 240, y = (i * 23) % 140;
-    const std::string name = i == 1 ? "PANEL" : i == 2 ? "BUTTON" : i == 3 ? "SPEEDBUTTON" : "SECTION" + std::to_string(i);
-    std::snprintf(line, sizeof line,
-                  "\r\n[%s]\r\nPARENTCLASS=%s\r\nBORDERSMASK=^%04d^%04d^%04d^%04d^0003^0003^0003^0003^3^0^1^0\r\n"
-                  "COLOR=%d\r\nFONTCOLOR=0\r\nHOTFONTCOLOR=16777215\r\nTRANSPARENCY=0\r\nHOTTRANSPARENCY=70\r\n"
-                  "GRADIENTPERCENT=100\r\nGRADIENTDATA=16777215;16114357;97;0;0;16114357;16114357;0;0;0\r\n"
-                  "HOTGRADIENTDATA=15790320;14737632;50;0;0;14737632;13684944;50;0;0\r\n"
-                  "FADINGENABLED=TRUE\r\nFADINGITERATIONS=20\r\n",
-                  name.c_str(), i % 5 == 0 ? "BUTTON" : "", x, y, x + 51, y + 21, 15790320 - i * 4097);
+    const std::string name = i == 1   ? "PANEL"
+                             : i == 2 ? "BUTTON"
+                             : i == 3 ? "SPEEDBUTTON"
+                                      : "SECTION" + std::to_string(i);
+    std::snprintf(
+        line, sizeof line,
+        "\r\n[%s]\r\nPARENTCLASS=%s\r\nBORDERSMASK=^%04d^%04d^%04d^%04d^0003^0003^0003^0003^3^0^1^0\r\n"
+        "COLOR=%d\r\nFONTCOLOR=0\r\nHOTFONTCOLOR=16777215\r\nTRANSPARENCY=0\r\nHOTTRANSPARENCY=70\r\n"
+        "GRADIENTPERCENT=100\r\nGRADIENTDATA=16777215;16114357;97;0;0;16114357;16114357;0;0;0\r\n"
+        "HOTGRADIENTDATA=15790320;14737632;50;0;0;14737632;13684944;50;0;0\r\n"
+        "FADINGENABLED=TRUE\r\nFADINGITERATIONS=20\r\n",
+        name.c_str(), i % 5 == 0 ? "BUTTON" : "", x, y, x + 51, y + 21, 15790320 - i * 4097);
     o += line;
     if (i % 16 == 1) o += "TITLE=!TITLE.BMP!2!0!0!0006!0004!0006!0004\r\n";
     if (i % 16 == 9) o += "GLOW0=!GLOWBTN.PNG!1!0!3\r\n";
@@ -139,8 +144,8 @@ void SkinSwitch(benchmark::State& state) {
   auto* form = new ui::Form(&app);
   form->SetBoundsRect({0, 0, 640, 480});
   for (int i = 0; i < 20; ++i)
-    new SkinnedPanel(form, {10 + (i % 5) * 120, 10 + (i / 5) * 100, 10 + (i % 5) * 120 + 110, 10 + (i / 5) * 100 + 90},
-                     i);
+    new SkinnedPanel(
+        form, {10 + (i % 5) * 120, 10 + (i / 5) * 100, 10 + (i % 5) * 120 + 110, 10 + (i / 5) * 100 + 90}, i);
   form->ShowForm();
   app.ProcessMessages();
   auto* manager = new skin::TsSkinManager(&app);

@@ -25,8 +25,10 @@ std::string ChainedOptions(int sections) {
     if (i % 64 == 0)
       n = std::snprintf(line, sizeof line, "[S%d]\r\nCOLOR=%d\r\nTRANSPARENCY=50\r\n", i, i);
     else if (i % 16 == 0)
-      n = std::snprintf(line, sizeof line, "[S%d]\r\nPARENTCLASS=S%d\r\nBORDERSMASK=^0001^0001^0010^0010^0000^0000^0000^0000^1^0^0^0\r\n",
-                        i, i - 1);
+      n = std::snprintf(
+          line, sizeof line,
+          "[S%d]\r\nPARENTCLASS=S%d\r\nBORDERSMASK=^0001^0001^0010^0010^0000^0000^0000^0000^1^0^0^0\r\n", i,
+          i - 1);
     else
       n = std::snprintf(line, sizeof line, "[S%d]\r\nPARENTCLASS=S%d\r\nFONTCOLOR=%d\r\n", i, i - 1, i);
     o.append(line, static_cast<std::size_t>(n));
@@ -44,7 +46,8 @@ const Fixture& ForSections(int sections) {
   Fixture& f = sections == 100000 ? hundredThousand : more;
   if (f.Options.empty()) {
     f.Options = ChainedOptions(sections);
-    f.Package = skin::PackSkin({{"Options.dat", std::vector<std::uint8_t>(f.Options.begin(), f.Options.end())}});
+    f.Package =
+        skin::PackSkin({{"Options.dat", std::vector<std::uint8_t>(f.Options.begin(), f.Options.end())}});
   }
   return f;
 }
@@ -94,10 +97,13 @@ void RegisterOptionsLoadBenchmarks() {
 
 void PrintOptionsLoadRatios(const bench::TimeRecorder& times) {
   if (const auto r = times.Ratio("options/load_chained/100000", "options/split_lines/100000"))
-    std::printf("ratio of CPU time, load of 100,000 chained sections / splitting them into lines (target <= 25): %.2f\n",
-                r->Cpu);
+    std::printf(
+        "ratio of CPU time, load of 100,000 chained sections / splitting them into lines (target <= 25): "
+        "%.2f\n",
+        r->Cpu);
   if (const auto r = times.Ratio("options/load_chained/200000", "options/load_chained/100000"))
-    std::printf("ratio of CPU time, load of 200,000 / of 100,000 chained sections (target <= 2.3): %.2f\n", r->Cpu);
+    std::printf("ratio of CPU time, load of 200,000 / of 100,000 chained sections (target <= 2.3): %.2f\n",
+                r->Cpu);
 }
 
 }  // namespace skinbench

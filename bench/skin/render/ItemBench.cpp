@@ -17,7 +17,8 @@ void HotSpeedButton(benchmark::State& state) {
   model.MasterBitmap = gfx::NewBitmap24(84, 62);
   for (int y = 0; y < 62; ++y)
     for (int x = 0; x < 84; ++x)
-      model.MasterBitmap.SetPixelAt(x, y, (x + y) % 7 == 0 ? gfx::clFuchsia : gfx::RGB(x * 3, y * 4, (x ^ y) & 0xFF));
+      model.MasterBitmap.SetPixelAt(
+          x, y, (x + y) % 7 == 0 ? gfx::clFuchsia : gfx::RGB(x * 3, y * 4, (x ^ y) & 0xFF));
   static int owner;
   skin::TsMaskData frame;
   frame.Left = 51;
@@ -39,8 +40,10 @@ void HotSpeedButton(benchmark::State& state) {
   section.HotTransparency = 70;
   section.HotGradientPercent = 100;
   section.HotGradientData = "steps";
-  section.HotGradientSteps = {{0x00F0E0D0, 0x00A09080, 20, 0}, {0x00A09080, 0x00FFFFFF, 20, 0},
-                              {0x00FFFFFF, 0x00000000, 20, 0}, {0x00000000, 0x00808080, 20, 0},
+  section.HotGradientSteps = {{0x00F0E0D0, 0x00A09080, 20, 0},
+                              {0x00A09080, 0x00FFFFFF, 20, 0},
+                              {0x00FFFFFF, 0x00000000, 20, 0},
+                              {0x00000000, 0x00808080, 20, 0},
                               {0x00808080, 0x00C0C0C0, 20, 0}};
   section.BordersMaskIndex = 0;
   model.GeneralTable.push_back(section);

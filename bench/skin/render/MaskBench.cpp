@@ -39,9 +39,11 @@ void TiledWindowFrame(benchmark::State& state) {
 BENCHMARK(TiledWindowFrame)->Name("RenderMaskFrame/602x402");
 
 void VerticalGradient(benchmark::State& state) {
-  const skin::TsGradArray steps = {
-      {0x00F0E0D0, 0x00A09080, 20, 0}, {0x00A09080, 0x00FFFFFF, 20, 0}, {0x00FFFFFF, 0x00000000, 20, 0},
-      {0x00000000, 0x00808080, 20, 0}, {0x00808080, 0x00C0C0C0, 20, 0}};
+  const skin::TsGradArray steps = {{0x00F0E0D0, 0x00A09080, 20, 0},
+                                   {0x00A09080, 0x00FFFFFF, 20, 0},
+                                   {0x00FFFFFF, 0x00000000, 20, 0},
+                                   {0x00000000, 0x00808080, 20, 0},
+                                   {0x00808080, 0x00C0C0C0, 20, 0}};
   gfx::Bitmap dst = gfx::NewBitmap24(602, 402);
   for (auto _ : state) {
     skin::PaintGradient(dst, dst.Bounds(), steps);
@@ -80,7 +82,8 @@ void SpeedButtonFrame(benchmark::State& state) {
   gfx::Bitmap dst = gfx::NewBitmap24(200, 200);
   gfx::Bitmap back = gfx::NewBitmap24(602, 402);
   for (auto _ : state) {
-    skin::RenderMaskFrame(model, dst, dst.Bounds(), false, true, 1, mask, skin::MakeBackdropRef(&back, 100, 100));
+    skin::RenderMaskFrame(model, dst, dst.Bounds(), false, true, 1, mask,
+                          skin::MakeBackdropRef(&back, 100, 100));
     benchmark::DoNotOptimize(dst.Scanline(0));
     benchmark::ClobberMemory();
   }

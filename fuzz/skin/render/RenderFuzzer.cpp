@@ -35,7 +35,8 @@ gfx::Bitmap Picture(int w, int h, gfx::PixelFormat f) {
       gfx::Color c = gfx::RGB(x * 9, y * 13, (x + y) * 5);
       if ((x + y) % 4 == 0) c = gfx::clFuchsia;
       if (f == gfx::PixelFormat::Bgra32) c |= static_cast<gfx::Color>((x * 37) & 0xFF) << 24;
-      if (f == gfx::PixelFormat::Indexed8) c = static_cast<gfx::Color>((x + y) % 9);  // some indexes past the palette
+      if (f == gfx::PixelFormat::Indexed8)
+        c = static_cast<gfx::Color>((x + y) % 9);  // some indexes past the palette
       b.SetPixelAt(x, y, c);
     }
   return b;
@@ -44,8 +45,8 @@ gfx::Bitmap Picture(int w, int h, gfx::PixelFormat f) {
 std::vector<std::uint8_t> Package(const std::string& options) {
   static const std::vector<std::uint8_t> master = gfx::WriteBmp(Picture(40, 24, gfx::PixelFormat::Bgr24));
   std::string text = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n" + options;
-  return skin::PackSkin({{"Options.dat", std::vector<std::uint8_t>(text.begin(), text.end())},
-                         {"MASTER.BMP", master}});
+  return skin::PackSkin(
+      {{"Options.dat", std::vector<std::uint8_t>(text.begin(), text.end())}, {"MASTER.BMP", master}});
 }
 
 // Mostly small numbers around the master bitmap, sometimes the extremes.
@@ -125,7 +126,8 @@ gfx::Bitmap Target(FuzzedDataProvider& in, int maxSide) {
 gfx::Rect AnyRect(FuzzedDataProvider& in, const gfx::Bitmap& b) {
   if (in.ConsumeIntegralInRange(0, 3) == 0) return {Coord(in), Coord(in), Coord(in), Coord(in)};
   const int l = in.ConsumeIntegralInRange(-2, b.Width()), t = in.ConsumeIntegralInRange(-2, b.Height());
-  return {l, t, in.ConsumeIntegralInRange(l - 1, b.Width() + 2), in.ConsumeIntegralInRange(t - 1, b.Height() + 2)};
+  return {l, t, in.ConsumeIntegralInRange(l - 1, b.Width() + 2),
+          in.ConsumeIntegralInRange(t - 1, b.Height() + 2)};
 }
 
 }  // namespace
@@ -179,14 +181,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const int sectionCount = static_cast<int>(m.GeneralTable.size());
   for (int s = -1; s <= sectionCount && s < 24; ++s) {
-    const std::string name = s >= 0 && s < sectionCount ? m.GeneralTable[static_cast<std::size_t>(s)].SectionName : "";
+    const std::string name =
+        s >= 0 && s < sectionCount ? m.GeneralTable[static_cast<std::size_t>(s)].SectionName : "";
     for (int state = 0; state < 3; ++state) {
       skin::RenderSkinItem(m, s, name, backdrop, texture, hot, target, offset, rect, state, withCentre);
-      skin::RenderSkinItemOnTop(m, s, name, backdrop, texture, hot, custom, AnyIndex(in, m.MaskTable.size()), target,
-                                offset, rect, state, withCentre, cornersUseBackdrop);
+      skin::RenderSkinItemOnTop(m, s, name, backdrop, texture, hot, custom, AnyIndex(in, m.MaskTable.size()),
+                                target, offset, rect, state, withCentre, cornersUseBackdrop);
       // The target as its own backdrop (a control painting over its cache).
-      skin::RenderItemBackground(m, s, name, skin::MakeBackdropRef(&target, offset.X, offset.Y), state, rect, {},
-                                 target, -1, -1, gfx::clFuchsia);
+      skin::RenderItemBackground(m, s, name, skin::MakeBackdropRef(&target, offset.X, offset.Y), state, rect,
+                                 {}, target, -1, -1, gfx::clFuchsia);
     }
   }
   for (std::size_t i = 0; i < m.MaskTable.size() && i < 24; ++i) {
@@ -196,8 +199,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     skin::PaintTexture(m, target, area, mask.Image.get(), mode, &mask);
     area = AnyRect(in, target);
     skin::PaintAlphaTexture(m, target, area, backdrop, mode, mask);
-    skin::RenderMaskFrame(m, target, AnyRect(in, target), withCentre, cornersUseBackdrop, in.ConsumeIntegralInRange(0, 4),
-                          mask, backdrop);
+    skin::RenderMaskFrame(m, target, AnyRect(in, target), withCentre, cornersUseBackdrop,
+                          in.ConsumeIntegralInRange(0, 4), mask, backdrop);
     skin::RenderMaskImage(m, target, {Coord(in), Coord(in)}, in.ConsumeIntegralInRange(0, 4), backdrop, mask,
                           in.ConsumeIntegralInRange(0, 2));
   }

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/forms/Form.h"
 
 namespace ui {
 

@@ -29,7 +29,7 @@ constexpr const char* kRadio[] = {
     "..hhllllhh..",  //
     "....hhhh....",
 };
-}
+}  // namespace
 
 RadioButton::RadioButton(Component* owner) : WinControl(owner) {
   SetControlStyle((ControlStyle() | csSetCaption | csOpaque | csDoubleClicks) & ~csClickEvents);
@@ -217,7 +217,8 @@ void RadioButton::PaintRadio(gfx::Canvas& canvas) {
   int gy = (r.Height() - kGlyph) / 2;
   int gx = GlyphAtLeft() ? 0 : r.Width() - kGlyph;
   gfx::Rect g = gfx::Rect::FromXYWH(gx, gy, kGlyph, kGlyph);
-  const gfx::Color well = gfx::ColorToRGB(Enabled() && !(pressed_ && mouseInside_) ? gfx::clWindow : gfx::clBtnFace);
+  const gfx::Color well =
+      gfx::ColorToRGB(Enabled() && !(pressed_ && mouseInside_) ? gfx::clWindow : gfx::clBtnFace);
   const gfx::Color dot = gfx::ColorToRGB(Enabled() ? gfx::clWindowText : gfx::clBtnShadow);
   for (int y = 0; y < 12; ++y) {
     for (int x = 0; x < 12; ++x) {

@@ -5,8 +5,8 @@
 #include "platform/gfx/DrawTextFlags.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
-#include "platform/ui/forms/FormImpl.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/forms/FormImpl.h"
 
 namespace ui {
 

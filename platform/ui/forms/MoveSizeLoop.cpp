@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/forms/FormFrame.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/forms/FormFrame.h"
 #include "platform/ui/forms/TopLevelWindow.h"
 
 namespace ui {

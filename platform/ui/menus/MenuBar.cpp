@@ -4,11 +4,11 @@
 
 #include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/forms/Form.h"
 #include "platform/ui/menus/MenuPainter.h"
 #include "platform/ui/menus/MenuTracker.h"
 #include "platform/ui/menus/Menus.h"
-#include "platform/ui/Screen.h"
 
 namespace ui {
 

@@ -5,9 +5,9 @@
 #include "platform/gfx/DrawTextFlags.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/forms/Form.h"
 #include "platform/ui/menus/MenuImages.h"
-#include "platform/ui/Screen.h"
 
 namespace ui::menupaint {
 

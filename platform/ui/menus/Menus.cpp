@@ -6,8 +6,8 @@
 
 #include "platform/backend/Keys.h"
 #include "platform/ui/Accelerator.h"
-#include "platform/ui/forms/Form.h"
 #include "platform/ui/controls/ImageList.h"
+#include "platform/ui/forms/Form.h"
 
 namespace ui {
 

@@ -4,9 +4,9 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/ClassicLook.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/menus/MenuBar.h"
 #include "platform/ui/menus/MenuPainter.h"
-#include "platform/ui/Screen.h"
 
 namespace ui {
 

@@ -2,8 +2,8 @@
 // and a derived class must answer for its ancestors too.
 #include <gtest/gtest.h>
 
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/menus/Menus.h"
 #include "tests/platform/ui/UiFixture.h"
 
 namespace ui::testing {

@@ -27,27 +27,13 @@ std::vector<std::string> Drawn(Glyph g, int w, int h) {
 // The close cross of the main window's and of the small-title dialogs'
 // caption buttons: four equal arms, the lower right one included.
 TEST(ClassicLookTest, CloseCrossHasFourEqualArms) {
-  EXPECT_EQ(Drawn(Glyph::Close, 12, 12), (std::vector<std::string>{"............",
-                                                                     "............",
-                                                                     "..##....##..",
-                                                                     "...##..##...",
-                                                                     "....####....",
-                                                                     ".....##.....",
-                                                                     "....####....",
-                                                                     "...##..##...",
-                                                                     "..##....##..",
-                                                                     "............",
-                                                                     "............",
-                                                                     "............"}));
-  EXPECT_EQ(Drawn(Glyph::Close, 9, 9), (std::vector<std::string>{".........",
-                                                                   ".........",
-                                                                   ".##..##..",
-                                                                   "..####...",
-                                                                   "...##....",
-                                                                   "..####...",
-                                                                   ".##..##..",
-                                                                   ".........",
-                                                                   "........."}));
+  EXPECT_EQ(Drawn(Glyph::Close, 12, 12),
+            (std::vector<std::string>{"............", "............", "..##....##..", "...##..##...",
+                                      "....####....", ".....##.....", "....####....", "...##..##...",
+                                      "..##....##..", "............", "............", "............"}));
+  EXPECT_EQ(Drawn(Glyph::Close, 9, 9),
+            (std::vector<std::string>{".........", ".........", ".##..##..", "..####...", "...##....",
+                                      "..####...", ".##..##..", ".........", "........."}));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/ui/ProcChain.h"
-#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/controls/Button.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/UiFixture.h"
 
 namespace ui::testing {

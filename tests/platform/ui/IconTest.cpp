@@ -4,8 +4,8 @@
 // the icons handed to the window system.
 #include <cstdlib>
 
-#include "platform/ui/forms/FormFrame.h"
 #include "platform/ui/Icon.h"
+#include "platform/ui/forms/FormFrame.h"
 #include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/UiFixture.h"
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/ui/Screen.h"
-#include "platform/ui/forms/TopLevelWindow.h"
 #include "platform/ui/controls/MessageBox.h"
+#include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/LoopSteps.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"

@@ -3,8 +3,8 @@
 // itself moves nothing. The headless warp reports the move it causes.
 #include <vector>
 
-#include "platform/ui/forms/MoveSizeLoop.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/forms/MoveSizeLoop.h"
 #include "platform/ui/forms/TopLevelWindow.h"
 #include "tests/platform/ui/LoopSteps.h"
 #include "tests/platform/ui/TestControls.h"

@@ -127,10 +127,12 @@ TEST_F(WorkerThreadTest, CheckSynchronizeLetsABlockedWorkerGoOn) {
 TEST_F(WorkerThreadTest, TerminateEndsAParkedOrSleepingWorker) {
   Watchdog dog("terminate");
   for (bool park : {false, true}) {
-    WorkerThread worker([](WorkerThread& t) {
-      while (t.Sleep(60000) != WorkerThread::SleepResult::Terminated) {
-      }
-    }, true);
+    WorkerThread worker(
+        [](WorkerThread& t) {
+          while (t.Sleep(60000) != WorkerThread::SleepResult::Terminated) {
+          }
+        },
+        true);
     if (park) worker.Suspend();
     worker.Resume();
     if (park) worker.Suspend();

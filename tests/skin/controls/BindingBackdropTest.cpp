@@ -39,7 +39,8 @@ class BindingBackdrop : public BindingFixture {
     for (int y = 0; y < 150; ++y)
       for (int x = 0; x < 200; ++x) cache.SetPixelAt(x, y, gfx::RGB(x, y, 3));
   }
-  BoundPanel* Panel(ui::WinControl* parent, const char* section, int x, int y, int w, int h, bool cache = true) {
+  BoundPanel* Panel(ui::WinControl* parent, const char* section, int x, int y, int w, int h,
+                    bool cache = true) {
     auto* p = new BoundPanel(form, 51, cache);
     p->SetParent(parent);
     p->SetBounds(x, y, w, h);
@@ -143,7 +144,8 @@ TEST_F(BindingBackdrop, PleaseDrawPutsTheRightCacheAreaIntoTheSurface) {
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x < 20; ++x) {
         const bool in = q.Rect.Contains({x, y});
-        ASSERT_EQ(surface.PixelAt(x, y) & 0xFFFFFF, in ? gfx::RGB(x + 25, y + 37, 3) : kWhite) << x << "," << y;
+        ASSERT_EQ(surface.PixelAt(x, y) & 0xFFFFFF, in ? gfx::RGB(x + 25, y + 37, 3) : kWhite)
+            << x << "," << y;
       }
   }
 }

@@ -80,23 +80,43 @@ TEST_F(BindingCommands, CacheLifeCycle) {
     int cacheWidth;  // -1: not checked
   } steps[] = {
       {"render", [&] { d.EnsureCache(); }, false, false, 40},
-      {"command 1 from another manager", [&] { SendSkinCommand(control, SKC_SKIN_LOADED, otherMgr); }, false, false, 40},
+      {"command 1 from another manager", [&] { SendSkinCommand(control, SKC_SKIN_LOADED, otherMgr); }, false,
+       false, 40},
       {"command 3", [&] { SendSkinCommand(control, SKC_SKIN_REFRESH, mgr); }, true, false, 40},
       {"command 17", [&] { SendSkinCommand(control, SKC_SET_DIRTY); }, true, false, 40},
-      {"command 12 low 0", [&] { SendSkinCommand(control, SKC_SET_DIRTY_IF_TRANSPARENT, 0, 0); }, false, false, 40},
-      {"command 12 at T 30", [&] { SendSkinCommand(control, SKC_SET_DIRTY_IF_TRANSPARENT, 0, 1); }, true, false, 40},
+      {"command 12 low 0", [&] { SendSkinCommand(control, SKC_SET_DIRTY_IF_TRANSPARENT, 0, 0); }, false,
+       false, 40},
+      {"command 12 at T 30", [&] { SendSkinCommand(control, SKC_SET_DIRTY_IF_TRANSPARENT, 0, 1); }, true,
+       false, 40},
       {"command 8 low 1", [&] { SendSkinCommand(control, SKC_SET_UPDATING, 0, 1); }, false, true, 40},
       {"command 8 low 0", [&] { SendSkinCommand(control, SKC_SET_UPDATING, 0, 0); }, false, false, 40},
       {"size", [&] { control->SetWidth(41); }, true, false, 40},
       {"EnsureCache", [&] { d.EnsureCache(); }, false, false, 41},
       {"move over the plain form", [&] { control->SetLeft(215); }, false, false, 41},
-      {"command 20 on the plain form", [&] { SendSkinCommand(control, SKC_PARENT_BG_CHANGED, 0, 1); }, false, false, 41},
-      {"move onto the gradient panel", [&] { control->SetParent(gradient); control->SetLeft(20); }, true, false, 41},
-      {"command 20 on the gradient", [&] { SendSkinCommand(control, SKC_PARENT_BG_CHANGED, 0, 1); }, true, false, 41},
+      {"command 20 on the plain form", [&] { SendSkinCommand(control, SKC_PARENT_BG_CHANGED, 0, 1); }, false,
+       false, 41},
+      {"move onto the gradient panel",
+       [&] {
+         control->SetParent(gradient);
+         control->SetLeft(20);
+       },
+       true, false, 41},
+      {"command 20 on the gradient", [&] { SendSkinCommand(control, SKC_PARENT_BG_CHANGED, 0, 1); }, true,
+       false, 41},
       {"hide", [&] { control->Hide(); }, false, false, 0},
       {"show", [&] { control->Show(); }, true, false, 0},
-      {"command 18", [&] { SendSkinCommand(control, SKC_SET_UPDATING, 0, 1); SendSkinCommand(control, SKC_INVALIDATE); }, true, false, 0},
-      {"command 2", [&] { d.EnsureCache(); SendSkinCommand(control, SKC_SKIN_UNLOADED, mgr); }, false, true, 0},
+      {"command 18",
+       [&] {
+         SendSkinCommand(control, SKC_SET_UPDATING, 0, 1);
+         SendSkinCommand(control, SKC_INVALIDATE);
+       },
+       true, false, 0},
+      {"command 2",
+       [&] {
+         d.EnsureCache();
+         SendSkinCommand(control, SKC_SKIN_UNLOADED, mgr);
+       },
+       false, true, 0},
   };
   for (const Step& s : steps) {
     d.CacheStale = false;

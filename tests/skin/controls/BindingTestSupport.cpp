@@ -15,7 +15,8 @@ void ColorBlock::Paint(gfx::Canvas& canvas) {
 
 CommandLog::CommandLog(ui::Control& c)
     : hook(c, [this](ui::Message& m, const ui::WndMethod& next) {
-        if (m.msg == ui::SM_ALPHACMD) entries.push_back({ui::HiWord(m.wParam), ui::LoWord(m.wParam), m.lParam});
+        if (m.msg == ui::SM_ALPHACMD)
+          entries.push_back({ui::HiWord(m.wParam), ui::LoWord(m.wParam), m.lParam});
         next(m);
       }) {}
 
@@ -26,7 +27,8 @@ std::vector<int> CommandLog::Codes() const {
 }
 
 BindingFixture::BindingFixture() {
-  TsSkinManager::SetMessageShower([this](const std::string& text, ui::MessageIcon) { messages.push_back(text); });
+  TsSkinManager::SetMessageShower(
+      [this](const std::string& text, ui::MessageIcon) { messages.push_back(text); });
 }
 
 BindingFixture::~BindingFixture() {

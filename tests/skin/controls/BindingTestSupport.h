@@ -26,7 +26,8 @@ namespace skin::testing {
 template <class Base>
 class Bound : public Base, public TsSkinnedControl {
  public:
-  Bound(ui::Component* owner, std::int32_t kind, bool withCache = true) : Base(owner), data_(this, withCache, kind) {}
+  Bound(ui::Component* owner, std::int32_t kind, bool withCache = true)
+      : Base(owner), data_(this, withCache, kind) {}
   TsCommonData& SkinData() override { return data_; }
   void ApplyHoverChange() override {
     ++hoverChanges;

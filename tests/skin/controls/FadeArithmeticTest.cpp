@@ -17,8 +17,8 @@ std::vector<int> Weights(int n) {
 }
 
 TEST(FadeAlphaTest, WeightsOfEveryStep) {
-  EXPECT_EQ(Weights(20), (std::vector<int>{243, 230, 217, 204, 191, 179, 166, 153, 140, 127, 115, 102, 89, 76, 63,
-                                           51, 38, 25, 12, 0}));
+  EXPECT_EQ(Weights(20), (std::vector<int>{243, 230, 217, 204, 191, 179, 166, 153, 140, 127,
+                                           115, 102, 89,  76,  63,  51,  38,  25,  12,  0}));
   EXPECT_EQ(Weights(10), (std::vector<int>{230, 204, 179, 153, 127, 102, 76, 51, 25, 0}));
   EXPECT_EQ(Weights(5), (std::vector<int>{204, 153, 102, 51, 0}));
   EXPECT_EQ(Weights(2), (std::vector<int>{127, 0}));
@@ -36,7 +36,7 @@ TEST(FadeAlphaTest, EdgeCounts) {
       {2147483647, 3, 0},         // StepIndex * 256 needs 64 bits
       {-2147483647 - 1, 7, 255},  // and so does the most negative index
       {6, 20, 179},
-      {14, 20, 76},               // an interrupted fade restarting at step 14
+      {14, 20, 76},  // an interrupted fade restarting at step 14
   };
   for (const Case& c : cases) EXPECT_EQ(FadeAlpha(c.index, c.count), c.want) << c.index << "/" << c.count;
 }
@@ -53,10 +53,10 @@ TEST(ComposeFadeFrameTest, BytesByTheFormula) {
     int a;
     std::uint8_t want;
   } cases[] = {
-      {255, 0, 243, 242}, {0, 255, 243, 12}, {200, 100, 127, 149}, {10, 250, 12, 238},
-      {128, 128, 1, 127},  // the formula's bias: new - 1 ...
-      {200, 200, 0, 200},  // ... but the last step shows the new image exactly
-      {0, 255, 0, 255},    {77, 3, 255, 77},
+      {255, 0, 243, 242}, {0, 255, 243, 12},  {200, 100, 127, 149},
+      {10, 250, 12, 238}, {128, 128, 1, 127},  // the formula's bias: new - 1 ...
+      {200, 200, 0, 200},                      // ... but the last step shows the new image exactly
+      {0, 255, 0, 255},   {77, 3, 255, 77},
   };
   for (auto order : {gfx::RowOrder::TopDown, gfx::RowOrder::BottomUp}) {
     for (const Case& c : cases) {
@@ -90,7 +90,9 @@ TEST(ComposeFadeFrameTest, SizesThatDoNotBlendGiveTheOldImage) {
     const char* name;
     gfx::Size from, cache;
   } cases[] = {
-      {"resized", {4, 4}, {5, 4}}, {"one column", {1, 6}, {1, 6}}, {"one row", {6, 1}, {6, 1}},
+      {"resized", {4, 4}, {5, 4}},
+      {"one column", {1, 6}, {1, 6}},
+      {"one row", {6, 1}, {6, 1}},
       {"empty cache", {4, 4}, {0, 0}},
   };
   for (const Case& c : cases) {

@@ -79,7 +79,8 @@ class FadeTest : public ManagerTest {
  protected:
   // A manager with the fixture skin applied; `events` are its
   // AnimEffects.Buttons.Events.
-  TsSkinManager* StartSkin(int iterations, bool fadingEnabled = true, TacBtnEvents events = TacBtnEvents::All());
+  TsSkinManager* StartSkin(int iterations, bool fadingEnabled = true,
+                           TacBtnEvents events = TacBtnEvents::All());
   // The grey of a screen pixel inside a control (client point 1,1).
   int ScreenGrey(ui::Control* c);
 

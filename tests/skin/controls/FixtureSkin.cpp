@@ -20,7 +20,8 @@ std::string Field4(int v) {
 
 std::string BorderMaskValue(const BorderMaskSpec& m) {
   std::string s;
-  for (int v : {m.Area.Left, m.Area.Top, m.Area.Right, m.Area.Bottom, m.WL, m.WT, m.WR, m.WB}) s += "^" + Field4(v);
+  for (int v : {m.Area.Left, m.Area.Top, m.Area.Right, m.Area.Bottom, m.WL, m.WT, m.WR, m.WB})
+    s += "^" + Field4(v);
   for (int v : {m.ImageCount, m.MaskType, m.StretchMode, m.BorderWidth}) s += "^" + std::to_string(v);
   return s;
 }

@@ -10,8 +10,8 @@ namespace {
 
 constexpr gfx::Color kLeft = 0x80112233;
 constexpr gfx::Color kRight = 0x80445566;
-constexpr gfx::Color kWhiteHole = 0x00FFFFFF;    // white, fully transparent
-constexpr gfx::Color kWhiteFaint = 0x01FFFFFF;   // white, almost transparent
+constexpr gfx::Color kWhiteHole = 0x00FFFFFF;   // white, fully transparent
+constexpr gfx::Color kWhiteFaint = 0x01FFFFFF;  // white, almost transparent
 
 // A 40 x 10 picture of two cells: the left one kLeft, the right one kRight,
 // each with a transparent white and a faint white pixel.
@@ -29,7 +29,8 @@ std::unique_ptr<TsSkinModel> SkinWithExBorder(int imageCount, int borderMode, co
   fixture::FixtureSkin s(0, 0);
   s.Set("GLOBALINFO", "FORMOFFSET", 10).Set("GLOBALINFO", "BORDERMODE", borderMode);
   s.AddFile("EXBORDER.PNG", fixture::Png(TwoCells()));
-  s.Set("GLOBALINFO", "EXBORDER", std::string("!EXBORDER.PNG!") + std::to_string(imageCount) + "!0!3!" + widths);
+  s.Set("GLOBALINFO", "EXBORDER",
+        std::string("!EXBORDER.PNG!") + std::to_string(imageCount) + "!0!3!" + widths);
   auto m = s.Model();
   m->UpdateCommonIndexes();
   return m;
@@ -86,9 +87,9 @@ TEST(BorderImages, WithoutExBorderTheBuiltInShadowIsUsed) {
 TEST(BorderImages, NothingWhenOffOrWithoutSkinOrWithoutShadow) {
   auto model = SkinWithExBorder(2, 1, "0018!0038!0018!0018");
   gfx::Bitmap shadow = gfx::NewBitmap32(4, 4);
-  for (const TacBorderImages& im : {MakeBorderImages(model.get(), false, &shadow, false),
-                                    MakeBorderImages(nullptr, true, &shadow, false),
-                                    MakeBorderImages(fixture::FixtureSkin(0, 0).Model().get(), true, nullptr, false)}) {
+  for (const TacBorderImages& im :
+       {MakeBorderImages(model.get(), false, &shadow, false), MakeBorderImages(nullptr, true, &shadow, false),
+        MakeBorderImages(fixture::FixtureSkin(0, 0).Model().get(), true, nullptr, false)}) {
     EXPECT_EQ(im.Margins, TacBorderMargins{});
     EXPECT_TRUE(im.Active.Empty());
     EXPECT_TRUE(im.Inactive.Empty());

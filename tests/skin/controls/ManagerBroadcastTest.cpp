@@ -48,8 +48,8 @@ TEST_F(ManagerBroadcast, LoadSendsOneThenSixteenThenThreeToUnregisteredFormsFirs
   manager->OnAfterChange = [&] { flagInAfter = TsSkinManager::SkinChanging(); };
   manager->SetActive(true);
 
-  const std::vector<std::string> expected = {"A:1",  "a:1",  "B:1",  "b:1",  "A:16", "a:16",
-                                             "B:16", "b:16", "A:3",  "a:3",  "B:3",  "b:3"};
+  const std::vector<std::string> expected = {"A:1",  "a:1",  "B:1", "b:1", "A:16", "a:16",
+                                             "B:16", "b:16", "A:3", "a:3", "B:3",  "b:3"};
   EXPECT_EQ(Seen(), expected);
   for (const auto& c : log) {
     EXPECT_EQ(c.LParam, reinterpret_cast<ui::LPARAM>(manager)) << c.Receiver << c.Code;

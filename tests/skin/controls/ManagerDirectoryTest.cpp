@@ -17,20 +17,24 @@ struct DirCase {
 class SkinDirectoryResolution : public ::testing::TestWithParam<DirCase> {};
 
 TEST_P(SkinDirectoryResolution, Resolves) {
-  EXPECT_EQ(ResolveSkinDirectory(GetParam().Setting, "/opt/zintor2/bin", "/home/u/.local/share/zintor2/Skins"),
-            GetParam().Expected);
+  EXPECT_EQ(
+      ResolveSkinDirectory(GetParam().Setting, "/opt/zintor2/bin", "/home/u/.local/share/zintor2/Skins"),
+      GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, SkinDirectoryResolution,
-    ::testing::Values(DirCase{"..\\Skins", "/opt/zintor2/Skins"}, DirCase{"../Skins", "/opt/zintor2/Skins"},
-                      DirCase{".\\Skins", "/opt/zintor2/bin/Skins"}, DirCase{"./Skins", "/opt/zintor2/bin/Skins"},
-                      DirCase{"Skins", "/opt/zintor2/bin/Skins"}, DirCase{"My\\Skins\\", "/opt/zintor2/bin/My/Skins"},
-                      DirCase{"c:\\Skins", "/home/u/.local/share/zintor2/Skins"},
-                      DirCase{"D:/Other", "/home/u/.local/share/zintor2/Skins"},
-                      DirCase{"", "/home/u/.local/share/zintor2/Skins"},
-                      DirCase{"\\\\srv\\Skins", "//srv/Skins"}, DirCase{"/abs/Skins", "/abs/Skins"},
-                      DirCase{"/abs/Skins/", "/abs/Skins"}));
+INSTANTIATE_TEST_SUITE_P(Settings, SkinDirectoryResolution,
+                         ::testing::Values(DirCase{"..\\Skins", "/opt/zintor2/Skins"},
+                                           DirCase{"../Skins", "/opt/zintor2/Skins"},
+                                           DirCase{".\\Skins", "/opt/zintor2/bin/Skins"},
+                                           DirCase{"./Skins", "/opt/zintor2/bin/Skins"},
+                                           DirCase{"Skins", "/opt/zintor2/bin/Skins"},
+                                           DirCase{"My\\Skins\\", "/opt/zintor2/bin/My/Skins"},
+                                           DirCase{"c:\\Skins", "/home/u/.local/share/zintor2/Skins"},
+                                           DirCase{"D:/Other", "/home/u/.local/share/zintor2/Skins"},
+                                           DirCase{"", "/home/u/.local/share/zintor2/Skins"},
+                                           DirCase{"\\\\srv\\Skins", "//srv/Skins"},
+                                           DirCase{"/abs/Skins", "/abs/Skins"},
+                                           DirCase{"/abs/Skins/", "/abs/Skins"}));
 
 // Sets an environment variable for a scope and puts the old value back.
 class ScopedEnv {

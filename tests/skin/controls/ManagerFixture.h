@@ -54,7 +54,8 @@ class ProbePanel : public ui::Panel {
 // A frame skinning component as the registry sees it; counts freezes.
 class FakeSkinnedForm : public TacSkinnedForm {
  public:
-  explicit FakeSkinnedForm(ui::Form* form, TsSkinManager* manager = nullptr) : form_(form), manager_(manager) {
+  explicit FakeSkinnedForm(ui::Form* form, TsSkinManager* manager = nullptr)
+      : form_(form), manager_(manager) {
     RegisterSkinnedForm(this);
   }
   ~FakeSkinnedForm() override { UnregisterSkinnedForm(this); }
@@ -92,7 +93,7 @@ class ManagerTest : public ui::testing::UiFixture {
   void WriteSkinDirectory(const fixture::FixtureSkin& s, const std::string& name);
   const fixture::TempDir& SkinDir() const { return dir_; }
 
-  std::vector<std::string> messages;     // texts shown to the user
+  std::vector<std::string> messages;  // texts shown to the user
   std::vector<ui::MessageIcon> icons;
 
  private:

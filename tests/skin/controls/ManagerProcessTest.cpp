@@ -101,7 +101,8 @@ class ManagerHook : public ManagerTest {
     manager = NewManager();
   }
   int Count(int code) const {
-    return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const SeenCommand& c) { return c.Code == code; }));
+    return static_cast<int>(
+        std::count_if(log.begin(), log.end(), [&](const SeenCommand& c) { return c.Code == code; }));
   }
   CommandLog log;
   ProbeForm* formA = nullptr;
@@ -163,7 +164,8 @@ TEST_F(ManagerHook, MenuMessagesGoToTheMenuPainter) {
   };
   // The do-nothing painter leaves both messages unanswered.
   EXPECT_EQ(app().SendAppMessage(ui::CM_MENUITEMPREPARE), 0);
-  SetSkinableMenusFactory([](TsSkinManager&) -> std::unique_ptr<TsSkinableMenus> { return std::make_unique<Painter>(); });
+  SetSkinableMenusFactory(
+      [](TsSkinManager&) -> std::unique_ptr<TsSkinableMenus> { return std::make_unique<Painter>(); });
   delete manager;
   manager = NewManager();
   SetSkinableMenusFactory(nullptr);

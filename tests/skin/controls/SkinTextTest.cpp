@@ -77,8 +77,10 @@ TEST_F(SkinText, StrokesMatchTheCanvas) {
   // Disabled: 40 % of black over the skin's white.
   EXPECT_TRUE(Same(Written("PLAIN", false, false), Expected({{{0, 0}, gfx::RGB(153, 153, 153)}})));
   // A hot web button is underlined; in state 0 it is not.
-  EXPECT_TRUE(Same(Written("WEBBUTTON", true, true), Expected({{{0, 0}, gfx::RGB(0, 0, 0)}}, gfx::fsUnderline)));
-  EXPECT_FALSE(Same(Written("WEBBUTTON", true, false), Expected({{{0, 0}, gfx::RGB(0, 0, 0)}}, gfx::fsUnderline)));
+  EXPECT_TRUE(
+      Same(Written("WEBBUTTON", true, true), Expected({{{0, 0}, gfx::RGB(0, 0, 0)}}, gfx::fsUnderline)));
+  EXPECT_FALSE(
+      Same(Written("WEBBUTTON", true, false), Expected({{{0, 0}, gfx::RGB(0, 0, 0)}}, gfx::fsUnderline)));
   // Without a section: the font's own colour.
   gfx::Font f = label->Font();
   f.Color = gfx::RGB(0, 90, 0);

@@ -1,10 +1,10 @@
 // Skins built to exhaust memory, hang or mislead: shared decoding, the load's
 // memory budget, conversion limits, out-of-memory, FIFOs and oversized
 // options files.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <fcntl.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -117,11 +117,10 @@ TEST(HostileSkin, LinesNamingOneImageShareOneDecodedCopy) {
   const std::string options =
       "[A]\nM1=!M.BMP!1!0!1\nM2=!M.BMP!1!0!1\nO1=m.bmp\nO2=M.BMP\n"
       "[B]\nM3=!M.BMP!1!0!1\nP1=!G.PNG!1!0!4\nP2=!G.PNG!2!0!4\nT=!M.BMP!1!0!0\n";
-  const TsLoadResult r = LoadSkinFromPackage(
-      PackSkin({{"Options.dat", Bytes(options)},
-                {"M.bmp", TinyRle8(40, 30)},
-                {"G.png", fixture::Png(gfx::NewBitmap32(6, 6))}}),
-      "", {});
+  const TsLoadResult r = LoadSkinFromPackage(PackSkin({{"Options.dat", Bytes(options)},
+                                                       {"M.bmp", TinyRle8(40, 30)},
+                                                       {"G.png", fixture::Png(gfx::NewBitmap32(6, 6))}}),
+                                             "", {});
   const TsMaskArray& t = r.Model->MaskTable;
   ASSERT_EQ(t.size(), 8u);
   // Textures keep the decoded format and share one image...

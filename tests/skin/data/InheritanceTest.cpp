@@ -3,8 +3,8 @@
 
 #include "skin/data/GeneralData.h"
 #include "skin/data/MemIniFile.h"
-#include "skin/data/SkinModel.h"
 #include "skin/data/SkinErrors.h"
+#include "skin/data/SkinModel.h"
 
 namespace skin {
 namespace {
@@ -83,7 +83,6 @@ TEST(Inheritance, DefaultsAndConversions) {
   EXPECT_THROW(Read(MemIniFile("[X]\nGRADIENTDATA=1;2;oops;4;5\n"), "X"), ConvertError);
 }
 
-
 namespace skin {
 namespace {
 
@@ -128,14 +127,16 @@ TEST(Inheritance, WholeTableMatchesChainWalksOnRandomGraphs) {
       }
       const char* values[] = {"-1", "?", "7", "x", "TRUE"};
       for (const char* key : {"COLOR", "TRANSPARENCY", "SHOWFOCUS", "GRADIENTDATA", "GSIZE"})
-        if (next(3) == 0) text += std::string(key) + "=" + values[next(5)] + (next(2) ? std::to_string(i) : "") + "\n";
+        if (next(3) == 0)
+          text += std::string(key) + "=" + values[next(5)] + (next(2) ? std::to_string(i) : "") + "\n";
       if (next(4) == 0) text += "BORDERSMASK=^0001^0001^0010^0010^0000^0000^0000^0000^1^0^0^0\n";
       if (next(6) == 0) text += "IMGTOPLEFT=@0000@0000@0010@0010@1@0\n";
     }
     // Sometimes one chain longer than the depth limit.
     if (round % 5 == 4)
       for (int i = 0; i < 70; ++i)
-        text += "[L" + std::to_string(i) + "]\n" + (i ? "PARENTCLASS=L" + std::to_string(i - 1) + "\n" : "COLOR=9\n");
+        text += "[L" + std::to_string(i) + "]\n" +
+                (i ? "PARENTCLASS=L" + std::to_string(i - 1) + "\n" : "COLOR=9\n");
     SCOPED_TRACE(text);
     const MemIniFile ini(text);
     const std::vector<TsGeneralData> table =

@@ -60,7 +60,9 @@ TEST(NameIndex, GrowsPastItsReserveAndKeepsEveryName) {
 TEST(NameIndex, AnEmptyIndexFindsNothing) {
   const NameIndex index;
   EXPECT_TRUE(index.Empty());
-  EXPECT_EQ(index.Find("x", [](std::size_t) { return std::string_view("x"); }, 3), 3u);
+  EXPECT_EQ(index.Find(
+                "x", [](std::size_t) { return std::string_view("x"); }, 3),
+            3u);
 }
 
 }  // namespace

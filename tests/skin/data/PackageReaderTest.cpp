@@ -191,7 +191,8 @@ TEST(Packer, ListingReportsNegativeFieldsAsNegative) {
       {"count", Cat({magic, Le32(-2)}), "The skin package has a negative entry count (-2)"},
       {"name length", Cat({magic, Le32(1), Le32(-5), Bytes("abcdefgh"), stream}),
        "Entry 1 of the skin package has a negative name length (-5)"},
-      {"size", Cat({magic, Le32(1), Le32(1), Bytes("a"), Le32(-1), stream}), "Entry a has a negative size (-1)"},
+      {"size", Cat({magic, Le32(1), Le32(1), Bytes("a"), Le32(-1), stream}),
+       "Entry a has a negative size (-1)"},
       {"truncated", Cat({magic, Le32(2), Le32(1), Bytes("a"), Le32(0), stream}),
        "The skin package ends in the middle of an entry"},
   };

@@ -271,7 +271,8 @@ TEST(SkinLoader, VersionAboveSixNinetyNineWarnsAndStillLoads) {
   const struct {
     const char* version;
     std::size_t warnings;
-  } cases[] = {{"7", 1}, {"6.99", 0}, {"6.991", 1}, {"", 0}, {"seven", 0}, {"inf", 0}, {"nan", 0}, {"7e0", 0}};
+  } cases[] = {{"7", 1},     {"6.99", 0}, {"6.991", 1}, {"", 0},
+               {"seven", 0}, {"inf", 0},  {"nan", 0},   {"7e0", 0}};
   for (const auto& c : cases) {
     const TsLoadResult r = LoadPacked(
         {{"Options.dat", Bytes(std::string("[GLOBALINFO]\nVERSION=") + c.version + "\n[BUTTON]\n")}});

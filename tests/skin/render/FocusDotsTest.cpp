@@ -56,8 +56,9 @@ TEST(DrawFocusDots, DotsOnTheEdgesAndWhiteUpLeft) {
       const Dots d = Expected({2, 2, 11, 8});
       for (int y = 0; y < b.Height(); ++y)
         for (int x = 0; x < b.Width(); ++x) {
-          const gfx::Color want =
-              d.White.contains({x, y}) ? gfx::clWhite : d.Black.contains({x, y}) ? gfx::clBlack : kGrey;
+          const gfx::Color want = d.White.contains({x, y})   ? gfx::clWhite
+                                  : d.Black.contains({x, y}) ? gfx::clBlack
+                                                             : kGrey;
           EXPECT_EQ(b.PixelAt(x, y) & 0xFFFFFF, want) << x << "," << y << " " << test::OrderName(o);
         }
     }

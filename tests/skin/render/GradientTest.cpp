@@ -22,7 +22,8 @@ std::string Where(PixelFormat f, gfx::RowOrder o) {
 }
 
 TsGradStep Step(gfx::Color from, gfx::Color to, int percent, int kind = 0) {
-  return {static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), static_cast<std::uint8_t>(percent), kind};
+  return {static_cast<std::int32_t>(from), static_cast<std::int32_t>(to), static_cast<std::uint8_t>(percent),
+          kind};
 }
 
 // The colours of a band of `length` + 1 pixels as the painter computes them:
@@ -81,7 +82,9 @@ TEST(PaintGradientTest, VerticalTable) {
   const std::vector<gfx::Color> zeroThenAll = Band(e, g, 9);
   const C cases[] = {
       {"red 0 to 190 over 20 rows", {Step(0, RGB(190, 0, 0), 100)}, 20, tens},
-      {"skin sample: 97 % then an empty last band", {Step(white, sample, 97), Step(sample, sample, 0)}, 20,
+      {"skin sample: 97 % then an empty last band",
+       {Step(white, sample, 97), Step(sample, sample, 0)},
+       20,
        Band(white, sample, 19)},
       {"30/30/30", {Step(a, b, 30), Step(c, d, 30), Step(e, g, 30)}, 100, thirds},
       {"0 % band paints nothing", {Step(a, b, 0), Step(e, g, 100)}, 10, zeroThenAll},
@@ -201,8 +204,9 @@ TEST(PaintGradientTest, DiamondVerticesInsideTheRectAreExact) {
     for (gfx::RowOrder o : test::kRowOrders) {
       gfx::Bitmap bmp = test::Filled(f, 12, 10, kPre, o);
       const gfx::Rect r{1, 2, 11, 10};  // centre (6, 6)
-      PaintGradient(bmp, r,
-                    {Step(c0, 0, 20, 2), Step(c1, 0, 20, 0), Step(c2, 0, 20), Step(c3, 0, 20), Step(c4, 0, 20)});
+      PaintGradient(
+          bmp, r,
+          {Step(c0, 0, 20, 2), Step(c1, 0, 20, 0), Step(c2, 0, 20), Step(c3, 0, 20), Step(c4, 0, 20)});
       EXPECT_EQ(Rgb(bmp, 1, 2), c0) << Where(f, o);
       EXPECT_EQ(Rgb(bmp, 6, 6), c1) << Where(f, o);
       EXPECT_EQ(Rgb(bmp, 11, 2), kPre) << "column Right untouched";

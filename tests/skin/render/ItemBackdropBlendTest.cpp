@@ -33,18 +33,21 @@ TEST(BlendOverBackdrop, SameBytesAsCopyThenBlend) {
     for (gfx::PixelFormat bf : formats)
       for (gfx::RowOrder o : kRowOrders)
         for (int trial = 0; trial < 40; ++trial) {
-          const gfx::Rect rect = gfx::Rect::FromXYWH(static_cast<int>(rng() % 4), static_cast<int>(rng() % 4),
-                                                     1 + static_cast<int>(rng() % 6), 1 + static_cast<int>(rng() % 6));
+          const gfx::Rect rect =
+              gfx::Rect::FromXYWH(static_cast<int>(rng() % 4), static_cast<int>(rng() % 4),
+                                  1 + static_cast<int>(rng() % 6), 1 + static_cast<int>(rng() % 6));
           const gfx::Bitmap image = Noise(bf, 9, 8, o, rng);
           // Offsets from well inside to partly and wholly outside the image.
-          BackdropRef behind = MakeBackdropRef(&image, static_cast<int>(rng() % 14) - 4, static_cast<int>(rng() % 14) - 4);
+          BackdropRef behind =
+              MakeBackdropRef(&image, static_cast<int>(rng() % 14) - 4, static_cast<int>(rng() % 14) - 4);
           if (trial % 7 == 0) behind = {nullptr, 0, 0, static_cast<gfx::Color>(rng() & 0xFFFFFF), false};
           // Every third trial a column of row colours, widened for the reference.
           const bool column = trial % 3 == 1;
           gfx::Bitmap content = Noise(f, column ? 1 : rect.Width(), rect.Height(), o, rng);
           gfx::Bitmap wide = content;
           if (column) {
-            if (trial % 2 == 0) content.SetPixelAt(0, rect.Height() - 1, content.PixelAt(0, 0));  // repeated colours
+            if (trial % 2 == 0)
+              content.SetPixelAt(0, rect.Height() - 1, content.PixelAt(0, 0));  // repeated colours
             wide = gfx::Bitmap(rect.Width(), rect.Height(), f, o);
             for (int y = 0; y < rect.Height(); ++y)
               for (int x = 0; x < rect.Width(); ++x) wide.SetPixelAt(x, y, content.PixelAt(0, y));
@@ -67,8 +70,10 @@ TEST(BlendOverBackdrop, SameBytesAsCopyThenBlend) {
 TEST(RenderItemBackground, VerticalGradientOverTheBackdropAsWithFullContent) {
   // The gradient is painted one pixel wide and widened row by row; the result
   // must be that of the full-width content blended over the backdrop.
-  const TsGradArray steps = {{0x00F0E0D0, 0x00A09080, 20, 0}, {0x00A09080, 0x00FFFFFF, 30, 0},
-                             {0x00FFFFFF, 0x00000000, 10, 0}, {0x00000000, 0x00808080, 25, 0},
+  const TsGradArray steps = {{0x00F0E0D0, 0x00A09080, 20, 0},
+                             {0x00A09080, 0x00FFFFFF, 30, 0},
+                             {0x00FFFFFF, 0x00000000, 10, 0},
+                             {0x00000000, 0x00808080, 25, 0},
                              {0x00808080, 0x00C0C0C0, 15, 0}};
   std::mt19937 rng(3);
   for (gfx::PixelFormat f : {gfx::PixelFormat::Bgr24, gfx::PixelFormat::Bgra32})
@@ -108,8 +113,9 @@ TEST(RenderItemBackground, AGradientAloneLeavesNoPixelUnpainted) {
     const int n = 1 + static_cast<int>(rng() % 5);
     const int kind = static_cast<int>(rng() % 2);
     for (int i = 0; i < n; ++i)
-      steps.push_back({static_cast<std::int32_t>(rng() & 0x3FFFFF), static_cast<std::int32_t>(rng() & 0x3FFFFF),
-                       static_cast<std::uint8_t>(rng() % 101), kind});
+      steps.push_back({static_cast<std::int32_t>(rng() & 0x3FFFFF),
+                       static_cast<std::int32_t>(rng() & 0x3FFFFF), static_cast<std::uint8_t>(rng() % 101),
+                       kind});
     test::ModelBuilder mb(2, 2);
     TsGeneralData g;
     g.SectionName = "ITEM";

@@ -36,7 +36,9 @@ gfx::Bitmap MakeBackdrop(std::optional<int> uniform) {
   return b;
 }
 
-TsGradArray Uniform(int v) { return {{static_cast<std::int32_t>(Grey(v)), static_cast<std::int32_t>(Grey(v)), 100, 0}}; }
+TsGradArray Uniform(int v) {
+  return {{static_cast<std::int32_t>(Grey(v)), static_cast<std::int32_t>(Grey(v)), 100, 0}};
+}
 
 struct Case {
   std::string Name;
@@ -45,10 +47,11 @@ struct Case {
   gfx::Color FillColor = gfx::clFuchsia;
   std::optional<int> BackdropGrey;  // uniform backdrop image, else patterned
   gfx::Color Custom = gfx::clFuchsia;
-  gfx::Color Want = 0;              // uniform result, or kNotUniform = the backdrop itself
+  gfx::Color Want = 0;  // uniform result, or kNotUniform = the backdrop itself
 };
 
-TsGeneralData Section(gfx::Color c, int t, int g = 0, int i = 0, TsGradArray steps = {}, std::string data = "x") {
+TsGeneralData Section(gfx::Color c, int t, int g = 0, int i = 0, TsGradArray steps = {},
+                      std::string data = "x") {
   TsGeneralData s;
   s.SectionName = "ITEM";
   s.Color = c;
@@ -62,30 +65,89 @@ TsGeneralData Section(gfx::Color c, int t, int g = 0, int i = 0, TsGradArray ste
 
 TEST(RenderItemBackground, MixesColourGradientTextureAndBackdrop) {
   const Case cases[] = {
-      {"custom colour", Section(Grey(9), 0, 60, 40, Uniform(200)), false, gfx::clFuchsia, {}, Grey(77), Grey(77)},
+      {"custom colour",
+       Section(Grey(9), 0, 60, 40, Uniform(200)),
+       false,
+       gfx::clFuchsia,
+       {},
+       Grey(77),
+       Grey(77)},
       {"T=0", Section(Grey(40), 0), true, gfx::clFuchsia, {}, gfx::clFuchsia, Grey(40)},
-      {"T=100, ready: the backdrop exactly", Section(Grey(40), 100), true, gfx::clFuchsia, {}, gfx::clFuchsia,
+      {"T=100, ready: the backdrop exactly",
+       Section(Grey(40), 100),
+       true,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
        kNotUniform},
-      {"T=100, not ready: fill colour", Section(Grey(40), 100), false, Grey(66), {}, gfx::clFuchsia, Grey(66)},
-      {"T=50, not ready, white fill, C black", Section(0, 50), false, gfx::clWhite, {}, gfx::clFuchsia, Grey(128)},
-      {"T=50, ready, backdrop 255, C 0", Section(0, 50), true, gfx::clFuchsia, 255, gfx::clFuchsia, Grey(127)},
+      {"T=100, not ready: fill colour",
+       Section(Grey(40), 100),
+       false,
+       Grey(66),
+       {},
+       gfx::clFuchsia,
+       Grey(66)},
+      {"T=50, not ready, white fill, C black",
+       Section(0, 50),
+       false,
+       gfx::clWhite,
+       {},
+       gfx::clFuchsia,
+       Grey(128)},
+      {"T=50, ready, backdrop 255, C 0", Section(0, 50), true, gfx::clFuchsia, 255, gfx::clFuchsia,
+       Grey(127)},
       {"T=70, G=100 over backdrop 100", Section(0, 70, 100, 0, Uniform(200)), true, gfx::clFuchsia, 100,
        gfx::clFuchsia, Grey(130)},
-      {"G=60, T=0: gradient tinted 40 % to C", Section(0, 0, 60, 0, Uniform(201)), true, gfx::clFuchsia, {},
-       gfx::clFuchsia, Grey(121)},
-      {"I=50, G=50: texture and gradient halves", Section(0, 0, 50, 50, Uniform(255)), true, gfx::clFuchsia, {},
-       gfx::clFuchsia, Grey(127)},
-      {"G=50 with a blank list: the colour", Section(Grey(90), 0, 50, 0, {}, " "), true, gfx::clFuchsia, {},
-       gfx::clFuchsia, Grey(90)},
-      {"G=50 with a list of a kind that paints nothing", Section(Grey(90), 0, 50, 0, {{0, 0, 100, 7}}), true,
-       gfx::clFuchsia, {}, gfx::clFuchsia, Grey(90)},
-      {"no backdrop at all, T=50: the colour, not mixed with magenta", Section(Grey(90), 50), false,
-       gfx::clFuchsia, {}, gfx::clFuchsia, Grey(90)},
+      {"G=60, T=0: gradient tinted 40 % to C",
+       Section(0, 0, 60, 0, Uniform(201)),
+       true,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
+       Grey(121)},
+      {"I=50, G=50: texture and gradient halves",
+       Section(0, 0, 50, 50, Uniform(255)),
+       true,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
+       Grey(127)},
+      {"G=50 with a blank list: the colour",
+       Section(Grey(90), 0, 50, 0, {}, " "),
+       true,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
+       Grey(90)},
+      {"G=50 with a list of a kind that paints nothing",
+       Section(Grey(90), 0, 50, 0, {{0, 0, 100, 7}}),
+       true,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
+       Grey(90)},
+      {"no backdrop at all, T=50: the colour, not mixed with magenta",
+       Section(Grey(90), 50),
+       false,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
+       Grey(90)},
       {"T above 100 counts as 100", Section(Grey(40), 250), false, Grey(66), {}, gfx::clFuchsia, Grey(66)},
-      {"negative shares count as 0", Section(Grey(40), -5, -30, -30, Uniform(200)), true, gfx::clFuchsia, {},
-       gfx::clFuchsia, Grey(40)},
-      {"G above 100 counts as 100", Section(Grey(40), 0, 400, 0, Uniform(200)), true, gfx::clFuchsia, {},
-       gfx::clFuchsia, Grey(200)},
+      {"negative shares count as 0",
+       Section(Grey(40), -5, -30, -30, Uniform(200)),
+       true,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
+       Grey(40)},
+      {"G above 100 counts as 100",
+       Section(Grey(40), 0, 400, 0, Uniform(200)),
+       true,
+       gfx::clFuchsia,
+       {},
+       gfx::clFuchsia,
+       Grey(200)},
   };
   for (const Case& c : cases)
     for (gfx::PixelFormat f : {gfx::PixelFormat::Bgr24, gfx::PixelFormat::Bgra32})
@@ -102,12 +164,11 @@ TEST(RenderItemBackground, MixesColourGradientTextureAndBackdrop) {
           for (int x = 0; x < 6; ++x) {
             gfx::Color want = kSentinel;
             if (kItem.Contains({x, y}))
-              want = c.Want != kNotUniform
-                         ? c.Want
-                         : backdropImage.PixelAt(kBackdropX + kOffset.X + x - kItem.Left,
-                                                 kBackdropY + kOffset.Y + y - kItem.Top);
-            ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, want)
-                << c.Name << " at " << x << "," << y << " " << test::OrderName(o) << " " << static_cast<int>(f);
+              want = c.Want != kNotUniform ? c.Want
+                                           : backdropImage.PixelAt(kBackdropX + kOffset.X + x - kItem.Left,
+                                                                   kBackdropY + kOffset.Y + y - kItem.Top);
+            ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, want) << c.Name << " at " << x << "," << y << " "
+                                                        << test::OrderName(o) << " " << static_cast<int>(f);
           }
       }
 }
@@ -124,8 +185,8 @@ TEST(RenderItemBackground, StripsATextureLeavesShowTheColourInTheBlend) {
       const int section = mb.AddSection(Section(Grey(100), 50, 0, 100));
       const gfx::Bitmap backdropImage = MakeBackdrop(255);
       gfx::Bitmap b = Filled(f, 6, 6, kSentinel, o);
-      RenderItemBackground(mb.Model(), section, "ITEM", MakeBackdropRef(&backdropImage, 0, 0), 0, kItem, {}, b, -1, -1,
-                           gfx::clFuchsia);
+      RenderItemBackground(mb.Model(), section, "ITEM", MakeBackdropRef(&backdropImage, 0, 0), 0, kItem, {},
+                           b, -1, -1, gfx::clFuchsia);
       for (int y = kItem.Top; y < kItem.Bottom; ++y)
         for (int x = kItem.Left; x < kItem.Right; ++x) {
           // a = 127: texture (255 * 127 + 0 * 128 + 127) >> 8; colour (255 * 127 + 100 * 128 + 127) >> 8.
@@ -166,10 +227,12 @@ TEST(RenderItemBackground, NothingForBadSectionsRectsOrFormats) {
     int Section;
     gfx::Rect Rect;
   };
-  for (const Bad& bad : {Bad{-1, kItem}, Bad{5, kItem}, Bad{section, {4, 4, 7, 6}}, Bad{section, {-1, 0, 3, 3}},
-                         Bad{section, {3, 3, 3, 5}}, Bad{section, {3, 3, 1, 5}}}) {
+  for (const Bad& bad :
+       {Bad{-1, kItem}, Bad{5, kItem}, Bad{section, {4, 4, 7, 6}}, Bad{section, {-1, 0, 3, 3}},
+        Bad{section, {3, 3, 3, 5}}, Bad{section, {3, 3, 1, 5}}}) {
     gfx::Bitmap b = blank;
-    RenderItemBackground(mb.Model(), bad.Section, "ITEM", NoBackdrop, 0, bad.Rect, {}, b, -1, -1, gfx::clFuchsia);
+    RenderItemBackground(mb.Model(), bad.Section, "ITEM", NoBackdrop, 0, bad.Rect, {}, b, -1, -1,
+                         gfx::clFuchsia);
     EXPECT_EQ(test::Pixels(b), test::Pixels(blank));
   }
   gfx::Bitmap grey = Filled(gfx::PixelFormat::Gray8, 6, 6, 50);

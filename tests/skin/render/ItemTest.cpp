@@ -30,7 +30,10 @@ struct ItemModel {
   ModelBuilder Builder;
   int Section = -1;
   explicit ItemModel(gfx::RowOrder o) : Builder(16, 8, gfx::clFuchsia, o) {
-    Builder.Paint({0, 0, 2, 2}, kTL).Paint({2, 0, 4, 2}, kTR).Paint({4, 0, 6, 2}, kBL).Paint({6, 0, 8, 2}, kBR);
+    Builder.Paint({0, 0, 2, 2}, kTL)
+        .Paint({2, 0, 4, 2}, kTR)
+        .Paint({4, 0, 6, 2}, kBL)
+        .Paint({6, 0, 8, 2}, kBR);
     Builder.Paint({8, 0, 11, 3}, kFrame);
     TsGeneralData g;
     g.SectionName = "ITEM";
@@ -68,7 +71,8 @@ TEST(RenderSkinItem, BackgroundThenCornersThenBorder) {
       RenderSkinItem(m.Builder.Model(), m.Section, "ITEM", NoBackdrop, -1, -1, b, {}, kItem, 0, true);
       for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 12; ++x)
-          ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, Expected(x, y, false)) << x << "," << y << " " << test::OrderName(o);
+          ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, Expected(x, y, false))
+              << x << "," << y << " " << test::OrderName(o);
     }
 }
 
@@ -82,11 +86,13 @@ TEST(RenderSkinItemOnTop, BorderThenCornersWithTheBottomLeftImageInTheItem) {
                           model.GeneralTable[0].BordersMaskIndex, b, {}, kItem, 0, true, true);
       for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 12; ++x)
-          ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, Expected(x, y, true)) << x << "," << y << " " << test::OrderName(o);
+          ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, Expected(x, y, true))
+              << x << "," << y << " " << test::OrderName(o);
 
       // A custom colour makes the background flat; the border mask is the one passed.
       gfx::Bitmap c = Filled(f, 12, 9, kSentinel, o);
-      RenderSkinItemOnTop(model, m.Section, "ITEM", NoBackdrop, -1, -1, 0x445566, -1, c, {}, kItem, 0, true, true);
+      RenderSkinItemOnTop(model, m.Section, "ITEM", NoBackdrop, -1, -1, 0x445566, -1, c, {}, kItem, 0, true,
+                          true);
       EXPECT_EQ(c.PixelAt(5, 1) & 0xFFFFFF, 0x445566u);
       EXPECT_EQ(c.PixelAt(2, 1) & 0xFFFFFF, kTL);
     }
@@ -99,13 +105,14 @@ TEST(RenderSkinItem, NothingWhenTheRectLeavesTheBitmapOrTheSectionIsInvalid) {
     int Section;
     gfx::Rect Rect;
   };
-  for (const Case& c : {Case{m.Section, {5, 1, 13, 7}}, Case{m.Section, {2, 3, 9, 10}}, Case{m.Section, {-1, 1, 9, 7}},
-                        Case{m.Section, {4, 4, 4, 6}}, Case{-1, kItem}, Case{9, kItem}}) {
+  for (const Case& c :
+       {Case{m.Section, {5, 1, 13, 7}}, Case{m.Section, {2, 3, 9, 10}}, Case{m.Section, {-1, 1, 9, 7}},
+        Case{m.Section, {4, 4, 4, 6}}, Case{-1, kItem}, Case{9, kItem}}) {
     gfx::Bitmap b = blank;
     RenderSkinItem(m.Builder.Model(), c.Section, "ITEM", NoBackdrop, -1, -1, b, {}, c.Rect, 1, true);
     EXPECT_EQ(test::Pixels(b), test::Pixels(blank)) << c.Rect.Left << "," << c.Rect.Top;
-    RenderSkinItemOnTop(m.Builder.Model(), c.Section, "ITEM", NoBackdrop, -1, -1, gfx::clFuchsia, -1, b, {}, c.Rect,
-                        1, true, true);
+    RenderSkinItemOnTop(m.Builder.Model(), c.Section, "ITEM", NoBackdrop, -1, -1, gfx::clFuchsia, -1, b, {},
+                        c.Rect, 1, true, true);
     EXPECT_EQ(test::Pixels(b), test::Pixels(blank)) << c.Rect.Left << "," << c.Rect.Top;
   }
 }
@@ -136,8 +143,10 @@ TEST(RenderSkinItem, HotPatternTransparentTextureIsPaintedLastInStateZero) {
           gfx::Color want = kBack;
           if (state == 0) {
             // Whole tiles cover 4 x 4; the right column and bottom row show the backdrop.
-            if (x < 4 && y < 4) want = (x % 2 == 1 && y % 2 == 1) ? behind : 0x0000C8u;
-            else want = behind;
+            if (x < 4 && y < 4)
+              want = (x % 2 == 1 && y % 2 == 1) ? behind : 0x0000C8u;
+            else
+              want = behind;
           }
           ASSERT_EQ(b.PixelAt(x, y), want) << "state " << state << " at " << x << "," << y;
         }

@@ -65,7 +65,8 @@ TEST(ComposeMaskedTest, SpeedButtonFrameOverGrey) {
       // The bottom pieces read the last three mask rows 59..61 (m 0), not
       // one row higher.
       for (int y = 197; y < 200; ++y)
-        for (int x : {0, 2, 3, 100, 196, 199}) ASSERT_EQ(Rgb(dst, x, y), Grey(200)) << x << "," << y << ", " << Where(f, o);
+        for (int x : {0, 2, 3, 100, 196, 199})
+          ASSERT_EQ(Rgb(dst, x, y), Grey(200)) << x << "," << y << ", " << Where(f, o);
       for (int x = 0; x < 200; ++x) ASSERT_EQ(Rgb(dst, x, 6), Grey(150)) << x;
       EXPECT_EQ(Rgb(dst, 100, 100), Grey(100)) << "centre untouched";
       EXPECT_EQ(Rgb(dst, 3, 7), Grey(100)) << "just inside the borders";
@@ -114,7 +115,8 @@ TEST(ComposeMaskedTest, KeyPixelTable) {
   for (const C& c : cases)
     for (PixelFormat f : kFormats)
       for (gfx::RowOrder o : test::kRowOrders) {
-        gfx::Bitmap src = test::MakeBitmap(PixelFormat::Bgr24, 3, 2, {M, Grey(200), Grey(0), 0, Grey(128), Grey(255)}, o);
+        gfx::Bitmap src =
+            test::MakeBitmap(PixelFormat::Bgr24, 3, 2, {M, Grey(200), Grey(0), 0, Grey(128), Grey(255)}, o);
         const TsMaskData mask = test::MakeMask({0, 0, 3, 2}, {1, 1, 0, 0, 0, 0, 0});
         gfx::Bitmap dst = test::Filled(f, 3, 1, 0x10000000u | Grey(100), o);
         ComposeMasked(dst, {0, 0, 3, 1}, {0, 0, 3, 1}, mask, c.Use, c.Back, src);
@@ -135,7 +137,8 @@ TEST(ComposeMaskedTest, BackdropRowStopsAtItsEdge) {
   const TsMaskData mask = test::MakeMask({0, 0, 3, 4}, {1, 1, 0, 0, 0, 0, 0});
   gfx::Bitmap dst = test::Filled(PixelFormat::Bgr24, 3, 2, Grey(9));
   ComposeMasked(dst, {0, 0, 3, 2}, {0, 0, 3, 2}, mask, true, MakeBackdropRef(&back, 0, 0), src);
-  EXPECT_EQ(test::Pixels(dst), (std::vector<gfx::Color>{Grey(1), Grey(2), Grey(9), Grey(9), Grey(9), Grey(9)}));
+  EXPECT_EQ(test::Pixels(dst),
+            (std::vector<gfx::Color>{Grey(1), Grey(2), Grey(9), Grey(9), Grey(9), Grey(9)}));
 }
 
 TEST(ComposeMaskedTest, AllKeyCornerShowsTheBackdropExactly) {
@@ -146,7 +149,8 @@ TEST(ComposeMaskedTest, AllKeyCornerShowsTheBackdropExactly) {
       gfx::Bitmap back = Patterned(64, 64);
       gfx::Bitmap dst = test::Filled(f, 40, 40, Grey(100), o);
       // The frame at (5, 4); the backdrop is given relative to it.
-      RenderMaskFrame(sb.Mb.Model(), dst, {5, 4, 35, 34}, false, true, 1, sb.Mask, MakeBackdropRef(&back, 20, 10));
+      RenderMaskFrame(sb.Mb.Model(), dst, {5, 4, 35, 34}, false, true, 1, sb.Mask,
+                      MakeBackdropRef(&back, 20, 10));
       for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 3; ++x) {
           ASSERT_EQ(Rgb(dst, 5 + x, 4 + y), RGB(20 + x, 10 + y, 200)) << x << "," << y << ", " << Where(f, o);
@@ -199,7 +203,7 @@ TEST(CopyKeyedTest, SourceRectIsInclusiveAndClipped) {
   // (0, 0) lands one further right and down.
   CopyKeyed(dst, src, 0, 0, false, NoBackdrop, {-1, -1, 5, 5});
   EXPECT_EQ(test::Pixels(dst), (std::vector<gfx::Color>{Grey(9), Grey(9), Grey(9), Grey(9), Grey(1), Grey(2),
-                                                         Grey(9), Grey(3), Grey(4)}));
+                                                        Grey(9), Grey(3), Grey(4)}));
 }
 
 }  // namespace

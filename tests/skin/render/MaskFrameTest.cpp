@@ -98,7 +98,8 @@ TEST(RenderMaskFrameTest, StretchBitScalesEachTileOntoItsSpan) {
     for (gfx::RowOrder o : test::kRowOrders) {
       test::ModelBuilder mb(6, 6, 0, o);
       for (int py = 0; py < 3; ++py)
-        for (int px = 0; px < 3; ++px) mb.Paint({px * 2, py * 2, px * 2 + 2, py * 2 + 2}, RGB(px * 40, py * 40, 9));
+        for (int px = 0; px < 3; ++px)
+          mb.Paint({px * 2, py * 2, px * 2 + 2, py * 2 + 2}, RGB(px * 40, py * 40, 9));
       const TsMaskData mask = test::MakeMask({0, 0, 6, 6}, {1, 0, 5, 2, 2, 2, 2});
       gfx::Bitmap dst = test::Filled(f, 13, 10, kPre, o);
       RenderMaskFrame(mb.Model(), dst, {0, 0, 13, 10}, true, false, 0, mask, NoBackdrop);
@@ -154,9 +155,9 @@ TEST(RenderMaskFrameTest, StateSelectsTheCell) {
     int StretchMode;
   };
   const C cases[] = {
-      {3, 0, 0, 4}, {3, 1, 1, 4}, {3, 2, 2, 4}, {3, 5, 2, 4}, {1, 2, 0, 4}, {3, -4, 0, 4},
-      {3, 0, -1, 6},  // not drawn in state 0
-      {3, 1, 1, 7},   // stretched in state 1
+      {3, 0, 0, 4}, {3, 1, 1, 4},  {3, 2, 2, 4},  {3, 5, 2, 4},
+      {1, 2, 0, 4}, {3, -4, 0, 4}, {3, 0, -1, 6},  // not drawn in state 0
+      {3, 1, 1, 7},                                // stretched in state 1
   };
   const gfx::Color cell[3] = {RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0)};
   for (const C& c : cases)
@@ -164,14 +165,15 @@ TEST(RenderMaskFrameTest, StateSelectsTheCell) {
       for (gfx::RowOrder o : test::kRowOrders) {
         test::ModelBuilder mb(12, 4, 0, o);
         for (int i = 0; i < 3; ++i) mb.Paint({i * 4, 0, i * 4 + 4, 4}, cell[i]);
-        const TsMaskData mask = test::MakeMask({0, 0, 4 * c.ImageCount, 4}, {c.ImageCount, 0, c.StretchMode, 1, 1, 1, 1});
+        const TsMaskData mask =
+            test::MakeMask({0, 0, 4 * c.ImageCount, 4}, {c.ImageCount, 0, c.StretchMode, 1, 1, 1, 1});
         gfx::Bitmap dst = test::Filled(f, 6, 5, kPre, o);
         RenderMaskFrame(mb.Model(), dst, {0, 0, 6, 5}, true, false, c.State, mask, NoBackdrop);
         const gfx::Color want = c.Cell < 0 ? kPre : cell[c.Cell];
         for (int y = 0; y < 5; ++y)
           for (int x = 0; x < 6; ++x)
-            ASSERT_EQ(Rgb(dst, x, y), want) << c.ImageCount << "/" << c.State << " at " << x << "," << y << ", "
-                                           << Where(f, o);
+            ASSERT_EQ(Rgb(dst, x, y), want)
+                << c.ImageCount << "/" << c.State << " at " << x << "," << y << ", " << Where(f, o);
       }
 }
 
@@ -192,12 +194,9 @@ TEST(RenderMaskFrameTest, NothingDrawnWithoutCellsOwnerOrRoom) {
   TsMaskData noHeight = good;
   noHeight.MaskType = -1;
   const C cases[] = {
-      {"ImageCount 0", noCells, {0, 0, 6, 6}},
-      {"ImageCount negative", negativeCells, {0, 0, 6, 6}},
-      {"no owner", noOwner, {0, 0, 6, 6}},
-      {"MaskType -1", noHeight, {0, 0, 6, 6}},
-      {"width 1", good, {0, 0, 1, 6}},
-      {"height 1", good, {0, 0, 6, 1}},
+      {"ImageCount 0", noCells, {0, 0, 6, 6}}, {"ImageCount negative", negativeCells, {0, 0, 6, 6}},
+      {"no owner", noOwner, {0, 0, 6, 6}},     {"MaskType -1", noHeight, {0, 0, 6, 6}},
+      {"width 1", good, {0, 0, 1, 6}},         {"height 1", good, {0, 0, 6, 1}},
       {"inverted", good, {6, 6, 0, 0}},
   };
   for (const C& c : cases) {

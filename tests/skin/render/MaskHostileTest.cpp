@@ -63,14 +63,17 @@ TEST(HostileMaskTest, PaintersStayInsideTheirArea) {
         gfx::Bitmap dst = test::Filled(f, 12, 12, kSentinel, o);
         for (int state : {0, 1, 2, 7})
           for (bool centre : {false, true}) {
-            RenderMaskFrame(mb.Model(), dst, area, centre, true, state, c.Mask, MakeBackdropRef(&back, -1, -1));
+            RenderMaskFrame(mb.Model(), dst, area, centre, true, state, c.Mask,
+                            MakeBackdropRef(&back, -1, -1));
             RenderMaskFrame(mb.Model(), dst, area, centre, false, state, c.Mask, NoBackdrop);
           }
         // Pictures draw a whole cell at their point: only reads and writes
         // inside the images are checked for them (by the sanitizers).
         gfx::Bitmap pictures = test::Filled(f, 5, 4, kSentinel, o);
-        for (gfx::Point p : {gfx::Point{1, 1}, gfx::Point{-3, -2}, gfx::Point{4, 3}, gfx::Point{INT_MIN, INT_MAX}})
-          for (int mode : {0, 1}) RenderMaskImage(mb.Model(), pictures, p, 1, MakeBackdropRef(&back, 0, 0), c.Mask, mode);
+        for (gfx::Point p :
+             {gfx::Point{1, 1}, gfx::Point{-3, -2}, gfx::Point{4, 3}, gfx::Point{INT_MIN, INT_MAX}})
+          for (int mode : {0, 1})
+            RenderMaskImage(mb.Model(), pictures, p, 1, MakeBackdropRef(&back, 0, 0), c.Mask, mode);
         ComposeMasked(dst, area, {c.Mask.Left, c.Mask.Top, c.Mask.Right, c.Mask.Bottom}, c.Mask, true,
                       MakeBackdropRef(&back, 0, 0), mb.Master());
         for (int y = 0; y < 12; ++y)
@@ -85,7 +88,8 @@ TEST(HostileMaskTest, PaintersStayInsideTheirArea) {
         const int idx = mb.AddMask(c.Mask);
         gfx::Bitmap d32 = test::Filled(PixelFormat::Bgra32, 6, 6, 0xFF000000u | M);
         gfx::Bitmap s32 = test::Filled(PixelFormat::Bgra32, 6, 6, 0x80808080u);
-        for (int kind : {13, 14, 16, 17, 0}) CopyWhereKey(d32, s32, {0, 0, 6, 6}, kind, mb.Model(), idx, {0, 0});
+        for (int kind : {13, 14, 16, 17, 0})
+          CopyWhereKey(d32, s32, {0, 0, 6, 6}, kind, mb.Model(), idx, {0, 0});
       }
 }
 

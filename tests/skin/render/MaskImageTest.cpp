@@ -68,7 +68,8 @@ TEST(RenderMaskImageTest, PathTable) {
         gfx::Bitmap& img = own ? *own : mb.Master();
         img.SetPixelAt(region.Left, region.Top, Grey(c.S));
         img.SetPixelAt(region.Left + 1, region.Top, M);
-        if (c.MaskType == 1) test::FillArea(img, {region.Left, region.Top + 1, region.Right, region.Bottom}, Grey(c.Mk));
+        if (c.MaskType == 1)
+          test::FillArea(img, {region.Left, region.Top + 1, region.Right, region.Bottom}, Grey(c.Mk));
         const TsMaskData mask = test::MakeMask(region, {1, c.MaskType, 0, 0, 0, 0, 0}, own);
 
         gfx::Bitmap dst = test::Filled(f, 4, 3, Grey(c.D), o);
@@ -92,8 +93,10 @@ struct Placer {
   From Src;
   int MaskType;
 };
-const Placer kPlacers[] = {{"own, unmasked", From::Own, 0}, {"own, masked", From::Own, 1},
-                           {"master, masked", From::Master, 1}, {"master, keyed", From::Master, 0}};
+const Placer kPlacers[] = {{"own, unmasked", From::Own, 0},
+                           {"own, masked", From::Own, 1},
+                           {"master, masked", From::Master, 1},
+                           {"master, keyed", From::Master, 0}};
 
 // A model with a 4 x 3 picture whose pixels name their position (x, y) and,
 // for masked pictures, a mask part of 0 below it.
@@ -140,8 +143,8 @@ TEST(RenderMaskImageTest, PictureInTheBottomRightCornerIsDrawnWhole) {
         RenderMaskImage(pic.Mb.Model(), dst, {3, 2}, 0, NoBackdrop, pic.Mask, kMaskImageNormal);
         for (int y = 0; y < 3; ++y)
           for (int x = 0; x < 4; ++x)
-            ASSERT_EQ(Rgb(dst, 3 + x, 2 + y), RGB(x + 1, y + 1, 50)) << p.Name << " at " << x << "," << y << ", "
-                                                                     << Where(f, o);
+            ASSERT_EQ(Rgb(dst, 3 + x, 2 + y), RGB(x + 1, y + 1, 50))
+                << p.Name << " at " << x << "," << y << ", " << Where(f, o);
         // Past the bitmap's edge nothing is drawn (or read).
         gfx::Bitmap small = test::Filled(f, 5, 4, Grey(9), o);
         RenderMaskImage(pic.Mb.Model(), small, {3, 2}, 0, NoBackdrop, pic.Mask, kMaskImageNormal);

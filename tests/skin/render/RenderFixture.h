@@ -38,8 +38,7 @@ void FillArea(gfx::Bitmap& b, const gfx::Rect& r, gfx::Color c);
 // A model whose master bitmap is a w x h 24-bit bitmap filled with `fill`.
 class ModelBuilder {
  public:
-  ModelBuilder(int w, int h, gfx::Color fill = gfx::clBlack,
-               gfx::RowOrder order = gfx::RowOrder::TopDown);
+  ModelBuilder(int w, int h, gfx::Color fill = gfx::clBlack, gfx::RowOrder order = gfx::RowOrder::TopDown);
 
   gfx::Bitmap& Master() { return model_.MasterBitmap; }
   ModelBuilder& Paint(const gfx::Rect& r, gfx::Color c) {

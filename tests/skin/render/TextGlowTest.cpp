@@ -29,12 +29,12 @@ TEST(DrawTextGlow, PresizedMaskMixesTowardsTheColour) {
     int WantT, WantAlpha;
   };
   const Case cases[] = {
-      {10, 200, 100, 255, 126, 100},   // (10 - 200) * 100 / 255 truncates to -74
-      {200, 10, 100, 255, 84, 100},    // 190 * 100 / 255 truncates to 74
-      {77, 200, 255, 200, 77, 200},    // v = 255: untouched
-      {50, 50, 100, 200, 50, 45},      // alpha 200 + 100 - 255
-      {50, 50, 10, 100, 50, 0},        // alpha never goes below 0
-      {0, 255, 0, 255, 255, 0},        // v = 0: the colour itself
+      {10, 200, 100, 255, 126, 100},  // (10 - 200) * 100 / 255 truncates to -74
+      {200, 10, 100, 255, 84, 100},   // 190 * 100 / 255 truncates to 74
+      {77, 200, 255, 200, 77, 200},   // v = 255: untouched
+      {50, 50, 100, 200, 50, 45},     // alpha 200 + 100 - 255
+      {50, 50, 10, 100, 50, 0},       // alpha never goes below 0
+      {0, 255, 0, 255, 255, 0},       // v = 0: the colour itself
   };
   const int size = 2, m = size + 4;
   const gfx::Rect rect{3, 2, 8, 6};

@@ -7,8 +7,8 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/DrawTextFlags.h"
-#include "skin/render/SectionText.h"
 #include "skin/paint/Tint.h"
+#include "skin/render/SectionText.h"
 #include "skin/render/TextFit.h"
 #include "tests/skin/paint/PaintTestUtil.h"
 
@@ -32,7 +32,8 @@ gfx::Font TestFont() {
 }
 
 // A model with one section whose text colours are given.
-TsSkinModel ModelWith(const TsFontColors& normal, const TsFontColors& hot, gfx::Color sectionColor = 0xFFFFFF) {
+TsSkinModel ModelWith(const TsFontColors& normal, const TsFontColors& hot,
+                      gfx::Color sectionColor = 0xFFFFFF) {
   TsSkinModel m;
   TsGeneralData g;
   g.SectionName = "BUTTON";
@@ -80,7 +81,10 @@ TEST(WriteSectionText, ContoursInOrderThenTheText) {
        all,
        false,
        {{0x0000FF, -1, 0}, {0x00FF00, 0, -1}, {0xFF0000, 1, 0}, {0x00FFFF, 0, 1}, {0x000080, 0, 0}}},
-      {"hot set", all, true, {{0x0000FF, -1, 0}, {0x00FF00, 0, -1}, {0xFF0000, 1, 0}, {0x00FFFF, 0, 1}, {0x000080, 0, 0}}},
+      {"hot set",
+       all,
+       true,
+       {{0x0000FF, -1, 0}, {0x00FF00, 0, -1}, {0xFF0000, 1, 0}, {0x00FFFF, 0, 1}, {0x000080, 0, 0}}},
   };
   for (const Case& c : cases)
     for (gfx::PixelFormat f : {gfx::PixelFormat::Bgr24, gfx::PixelFormat::Bgra32})
@@ -157,7 +161,8 @@ TEST(CutTextToWidth, KeepsWholeCharactersAndAddsTheEllipsis) {
       {word, c.TextWidth("a...") - 1, ""},  // only the dots fit: nothing remains
       {"", 10, ""},
   };
-  for (const Case& k : cases) EXPECT_EQ(CutTextToWidth(c, k.Text, k.Width), k.Want) << k.Text << " " << k.Width;
+  for (const Case& k : cases)
+    EXPECT_EQ(CutTextToWidth(c, k.Text, k.Width), k.Want) << k.Text << " " << k.Width;
 
   // Cyrillic letters are two bytes each: the cut never splits one.
   const std::string privet = "Привет";

@@ -127,7 +127,8 @@ TEST(PaintAlphaTexture, NothingForOtherModesOrImpossibleMasks) {
   // A region far outside the master reads nothing and writes nothing but the strips.
   gfx::Bitmap b = Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel);
   gfx::Rect area{1, 1, 7, 7};
-  PaintAlphaTexture(mb.Model(), b, area, NoBackdrop, 0, MakeMask({1000, -2000000000, 1002, -1999999996}, {1, 1, 0}));
+  PaintAlphaTexture(mb.Model(), b, area, NoBackdrop, 0,
+                    MakeMask({1000, -2000000000, 1002, -1999999996}, {1, 1, 0}));
   EXPECT_EQ(test::Pixels(b), test::Pixels(Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel)));
 }
 
@@ -142,7 +143,8 @@ TEST(PaintAlphaTexture, AreaAtTheEndOfTheIntRangeDoesNotOverflow) {
   gfx::Bitmap b = Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel);
   gfx::Bitmap parent = Filled(gfx::PixelFormat::Bgr24, 8, 8, 0);
   gfx::Rect area{INT_MIN, INT_MIN, INT_MIN + 7, INT_MIN + 7};
-  PaintAlphaTexture(mb.Model(), b, area, MakeBackdropRef(&parent, 5, 5), 10, MakeMask({0, 0, 2, 4}, {1, 1, 10}));
+  PaintAlphaTexture(mb.Model(), b, area, MakeBackdropRef(&parent, 5, 5), 10,
+                    MakeMask({0, 0, 2, 4}, {1, 1, 10}));
   EXPECT_EQ(area, kNoArea);
   EXPECT_EQ(test::Pixels(b), test::Pixels(Filled(gfx::PixelFormat::Bgr24, 8, 8, kSentinel)));
 }

@@ -28,7 +28,8 @@ gfx::Color TileColour(int tx, int ty) { return gfx::RGB(40 + 50 * tx, 30 + 100 *
 ModelBuilder TileModel(gfx::RowOrder o) {
   ModelBuilder mb(8, 6, gfx::clFuchsia, o);
   for (int y = 0; y < kTH; ++y)
-    for (int x = 0; x < kTW; ++x) mb.Master().SetPixelAt(kTileRegion.Left + x, kTileRegion.Top + y, TileColour(x, y));
+    for (int x = 0; x < kTW; ++x)
+      mb.Master().SetPixelAt(kTileRegion.Left + x, kTileRegion.Top + y, TileColour(x, y));
   return mb;
 }
 
@@ -38,7 +39,8 @@ int Mod(int a, int m) { return ((a % m) + m) % m; }
 void ExpectTiles(const gfx::Bitmap& b, const gfx::Rect& painted, int ax, int ay, const std::string& what) {
   for (int y = 0; y < b.Height(); ++y)
     for (int x = 0; x < b.Width(); ++x) {
-      const gfx::Color want = painted.Contains({x, y}) ? TileColour(Mod(x - ax, kTW), Mod(y - ay, kTH)) : kSentinel;
+      const gfx::Color want =
+          painted.Contains({x, y}) ? TileColour(Mod(x - ax, kTW), Mod(y - ay, kTH)) : kSentinel;
       ASSERT_EQ(b.PixelAt(x, y) & 0xFFFFFF, want) << what << " at " << x << "," << y;
     }
 }
@@ -65,8 +67,18 @@ TEST(PaintTexture, ModesPlaceTilesAndLeaveTheRestForTheColour) {
       {"unknown mode: nothing, all left for the colour", 9, {1, 2, 9, 8}, {}, {1, 2}, {1, 2, 9, 8}},
       // A tile larger than the area stays inside the area.
       {"2: tile higher than the area", 2, {1, 2, 9, 3}, {1, 2, 9, 3}, {1, 2}, {1, 3, 9, 3}},
-      {"6: tile higher than the area shows its bottom rows", 6, {1, 2, 9, 3}, {1, 2, 9, 3}, {1, 1}, {1, 2, 9, 2}},
-      {"7: tile wider than the area shows its right columns", 7, {4, 2, 6, 8}, {4, 2, 6, 8}, {3, 2}, {4, 2, 4, 8}},
+      {"6: tile higher than the area shows its bottom rows",
+       6,
+       {1, 2, 9, 3},
+       {1, 2, 9, 3},
+       {1, 1},
+       {1, 2, 9, 2}},
+      {"7: tile wider than the area shows its right columns",
+       7,
+       {4, 2, 6, 8},
+       {4, 2, 6, 8},
+       {3, 2},
+       {4, 2, 4, 8}},
       {"3: tile wider than the area", 3, {4, 2, 6, 8}, {4, 2, 6, 8}, {4, 2}, {6, 2, 6, 8}},
   };
   for (const Case& c : cases)
@@ -96,10 +108,10 @@ TEST(PaintTexture, StretchModes) {
         int Mode;
         gfx::Rect Area, Painted, Left;
       };
-      for (const Case& c : {Case{1, {1, 1, 8, 9}, {1, 1, 8, 9}, kNoArea},
-                            Case{4, {1, 1, 8, 9}, {1, 1, 8, 4}, {1, 4, 8, 9}},
-                            Case{5, {1, 1, 8, 9}, {1, 1, 3, 9}, {3, 1, 8, 9}},
-                            Case{4, {1, 1, 8, 3}, {1, 1, 8, 3}, {1, 3, 8, 3}}}) {
+      for (const Case& c :
+           {Case{1, {1, 1, 8, 9}, {1, 1, 8, 9}, kNoArea}, Case{4, {1, 1, 8, 9}, {1, 1, 8, 4}, {1, 4, 8, 9}},
+            Case{5, {1, 1, 8, 9}, {1, 1, 3, 9}, {3, 1, 8, 9}},
+            Case{4, {1, 1, 8, 3}, {1, 1, 8, 3}, {1, 3, 8, 3}}}) {
         gfx::Bitmap b = Filled(f, 10, 10, kSentinel, o);
         gfx::Rect area = c.Area;
         PaintTexture(mb.Model(), b, area, nullptr, c.Mode, &mask);

@@ -6,14 +6,14 @@
 #include <functional>
 #include <memory>
 
-#include "platform/ui/menus/MenuTracker.h"
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/GroupBox.h"
 #include "platform/ui/controls/Label.h"
 #include "platform/ui/controls/Memo.h"
 #include "platform/ui/controls/RadioButton.h"
 #include "platform/ui/controls/SpeedButton.h"
+#include "platform/ui/menus/MenuTracker.h"
+#include "platform/ui/menus/Menus.h"
 #include "tests/platform/ui/controls/ControlsFixture.h"
 
 namespace ui::test {

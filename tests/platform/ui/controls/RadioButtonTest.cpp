@@ -171,18 +171,18 @@ TEST_F(RadioButtonTest, CircleIsTheClassicOne) {
   radios[2]->SetEnabled(false);
   // Outside the circle the control's face shows ('l').
   EXPECT_EQ(circle(*radios[0]), (std::vector<std::string>{"llllsssslllll",  //
-                                                           "llssddddsslll",  //
-                                                           "lsddhhhhddhll",  //
-                                                           "lsdhhhhhhlhll",  //
-                                                           "sdhhhxxhhhlhl",  //
-                                                           "sdhhxxxxhhlhl",  //
-                                                           "sdhhxxxxhhlhl",  //
-                                                           "sdhhhxxhhhlhl",  //
-                                                           "lsdhhhhhhlhll",  //
-                                                           "lsdlhhhhllhll",  //
-                                                           "llhhllllhhlll",  //
-                                                           "llllhhhhlllll",  //
-                                                           "lllllllllllll"}));
+                                                          "llssddddsslll",  //
+                                                          "lsddhhhhddhll",  //
+                                                          "lsdhhhhhhlhll",  //
+                                                          "sdhhhxxhhhlhl",  //
+                                                          "sdhhxxxxhhlhl",  //
+                                                          "sdhhxxxxhhlhl",  //
+                                                          "sdhhhxxhhhlhl",  //
+                                                          "lsdhhhhhhlhll",  //
+                                                          "lsdlhhhhllhll",  //
+                                                          "llhhllllhhlll",  //
+                                                          "llllhhhhlllll",  //
+                                                          "lllllllllllll"}));
   EXPECT_EQ(circle(*radios[1])[5], "sdhhhhhhhhlhl");
   EXPECT_EQ(circle(*radios[2])[5], "sdlllllllllhl");
   radios[2]->SetChecked(true);

@@ -3,10 +3,10 @@
 // caption buttons.
 #include <vector>
 
-#include "platform/ui/menus/MenuBar.h"
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/forms/TopLevelWindow.h"
+#include "platform/ui/menus/MenuBar.h"
+#include "platform/ui/menus/Menus.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ui/menus/Menus.h"
-#include "platform/ui/forms/MoveSizeLoop.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/forms/MoveSizeLoop.h"
 #include "platform/ui/forms/TopLevelWindow.h"
+#include "platform/ui/menus/Menus.h"
 #include "tests/platform/ui/LoopSteps.h"
 #include "tests/platform/ui/TestControls.h"
 #include "tests/platform/ui/UiFixture.h"

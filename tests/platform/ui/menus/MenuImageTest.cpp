@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/controls/ImageList.h"
 #include "platform/ui/menus/MenuBar.h"
 #include "platform/ui/menus/MenuPainter.h"
 #include "platform/ui/menus/MenuTracker.h"
 #include "platform/ui/menus/Menus.h"
-#include "platform/ui/controls/ImageList.h"
 #include "tests/platform/ui/UiFixture.h"
 
 namespace ui::testing {

@@ -11,8 +11,6 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/forms/Form.h"
-#include "platform/ui/menus/Menus.h"
 #include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/GroupBox.h"
@@ -25,6 +23,8 @@
 #include "platform/ui/controls/RadioButton.h"
 #include "platform/ui/controls/SpeedButton.h"
 #include "platform/ui/controls/StatusBar.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/menus/Menus.h"
 
 namespace {
 
