@@ -1,5 +1,7 @@
 #include "skin/controls/sFade.h"
 
+#include "platform/ui/Application.h"
+#include "skin/controls/sCommonData.h"
 #include "skin/controls/sSkinManager.h"
 
 namespace skin {
@@ -42,6 +44,12 @@ void SetShutdownAnnounced(bool on) { State().shutdown = on; }
 namespace fade_detail {
 void TimerCreated() { ++State().liveTimers; }
 void TimerDestroyed() { --State().liveTimers; }
+
+bool ControlGone(const TsCommonData* b) { return !b || !b->OwnerControl || b->OwnerControl->Destroying(); }
+
+bool AppTerminating() {
+  return !ui::Application::Exists() || ui::App().Terminated() || ui::App().Terminating();
+}
 }  // namespace fade_detail
 
 }  // namespace skin

@@ -12,6 +12,8 @@
 
 namespace skin {
 
+class TsCommonData;
+
 // A control state change that may cross-fade; aeGlobalDef defers to the
 // default skin manager.
 enum class TacAnimatEvent : std::uint8_t { aeMouseEnter, aeMouseLeave, aeMouseDown, aeMouseUp, aeGlobalDef };
@@ -56,6 +58,12 @@ namespace fade_detail {
 // Kept by the timers' constructors and destructors.
 void TimerCreated();
 void TimerDestroyed();
+// Both fade timers tick every 10 ms.
+constexpr unsigned kFadeInterval = 10;
+// True when the binding's control is gone or being destroyed.
+bool ControlGone(const TsCommonData* b);
+// True when the application is ending (or no longer exists).
+bool AppTerminating();
 }  // namespace fade_detail
 
 }  // namespace skin

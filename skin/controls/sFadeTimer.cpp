@@ -15,13 +15,9 @@
 namespace skin {
 namespace {
 
-constexpr unsigned kFadeInterval = 10;
-
-bool ControlGone(const TsCommonData* b) { return !b || !b->OwnerControl || b->OwnerControl->Destroying(); }
-
-bool AppTerminating() {
-  return !ui::Application::Exists() || ui::App().Terminated() || ui::App().Terminating();
-}
+using fade_detail::AppTerminating;
+using fade_detail::ControlGone;
+using fade_detail::kFadeInterval;
 
 }  // namespace
 
