@@ -5,6 +5,7 @@
 #include "app/ComponentClasses.h"
 #include "app/PropertyValues.h"
 #include "platform/ui/menus/Menus.h"
+#include "skin/controls/sCommonData.h"
 
 namespace app {
 
@@ -56,9 +57,11 @@ bool ApplyControl(ui::Control& c, std::string_view key, std::string_view value, 
     w->SetTabOrder(ReadInt(value));
   else if (key == "TabStop" && w)
     w->SetTabStop(ReadBool(value));
-  // Skin-only: kept by the skinned classes, not by the plain ones.
-  else if (key == "SkinData.SkinSection")
-    return true;
+  // Skin-only: the skinned classes keep it in their binding; plain ones
+  // have nowhere to keep it.
+  else if (key == "SkinData.SkinSection") {
+    if (skin::TsCommonData* data = skin::SkinDataOf(&c)) data->SetSkinSection(value);
+  }
   else
     return false;
   return true;
