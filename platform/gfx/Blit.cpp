@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -127,8 +128,21 @@ Rect Copy(Bitmap& dst, const Region& clip, Point at, const Bitmap& srcIn, const 
   }
   const int sbpp = pixel::Bpp(from->Format());
   Rect touched{};
+  const bool sameRows = opt.How == Mode::Copy && from->Format() == dst.Format() && from != &dst &&
+                        from->Stride() == dst.Stride() && from->Width() == dst.Width();
   pixel::ForEachClipped(dst, clip, d, [&](const Rect& part) {
     const int sx = origin.X + part.Left - d.Left;
+    if (sameRows && sx == 0 && part.Left == 0 && part.Width() == dst.Width()) {
+      // Whole rows of two bitmaps laid out alike lie back to back: one copy
+      // (the padding between rows goes along; no pixel lives there).
+      const int rows = part.Height();
+      const int low = dst.Stride() > 0 ? 0 : rows - 1;
+      const std::size_t bytes = static_cast<std::size_t>(std::abs(dst.Stride())) * static_cast<std::size_t>(rows - 1) +
+                                static_cast<std::size_t>(part.Width()) * static_cast<std::size_t>(sbpp);
+      std::memcpy(dst.Scanline(part.Top + low), from->Scanline(origin.Y + part.Top - d.Top + low), bytes);
+      touched = Bounds(touched, part);
+      return;
+    }
     for (int y = part.Top; y < part.Bottom; ++y) {
       const std::uint8_t* srow = from->Scanline(origin.Y + y - d.Top) + sx * sbpp;
       WriteRow(dst.Scanline(y), dst.Format(), part.Left, srow, from->Format(), part.Width(), opt);

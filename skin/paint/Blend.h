@@ -23,4 +23,10 @@ void BlendBitmaps(gfx::Bitmap& dst, const gfx::Bitmap& src, int a, gfx::Point ds
 // happens when the sizes or formats differ.
 void FadeBitmaps(gfx::Bitmap& dst, const gfx::Bitmap& src, int a);
 
+// FadeBitmaps written to a third bitmap in one pass: every byte of `dst`
+// becomes (from * a + to * (255 - a) + 127) >> 8, which is what a copy of
+// `from` faded with `to` holds. All three must be 24-bit and of one size;
+// otherwise nothing happens and the answer is false.
+bool FadeBitmapsInto(gfx::Bitmap& dst, const gfx::Bitmap& from, const gfx::Bitmap& to, int a);
+
 }  // namespace skin

@@ -130,5 +130,55 @@ TEST(FadeBitmapsTest, EqualSized24BitOnly) {
   EXPECT_EQ(Pixels(d32), std::vector<gfx::Color>(4, 0xFFC8C8C8u));
 }
 
+
+// A 5 x 3 picture (rows with a padding byte) of distinct bytes.
+gfx::Bitmap Ramp(gfx::RowOrder order, int seed) {
+  gfx::Bitmap b(5, 3, PixelFormat::Bgr24, order);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x)
+      b.SetPixelAt(x, y, RGB((x * 50 + seed) & 0xFF, (y * 90 + seed) & 0xFF, (x * y * 30 + 2 * seed) & 0xFF));
+  return b;
+}
+
+TEST(FadeBitmapsIntoTest, EqualsACopyFadedInEveryRowOrder) {
+  for (const auto fo : test::kRowOrders)
+    for (const auto to : test::kRowOrders)
+      for (const auto dor : test::kRowOrders)
+        for (const int a : {255, 243, 127, 12, 0}) {
+          const gfx::Bitmap from = Ramp(fo, 3), over = Ramp(to, 141);
+          gfx::Bitmap want = from;
+          FadeBitmaps(want, over, a);
+          gfx::Bitmap got(5, 3, PixelFormat::Bgr24, dor);
+          ASSERT_TRUE(FadeBitmapsInto(got, from, over, a));
+          ASSERT_EQ(Pixels(got), Pixels(want)) << test::OrderName(fo) << test::OrderName(to)
+                                               << test::OrderName(dor) << " a " << a;
+        }
+}
+
+TEST(FadeBitmapsIntoTest, TheResultMayBeEitherInput) {
+  const gfx::Bitmap from = Ramp(gfx::RowOrder::TopDown, 3), over = Ramp(gfx::RowOrder::BottomUp, 141);
+  gfx::Bitmap want = from;
+  FadeBitmaps(want, over, 200);
+  gfx::Bitmap a = from;
+  ASSERT_TRUE(FadeBitmapsInto(a, a, over, 200));
+  EXPECT_EQ(Pixels(a), Pixels(want));
+  gfx::Bitmap b = over;
+  ASSERT_TRUE(FadeBitmapsInto(b, from, b, 200));
+  EXPECT_EQ(Pixels(b), Pixels(want));
+}
+
+TEST(FadeBitmapsIntoTest, OtherSizesAndFormatsAreRefused) {
+  const gfx::Bitmap f = test::Filled(PixelFormat::Bgr24, 2, 2, D);
+  gfx::Bitmap d = test::Filled(PixelFormat::Bgr24, 2, 2, Grey(9));
+  EXPECT_FALSE(FadeBitmapsInto(d, f, test::Filled(PixelFormat::Bgr24, 2, 3, D), 64));
+  gfx::Bitmap small = test::Filled(PixelFormat::Bgr24, 1, 2, Grey(9));
+  EXPECT_FALSE(FadeBitmapsInto(small, f, f, 64));
+  EXPECT_FALSE(FadeBitmapsInto(d, test::Filled(PixelFormat::Bgra32, 2, 2, D), f, 64));
+  gfx::Bitmap d32 = test::Filled(PixelFormat::Bgra32, 2, 2, 0xFF000000u);
+  EXPECT_FALSE(FadeBitmapsInto(d32, f, f, 64));
+  EXPECT_EQ(Pixels(d), std::vector<gfx::Color>(4, Grey(9)));
+  EXPECT_EQ(Pixels(small), std::vector<gfx::Color>(2, Grey(9)));
+}
+
 }  // namespace
 }  // namespace skin
