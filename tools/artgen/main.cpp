@@ -8,6 +8,8 @@
 //   assets/result/result.png                                    (128 x 128 RGBA)
 //   assets/icons/icon16.png, assets/icons/icon32.png
 //   assets/shadows/shadow1.png, assets/shadows/shadow2.png    (48 x 48 RGBA)
+//   assets/skins/Skin/   the internal skin's source directory (Options.dat
+//   assets/skins/Night/  and its ten images); Night is the dark skin
 // Add `--sheet FILE.png` to also write a contact sheet of everything over a
 // plain background, for looking at the set (not part of the assets).
 //
@@ -22,6 +24,7 @@
 #include "platform/gfx/PngWriter.h"
 #include "tools/artgen/IconArt.h"
 #include "tools/artgen/ShadowArt.h"
+#include "tools/artgen/SkinArt.h"
 #include "tools/artgen/Sheet.h"
 #include "tools/artgen/TileArt.h"
 #include "tools/artgen/TrophyArt.h"
@@ -101,6 +104,10 @@ int main(int argc, char** argv) {
       gfx::Bitmap shadow = artgen::DrawShadow(i);
       sheet.Add(shadow, 2);
       Write(shadow, assets / "shadows" / ("shadow" + std::to_string(i + 1) + ".png"));
+    }
+    for (const artgen::SkinPalette& palette : {artgen::LightPalette(), artgen::NightPalette()}) {
+      artgen::WriteSkinFiles(artgen::MakeSkinFiles(palette), assets / "skins" / palette.Name);
+      std::printf("wrote %s\n", (assets / "skins" / palette.Name).string().c_str());
     }
     if (!sheetPath.empty()) {
       gfx::SavePng(sheet.Compose(), sheetPath);

@@ -1,19 +1,33 @@
-// zintor2-skin: packs a skin directory into a package and lists packages.
-//   zintor2-skin pack DIR OUT.osz
-//   zintor2-skin list FILE.osz
+// zintor2-skin: tools for skin authors.
+//   zintor2-skin pack DIR OUT.osz      pack a skin directory
+//   zintor2-skin list FILE.osz         list a package's entries
+//   zintor2-skin unpack FILE.osz DIR   write a package's entries into DIR
+//   zintor2-skin check SKIN            report what the program would stumble on
+//   zintor2-skin render SKIN OUT.png   a contact sheet of every section and glyph
+// SKIN is a package file or a skin directory.
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "platform/gfx/FileBytes.h"
+#include "platform/gfx/PngWriter.h"
+#include "tools/skinpack/ContactSheet.h"
 #include "tools/skinpack/SkinPackWriter.h"
+#include "tools/skinpack/SkinSource.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: zintor2-skin pack DIR OUT.osz\n       zintor2-skin list FILE.osz\n");
+  std::fprintf(stderr,
+               "usage: zintor2-skin pack DIR OUT.osz\n"
+               "       zintor2-skin list FILE.osz\n"
+               "       zintor2-skin unpack FILE.osz DIR\n"
+               "       zintor2-skin check SKIN\n"
+               "       zintor2-skin render SKIN OUT.png\n"
+               "SKIN is a package file (.osz) or a skin directory holding Options.dat.\n");
   return 2;
 }
 
@@ -36,6 +50,13 @@ int List(const std::string& file) {
   return 0;
 }
 
+int Render(const std::string& skinPath, const std::string& out) {
+  const skin::TsLoadResult loaded = skin::LoadToolSkin(skinPath);
+  for (const std::string& w : loaded.Warnings) std::fprintf(stderr, "zintor2-skin: warning: %s\n", w.c_str());
+  gfx::SavePng(skin::RenderContactSheet(*loaded.Model), out);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,6 +64,7 @@ int main(int argc, char** argv) {
   try {
     if (args.size() == 3 && args[0] == "pack") return Pack(args[1], args[2]);
     if (args.size() == 2 && args[0] == "list") return List(args[1]);
+    if (args.size() == 3 && args[0] == "render") return Render(args[1], args[2]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zintor2-skin: %s\n", e.what());
     return 1;
