@@ -8,9 +8,7 @@
 #include "app/PropertyBag.h"
 #include "app/PropertyValues.h"
 #include "app/SkinManagerProperties.h"
-#include "game/AlphaImageList.h"
 #include "game/DescribedForm.h"
-#include "game/TileButton.h"
 #include "game/WebLabel.h"
 #include "image/acPNG.h"
 #include "platform/ui/Timer.h"
@@ -25,6 +23,8 @@
 #include "platform/ui/controls/RadioButton.h"
 #include "platform/ui/controls/StatusBar.h"
 #include "platform/ui/menus/Menus.h"
+#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/sSpeedButton.h"
 
 namespace app {
 
@@ -59,8 +59,8 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
   static const std::pair<std::string_view, Factory> kClasses[] = {
       {"TsPanel", Make<ui::Panel>()},
       {"TsStatusBar", Make<ui::StatusBar>()},
-      {"TsSpeedButton", Make<game::TileButton>()},
-      {"TsAlphaImageList", Make<game::AlphaImageList>()},
+      {"TsSpeedButton", Make<skin::TsSpeedButton>()},
+      {"TsAlphaImageList", Make<skin::AlphaImageList>()},
       {"TsGroupBox", Make<ui::GroupBox>()},
       {"TsRadioButton", Make<ui::RadioButton>()},
       {"TsButton", Make<ui::Button>()},
@@ -87,22 +87,20 @@ std::span<const std::uint8_t> Asset(std::string_view path) {
   return bytes;
 }
 
-bool ApplyTile(game::TileButton& b, std::string_view key, std::string_view value, const LoadContext& ctx) {
+bool ApplyTile(skin::TsSpeedButton& b, std::string_view key, std::string_view value, const LoadContext& ctx) {
   if (key == "Images") {
     auto* list = dynamic_cast<ui::CustomImageList*>(&ctx.Find(value));
     if (!list) throw std::invalid_argument("'" + std::string(value) + "' is not an image list");
     b.SetImages(list);
   } else if (key == "ImageIndex") {
     b.SetImageIndex(ReadInt(value));
-  } else if (key == "SkinData.SkinSection") {
-    b.SetSkinSection(std::string(value));
   } else {
     return false;
   }
   return true;
 }
 
-bool ApplyImageList(game::AlphaImageList& l, std::string_view key, std::string_view value) {
+bool ApplyImageList(skin::AlphaImageList& l, std::string_view key, std::string_view value) {
   auto& list = l.List();
   if (key == "Width") {
     list.SetWidth(ReadInt(value));
@@ -281,8 +279,8 @@ ui::Component* CreateComponent(std::string_view className, ui::Component& owner)
 
 bool ApplyClassProperty(ui::Component& c, std::string_view key, std::string_view value,
                         const LoadContext& ctx) {
-  if (auto* t = dynamic_cast<game::TileButton*>(&c)) return ApplyTile(*t, key, value, ctx);
-  if (auto* l = dynamic_cast<game::AlphaImageList*>(&c)) return ApplyImageList(*l, key, value);
+  if (auto* t = dynamic_cast<skin::TsSpeedButton*>(&c)) return ApplyTile(*t, key, value, ctx);
+  if (auto* l = dynamic_cast<skin::AlphaImageList*>(&c)) return ApplyImageList(*l, key, value);
   if (auto* l = dynamic_cast<ui::Label*>(&c)) return ApplyLabel(*l, key, value);
   if (auto* b = dynamic_cast<ui::Button*>(&c)) return ApplyButton(*b, key, value);
   if (auto* t = dynamic_cast<ui::Timer*>(&c)) return ApplyTimer(*t, key, value, ctx);

@@ -36,9 +36,12 @@ void TForm_Main::Loaded() {
   sPanel_Main = BindComponent<ui::Panel>(*this, "sPanel_Main");
   for (int i = 0; i < kTileCount; ++i) {
     const std::string n = std::to_string(i + 1);
-    Tiles[static_cast<std::size_t>(i)] = BindComponent<TileButton>(*this, ("sSpeedButton_G" + n).c_str());
+    auto* tile = BindComponent<skin::TsSpeedButton>(*this, ("sSpeedButton_G" + n).c_str());
+    // Without a skin the tiles keep the flat plain look.
+    tile->SetFlat(true);
+    Tiles[static_cast<std::size_t>(i)] = tile;
     ImageLists[static_cast<std::size_t>(i)] =
-        BindComponent<AlphaImageList>(*this, ("sAlphaImageList_G" + n).c_str());
+        BindComponent<skin::AlphaImageList>(*this, ("sAlphaImageList_G" + n).c_str());
   }
   sStatusBar = BindComponent<ui::StatusBar>(*this, "sStatusBar");
   Timer_WaitStarting = BindComponent<ui::Timer>(*this, "Timer_WaitStarting");
@@ -115,7 +118,7 @@ void TForm_Main::SetTileImageIndex(int tile, int imageIndex) {
 }
 
 void TForm_Main::SetTileSkinSection(int tile, std::string_view section) {
-  Tiles.at(static_cast<std::size_t>(tile - 1))->SetSkinSection(std::string(section));
+  Tiles.at(static_cast<std::size_t>(tile - 1))->SkinData().SetSkinSection(section);
 }
 
 void TForm_Main::SetTileEnabled(int tile, bool enabled) {

@@ -6,15 +6,15 @@
 #include <array>
 #include <string>
 
-#include "game/AlphaImageList.h"
 #include "game/DescribedForm.h"
 #include "game/GameBoard.h"
-#include "game/TileButton.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/controls/Panel.h"
 #include "platform/ui/controls/StatusBar.h"
 #include "platform/ui/forms/Form.h"
 #include "platform/ui/menus/Menus.h"
+#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/sSpeedButton.h"
 
 namespace game {
 
@@ -26,8 +26,8 @@ class TForm_Main : public ui::Form, public GameBoard, public DescribedForm {
 
   // Components of the window description, bound by name once it is loaded.
   ui::Panel* sPanel_Main = nullptr;
-  std::array<TileButton*, kTileCount> Tiles{};  // sSpeedButton_G1 .. G6
-  std::array<AlphaImageList*, kTileCount> ImageLists{};
+  std::array<skin::TsSpeedButton*, kTileCount> Tiles{};  // sSpeedButton_G1 .. G6
+  std::array<skin::AlphaImageList*, kTileCount> ImageLists{};
   ui::StatusBar* sStatusBar = nullptr;
   ui::Timer* Timer_WaitStarting = nullptr;
   ui::Timer* Timer_StartShow = nullptr;

@@ -144,6 +144,10 @@ class Application : public Component {
   Form* ActiveForm() const { return activeForm_; }
   // The control that has the keyboard focus.
   WinControl* FocusedControl() const { return focused_; }
+  // The hint switch: whether controls' hints are shown (skinned buttons turn
+  // it off while they are held down).
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool on) { showHint_ = on; }
   // True while a mouse button is held (from the backend's modifier state).
   bool ButtonHeld(int button /* 0 left, 1 right, 2 middle */) const;
   // Modal state: forms that may take input (the innermost modal form and
@@ -240,6 +244,7 @@ class Application : public Component {
   std::string title_;
   Icon icon_;
   Form* mainForm_ = nullptr;
+  bool showHint_ = true;
   bool terminated_ = false;
   bool terminating_ = false;
   Control* capture_ = nullptr;

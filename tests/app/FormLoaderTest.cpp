@@ -5,8 +5,8 @@
 
 #include "app/EmbeddedAssets.h"
 #include "app/PropertyBag.h"
-#include "game/AlphaImageList.h"
-#include "game/TileButton.h"
+#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/sSpeedButton.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Application.h"
 #include "skin/controls/sSkinManager.h"
@@ -108,39 +108,41 @@ TEST(FormLoaderTest, TileShowsItsImageListPictureAndFollowsTheList) {
                            {"TsSpeedButton", "t", "", {{"Images", "l"}, {"ImageIndex", "1"}}}}};
   // A form is loaded as the program loads it: the components see Loaded.
   ui::Form& form = *app.CreateForm<ui::Form>([&d](ui::Form& f) { LoadForm(f, d); });
-  auto* list = dynamic_cast<game::AlphaImageList*>(form.FindComponent("l"));
-  auto* tile = dynamic_cast<game::TileButton*>(form.FindComponent("t"));
+  auto* list = dynamic_cast<skin::AlphaImageList*>(form.FindComponent("l"));
+  auto* tile = dynamic_cast<skin::TsSpeedButton*>(form.FindComponent("t"));
   ASSERT_NE(list, nullptr);
   ASSERT_NE(tile, nullptr);
+  EXPECT_EQ(tile->Images(), list);
+  EXPECT_EQ(tile->ImageIndex(), 1);
+  // The tile draws straight from the list: nothing is copied into its glyph.
+  EXPECT_TRUE(tile->Glyph().Empty());
   ASSERT_EQ(list->Count(), 2);
-  ASSERT_NE(list->Image(0), nullptr);
-  EXPECT_FALSE(SamePicture(*list->Image(0), *list->Image(1)));
+  ASSERT_NE(list->Decoded(0), nullptr);
+  EXPECT_FALSE(SamePicture(*list->Decoded(0), *list->Decoded(1)));
   gfx::Bitmap lit;
   ASSERT_TRUE(list->List().ItemImage32(1, lit));
-  EXPECT_TRUE(SamePicture(*list->Image(1), lit));
-  EXPECT_TRUE(SamePicture(tile->Glyph().Bitmap(), lit));
+  EXPECT_TRUE(SamePicture(*list->Decoded(1), lit));
+  EXPECT_EQ(tile->PictureWidth(), 200);
 
-  tile->SetImageIndex(0);
-  EXPECT_TRUE(SamePicture(tile->Glyph().Bitmap(), *list->Image(0)));
   tile->SetImageIndex(5);
-  EXPECT_TRUE(tile->Glyph().Empty());
+  EXPECT_EQ(tile->PictureWidth(), 0);
 
   tile->SetImageIndex(1);
   list->List().SetSize(100, 100);
   EXPECT_EQ(list->Width(), 100);
-  EXPECT_EQ(tile->Glyph().Width(), 100);
+  EXPECT_EQ(tile->PictureWidth(), 100);
   ASSERT_TRUE(list->List().ItemImage32(1, lit));
-  EXPECT_TRUE(SamePicture(tile->Glyph().Bitmap(), lit));
+  EXPECT_TRUE(SamePicture(*list->Decoded(1), lit));
 
   auto bytes = EmbeddedAsset("tiles/tile2_lit.png");
   list->List().Items().AddPng({bytes.begin(), bytes.end()});
   EXPECT_EQ(list->Count(), 3);
   tile->SetImageIndex(2);
-  EXPECT_FALSE(tile->Glyph().Empty());
+  EXPECT_EQ(tile->PictureWidth(), 100);
 
   delete list;
   EXPECT_EQ(tile->Images(), nullptr);
-  EXPECT_TRUE(tile->Glyph().Empty());
+  EXPECT_EQ(tile->PictureWidth(), 0);
 }
 
 }  // namespace

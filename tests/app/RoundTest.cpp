@@ -11,7 +11,7 @@ TEST_F(RoundTest, AtStartTheTilesAreDisabledDarkAndIgnoreClicks) {
   for (const auto* t : w().Main->Tiles) {
     EXPECT_FALSE(t->Enabled());
     EXPECT_EQ(t->ImageIndex(), game::kImageDark);
-    EXPECT_EQ(t->SkinSection(), "WEBBUTTON");
+    EXPECT_EQ(t->SkinData().SkinSection(), "WEBBUTTON");
   }
   EXPECT_EQ(g().ExtraLength, 1);
   ClickTileNow(1);
@@ -47,7 +47,7 @@ TEST_F(RoundTest, FirstRoundPaceAndLengthPerLevel) {
     RunUntilTime(turn);
     EXPECT_TRUE(g().InputAllowed);
     EXPECT_EQ(LitTiles(), 0);
-    for (const auto* t : w().Main->Tiles) EXPECT_EQ(t->SkinSection(), "SPEEDBUTTON");
+    for (const auto* t : w().Main->Tiles) EXPECT_EQ(t->SkinData().SkinSection(), "SPEEDBUTTON");
     for (int i = 1; i <= n; ++i) EXPECT_NE(g().Sequence.Get(i), 0);
     EXPECT_EQ(g().Sequence.Get(n + 1), 0) << "the first round shows " << n << " tiles";
     game::ResetGameObjects();
@@ -64,7 +64,7 @@ TEST_F(RoundTest, CorrectRoundsGrowByOneAndStartAfterAFreshWait) {
     EXPECT_EQ(g().RoundCount, round + 1);
     EXPECT_FALSE(g().InputAllowed);
     const std::int64_t done = Now();
-    for (const auto* t : w().Main->Tiles) EXPECT_EQ(t->SkinSection(), "WEBBUTTON");
+    for (const auto* t : w().Main->Tiles) EXPECT_EQ(t->SkinData().SkinSection(), "WEBBUTTON");
     RunUntilTime(done + 1000 + 3 * (n + 1) * 400 - 1);
     EXPECT_FALSE(g().InputAllowed);
     RunUntilTime(done + 1000 + 3 * (n + 1) * 400);

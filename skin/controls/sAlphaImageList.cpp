@@ -1,6 +1,6 @@
-#include "game/AlphaImageList.h"
+#include "skin/controls/sAlphaImageList.h"
 
-namespace game {
+namespace skin {
 
 // The list is created by the form loader, so its PNG items are decoded once
 // the whole description has been read (Loaded).
@@ -19,12 +19,19 @@ void AlphaImageList::Loaded() {
   CopyPictures();
 }
 
+const gfx::Bitmap* AlphaImageList::Decoded(int index) const {
+  if (index < 0 || index >= static_cast<int>(decoded_.size())) return nullptr;
+  const gfx::Bitmap& p = decoded_[static_cast<std::size_t>(index)];
+  return p.Empty() ? nullptr : &p;
+}
+
 void AlphaImageList::CopyPictures() {
   BeginUpdate();
   SetSize(list_.Width(), list_.Height());
   Clear();
+  decoded_.assign(static_cast<std::size_t>(list_.Count()), gfx::Bitmap());
   for (int i = 0; i < list_.Count(); ++i) {
-    gfx::Bitmap picture;
+    gfx::Bitmap& picture = decoded_[static_cast<std::size_t>(i)];
     // An undecodable item keeps its index as a fully transparent picture.
     if (!list_.ItemImage32(i, picture)) picture = gfx::Bitmap();
     Add(picture);
@@ -32,4 +39,4 @@ void AlphaImageList::CopyPictures() {
   EndUpdate();
 }
 
-}  // namespace game
+}  // namespace skin
