@@ -22,46 +22,47 @@ using Chain = std::vector<const MemIniFile::Section*>;
 struct GeneralKey {
   const char* Name;
   bool Textual;
-  void (*Apply)(TsGeneralData& d, const std::string* value, const TsGeneralData& f);
+  void (*Apply)(TsGeneralData& d, const std::string_view* value, const TsGeneralData& f);
 };
 
-std::int32_t Int(const std::string& v) { return *ParseInteger(v); }
+std::int32_t Int(std::string_view v) { return *ParseInteger(v); }
 
-#define ZT_INT(KEY, FIELD)                                                           \
-  {                                                                                  \
-    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-      d.FIELD = v ? Int(*v) : f.FIELD;                                               \
-    }                                                                                \
+#define ZT_INT(KEY, FIELD)                                                                \
+  {                                                                                       \
+    KEY, false, [](TsGeneralData& d, const std::string_view* v, const TsGeneralData& f) { \
+      d.FIELD = v ? Int(*v) : f.FIELD;                                                    \
+    }                                                                                     \
   }
-#define ZT_COLOUR(KEY, FIELD)                                                        \
-  {                                                                                  \
-    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-      d.FIELD = v ? static_cast<gfx::Color>(Int(*v)) : f.FIELD;                      \
-    }                                                                                \
+#define ZT_COLOUR(KEY, FIELD)                                                             \
+  {                                                                                       \
+    KEY, false, [](TsGeneralData& d, const std::string_view* v, const TsGeneralData& f) { \
+      d.FIELD = v ? static_cast<gfx::Color>(Int(*v)) : f.FIELD;                           \
+    }                                                                                     \
   }
 // A colour found in the file is resolved to RGB; the fallback already is.
-#define ZT_RGB(KEY, FIELD)                                                           \
-  {                                                                                  \
-    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-      d.FIELD = v ? gfx::ColorToRGB(static_cast<gfx::Color>(Int(*v))) : f.FIELD;     \
-    }                                                                                \
+#define ZT_RGB(KEY, FIELD)                                                                \
+  {                                                                                       \
+    KEY, false, [](TsGeneralData& d, const std::string_view* v, const TsGeneralData& f) { \
+      d.FIELD = v ? gfx::ColorToRGB(static_cast<gfx::Color>(Int(*v))) : f.FIELD;          \
+    }                                                                                     \
   }
-#define ZT_BYTE(KEY, FIELD)                                                          \
-  {                                                                                  \
-    KEY, false, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-      d.FIELD = v ? static_cast<std::uint8_t>(Int(*v)) : f.FIELD;                    \
-    }                                                                                \
+#define ZT_BYTE(KEY, FIELD)                                                               \
+  {                                                                                       \
+    KEY, false, [](TsGeneralData& d, const std::string_view* v, const TsGeneralData& f) { \
+      d.FIELD = v ? static_cast<std::uint8_t>(Int(*v)) : f.FIELD;                         \
+    }                                                                                     \
   }
-#define ZT_BOOL(KEY, FIELD)                                                         \
-  {                                                                                 \
-    KEY, true, [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { \
-      d.FIELD = v ? ParseBool(*v) : f.FIELD;                                        \
-    }                                                                               \
+#define ZT_BOOL(KEY, FIELD)                                                              \
+  {                                                                                      \
+    KEY, true, [](TsGeneralData& d, const std::string_view* v, const TsGeneralData& f) { \
+      d.FIELD = v ? ParseBool(*v) : f.FIELD;                                             \
+    }                                                                                    \
   }
-#define ZT_TEXT(KEY, FIELD)                                                                                \
-  {                                                                                                        \
-    KEY, true,                                                                                             \
-        [](TsGeneralData& d, const std::string* v, const TsGeneralData& f) { d.FIELD = v ? *v : f.FIELD; } \
+#define ZT_TEXT(KEY, FIELD)                                                              \
+  {                                                                                      \
+    KEY, true, [](TsGeneralData& d, const std::string_view* v, const TsGeneralData& f) { \
+      d.FIELD = v ? std::string(*v) : f.FIELD;                                           \
+    }                                                                                    \
   }
 
 const GeneralKey kGeneralKeys[] = {
@@ -106,7 +107,7 @@ const GeneralKey kGeneralKeys[] = {
 
 constexpr std::size_t kKeyCount = std::size(kGeneralKeys);
 
-bool Present(const GeneralKey& key, const std::string& value) {
+bool Present(const GeneralKey& key, std::string_view value) {
   if (key.Textual) return value != "?";
   const std::optional<std::int32_t> n = ParseInteger(value);
   return n && *n != -1;
@@ -116,8 +117,7 @@ bool Present(const GeneralKey& key, const std::string& value) {
 void Finish(TsGeneralData& d, const MemIniFile::Section* first) {
   if (first != nullptr) {
     d.SectionName = first->Name();
-    const std::string* parent = first->Find("PARENTCLASS");
-    if (parent != nullptr) d.ParentClass = *parent;
+    if (const std::optional<std::string_view> parent = first->Find("PARENTCLASS")) d.ParentClass = *parent;
   }
   d.GradientSteps = ParseGradientList(d.GradientData);
   d.HotGradientSteps = ParseGradientList(d.HotGradientData);
@@ -126,12 +126,16 @@ void Finish(TsGeneralData& d, const MemIniFile::Section* first) {
 // The general keys a section holds: for each, the value of its first line.
 class SectionKeys {
  public:
-  explicit SectionKeys(const std::vector<MemIniFile::Section>& sections) {
+  explicit SectionKeys(const MemIniFile& ini) {
+    const std::vector<MemIniFile::Section>& sections = ini.Sections();
     NameIndex index;
     const auto nameOf = [](std::size_t k) -> std::string_view { return kGeneralKeys[k].Name; };
     index.Reserve(kKeyCount);
     for (std::size_t k = 0; k < kKeyCount; ++k) index.Add(kGeneralKeys[k].Name, k, nameOf);
     begin_.reserve(sections.size() + 1);
+    std::size_t lines = 0;  // every key line makes at most one entry
+    for (const MemIniFile::Section& s : sections) lines += s.Keys().size();
+    values_.reserve(lines);
     for (const MemIniFile::Section& s : sections) {
       begin_.push_back(static_cast<std::uint32_t>(values_.size()));
       const std::size_t first = values_.size();
@@ -152,7 +156,7 @@ class SectionKeys {
   // Whether any section has the key.
   bool Used(std::size_t key) const { return used_[key]; }
 
-  const std::string* Find(std::size_t section, std::size_t key) const {
+  const std::string_view* Find(std::size_t section, std::size_t key) const {
     for (std::uint32_t i = begin_[section]; i < begin_[section + 1]; ++i)
       if (values_[i].Key == key) return values_[i].Value;
     return nullptr;
@@ -161,7 +165,7 @@ class SectionKeys {
  private:
   struct Entry {
     std::uint8_t Key;
-    const std::string* Value;
+    const std::string_view* Value;
   };
   std::vector<std::uint32_t> begin_;
   std::vector<Entry> values_;
@@ -177,8 +181,8 @@ std::vector<const MemIniFile::Section*> ParentChain(const MemIniFile& ini, std::
   while (s != nullptr && chain.size() < kMaxParentDepth) {
     chain.push_back(s);
     seen.insert(s);
-    const std::string* parent = s->Find("PARENTCLASS");
-    if (parent == nullptr || parent->empty() || *parent == "?" || SameText(*parent, s->Name())) break;
+    const std::optional<std::string_view> parent = s->Find("PARENTCLASS");
+    if (!parent || parent->empty() || *parent == "?" || SameText(*parent, s->Name())) break;
     s = ini.FindSection(*parent);
     if (seen.count(s) != 0) break;  // a longer cycle
   }
@@ -188,23 +192,23 @@ std::vector<const MemIniFile::Section*> ParentChain(const MemIniFile& ini, std::
 TsGeneralData ReadGeneralData(const Chain& chain, const TsGeneralData& fallback) {
   TsGeneralData d;
   for (const GeneralKey& key : kGeneralKeys) {
-    const std::string* found = nullptr;
+    std::optional<std::string_view> found;
     for (const MemIniFile::Section* s : chain) {
-      const std::string* v = s->Find(key.Name);
-      if (v != nullptr && Present(key, *v)) {
+      const std::optional<std::string_view> v = s->Find(key.Name);
+      if (v && Present(key, *v)) {
         found = v;
         break;
       }
     }
-    key.Apply(d, found, fallback);
+    key.Apply(d, found ? &*found : nullptr, fallback);
   }
   Finish(d, chain.empty() ? nullptr : chain.front());
   return d;
 }
 
-std::vector<TsGeneralData> ReadGeneralTable(
+TsGeneralDataArray ReadGeneralTable(
     const MemIniFile& ini, const TsGeneralData& defaults,
-    const std::function<void(const std::string&, const std::function<void()>&)>& guard) {
+    const std::function<void(std::string_view, const std::function<void()>&)>& guard) {
   const std::vector<MemIniFile::Section>& sections = ini.Sections();
   const std::size_t n = sections.size();
   const auto indexOf = [&](const MemIniFile::Section* s) {
@@ -214,12 +218,12 @@ std::vector<TsGeneralData> ReadGeneralTable(
   std::vector<int> first(n), parent(n, -1);
   for (std::size_t i = 0; i < n; ++i) {
     first[i] = indexOf(&ini.FirstOfName(i));
-    const std::string* p = sections[i].Find("PARENTCLASS");
-    if (p != nullptr && !p->empty() && *p != "?" && !SameText(*p, sections[i].Name()))
+    const std::optional<std::string_view> p = sections[i].Find("PARENTCLASS");
+    if (p && !p->empty() && *p != "?" && !SameText(*p, sections[i].Name()))
       parent[i] = indexOf(ini.FindSection(*p));
   }
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
-  const SectionKeys keys(sections);
+  const SectionKeys keys(ini);
 
   // One pass per key over small arrays, then one pass over the records. Keys
   // that no section has are found nowhere and need no pass.
@@ -229,26 +233,26 @@ std::vector<TsGeneralData> ReadGeneralTable(
     const GeneralKey& key = kGeneralKeys[k];
     resolver.Resolve(
         [&](int s) {
-          const std::string* v = keys.Find(static_cast<std::size_t>(s), k);
+          const std::string_view* v = keys.Find(static_cast<std::size_t>(s), k);
           return v != nullptr && Present(key, *v);
         },
         found[k]);
   }
-  // Copies of one record: value-initialising each would first zero it all.
-  std::vector<TsGeneralData> table(n, TsGeneralData{});
+  // Each record is filled on its own and then moved to its place, so the
+  // table's memory is written once.
+  TsGeneralDataArray table;
+  table.reserve(n);
   for (std::size_t i = 0; i < n; ++i) {
     const auto f = static_cast<std::size_t>(first[i]);
+    TsGeneralData d;
     for (std::size_t k = 0; k < kKeyCount; ++k) {
       const int at = found[k].empty() ? -1 : found[k][f];
-      kGeneralKeys[k].Apply(table[i], at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k),
-                            defaults);
+      kGeneralKeys[k].Apply(d, at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k), defaults);
     }
+    guard(sections[i].Name(), [&] { Finish(d, &sections[f]); });
+    d.SectionName = sections[i].Name();  // as written, even where an earlier section answers
+    table.push_back(std::move(d));
   }
-  for (std::size_t i = 0; i < n; ++i)
-    guard(sections[i].Name(), [&] {
-      Finish(table[i], &sections[static_cast<std::size_t>(first[i])]);
-      table[i].SectionName = sections[i].Name();  // as written, even where an earlier section answers
-    });
   return table;
 }
 

@@ -31,8 +31,8 @@ TsGeneralData ReadGeneralData(const std::vector<const MemIniFile::Section*>& cha
 // field of `defaults`), with SectionName as the section is written. Takes
 // time linear in the size of the file. The parsing of each record's gradient
 // lists runs inside guard(section name, work), which may rethrow errors.
-std::vector<TsGeneralData> ReadGeneralTable(
+TsGeneralDataArray ReadGeneralTable(
     const MemIniFile& ini, const TsGeneralData& defaults,
-    const std::function<void(const std::string&, const std::function<void()>&)>& guard);
+    const std::function<void(std::string_view, const std::function<void()>&)>& guard);
 
 }  // namespace skin

@@ -3,6 +3,10 @@
 // section; "key=value" lines inside a section are its keys. Names keep their
 // spelling; lookups ignore letter case and find the first section, then the
 // first key, of the wanted name.
+//
+// The reader keeps the text and hands out names and values as views into it:
+// a large file costs no string per name or value. Views stay valid as long as
+// the reader, also when it is moved.
 #pragma once
 
 #include <cstddef>
@@ -20,21 +24,20 @@ namespace skin {
 class MemIniFile {
  public:
   struct Key {
-    std::string Name;
-    std::string Value;
+    std::string_view Name;
+    std::string_view Value;
   };
 
   class Section {
    public:
-    explicit Section(std::string name) : name_(std::move(name)) {}
-    const std::string& Name() const { return name_; }
+    std::string_view Name() const { return name_; }
     // Keys in file order, duplicates included.
     std::span<const Key> Keys() const { return keys_; }
     // Value of the first key of that name, in any letter case.
-    const std::string* Find(std::string_view key) const;
+    std::optional<std::string_view> Find(std::string_view key) const;
     // The value that Find gives for the name of Keys()[i]: that of the first
     // key of the same name.
-    const std::string& FirstValueOf(std::size_t i) const { return keys_[firstOf_[i]].Value; }
+    std::string_view FirstValueOf(std::size_t i) const { return keys_[firstOf_[i]].Value; }
 
    private:
     friend class MemIniFile;
@@ -42,15 +45,19 @@ class MemIniFile {
     // an index of its names.
     static constexpr std::size_t kIndexFrom = 16;
 
-    std::string name_;
+    std::string_view name_;
     std::span<const Key> keys_;               // in the file's flat key array
     std::span<const std::uint32_t> firstOf_;  // per key: index of the first key of its name
-    NameIndex index_;                         // once large
+    const NameIndex* index_ = nullptr;        // once large
   };
 
   MemIniFile() = default;
+  // Reads a copy of `text`.
   explicit MemIniFile(std::string_view text);
-  // Sections refer into the key arrays, which move along but must not be copied.
+  // Reads `text`, keeping it without a copy.
+  explicit MemIniFile(std::vector<std::uint8_t> text);
+  // Sections refer into the text and the key arrays, which move along but
+  // must not be copied.
   MemIniFile(const MemIniFile&) = delete;
   MemIniFile& operator=(const MemIniFile&) = delete;
   MemIniFile(MemIniFile&&) = default;
@@ -64,7 +71,7 @@ class MemIniFile {
   const Section* FindSection(std::string_view name) const;
 
   // The value of a key, or nothing when the section or the key is missing.
-  const std::string* Find(std::string_view section, std::string_view key) const;
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
   // Missing or malformed values give `def`.
   int ReadInteger(std::string_view section, std::string_view key, int def) const;
@@ -72,15 +79,18 @@ class MemIniFile {
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
  private:
-  // Index of the first key of the same name within the section of keys_[k],
-  // the section's keys being keys_[begin, k].
-  std::uint32_t FirstInSection(Section& s, std::size_t begin, std::size_t k);
+  void Parse();
+  // Index of the first key of the same name within the current section,
+  // whose keys are keys_[begin, k]; `index` is that section's name index.
+  std::uint32_t FirstInSection(NameIndex& index, std::size_t begin, std::size_t k);
 
+  std::vector<std::uint8_t> text_;
   std::vector<Key> keys_;                  // every section's keys, one after another
   std::vector<std::uint32_t> keyFirstOf_;  // per key, relative to its section
   std::vector<Section> sections_;
-  std::vector<std::size_t> firstOf_;  // per section: index of the first of its name
-  NameIndex index_;                   // section names
+  std::vector<std::uint32_t> firstOf_;  // per section: index of the first of its name
+  std::vector<NameIndex> keyIndexes_;   // of the sections with many keys
+  NameIndex index_;                     // section names
 };
 
 }  // namespace skin

@@ -62,14 +62,14 @@ class SkinBuilder {
   TsLoadResult Run(bool packed) {
     model_->Packed = packed;
     LoadMaster();
-    ForEachValue(ini_, [&](const std::string& s, const std::string& k, const std::string& v) {
+    ForEachValue(ini_, [&](std::string_view s, std::string_view k, std::string_view v) {
       if (!(SameText(s, kGlobal) && SameText(k, "MASTERBITMAP"))) Guarded(s, k, [&] { AddMask(s, k, v); });
     });
     AddCommonMasks();
-    ForEachValue(ini_, [&](const std::string& s, const std::string& k, const std::string& v) {
+    ForEachValue(ini_, [&](std::string_view s, std::string_view k, std::string_view v) {
       Guarded(s, k, [&] { AddPattern(s, k, v, files_, true); });
     });
-    ForEachValue(common_, [&](const std::string& s, const std::string& k, const std::string& v) {
+    ForEachValue(common_, [&](std::string_view s, std::string_view k, std::string_view v) {
       Guarded(s, k, [&] { AddPattern(s, k, v, commonFiles_, false); });
     });
     ReadSkinWideData();
@@ -84,11 +84,12 @@ class SkinBuilder {
   // Adds the section and key to a conversion error so that the skin's author
   // can find the line.
   template <class Fn>
-  static void Guarded(const std::string& section, const std::string& key, Fn&& fn) {
+  static void Guarded(std::string_view section, std::string_view key, Fn&& fn) {
     try {
       fn();
     } catch (const ConvertError& e) {
-      throw ConvertError(std::string(e.what()) + " (section " + section + ", key " + key + ")");
+      throw ConvertError(std::string(e.what()) + " (section " + std::string(section) + ", key " +
+                         std::string(key) + ")");
     }
   }
 
@@ -111,7 +112,7 @@ class SkinBuilder {
     model_->MasterBitmap = std::move(b);
   }
 
-  void AddMask(const std::string& section, const std::string& key, const std::string& value) {
+  void AddMask(std::string_view section, std::string_view key, std::string_view value) {
     MaskValue v = ParseMaskValue(value);
     switch (v.Kind) {
       case MaskValueKind::None: return;
@@ -131,15 +132,15 @@ class SkinBuilder {
     }
   }
 
-  void AddOldMask(TsMaskData entry, const std::string& section, const std::string& key) {
+  void AddOldMask(TsMaskData entry, std::string_view section, std::string_view key) {
     entry.SectionName = UpperCase(section);
     entry.PropertyName = UpperCase(key);
     entry.Owner = settings_.Owner;
     model_->MaskTable.push_back(std::move(entry));
   }
 
-  void AddOldBitmap(SkinFiles& files, const std::string& name, const std::string& section,
-                    const std::string& key) {
+  void AddOldBitmap(SkinFiles& files, const std::string& name, std::string_view section,
+                    std::string_view key) {
     const auto bytes = files.Find(name);
     if (!bytes) return;
     std::shared_ptr<gfx::Bitmap> b = images_.Get(*bytes, name, SkinImageUse::Bgr24);
@@ -155,7 +156,7 @@ class SkinBuilder {
     model_->MaskTable.push_back(std::move(m));
   }
 
-  void AddImageFile(const MaskValue& v, const std::string& section, const std::string& key) {
+  void AddImageFile(const MaskValue& v, std::string_view section, std::string_view key) {
     const auto bytes = files_.Find(v.FileName);
     if (!bytes) return;
     // Bitmaps other than textures are used at 24 bits, PNG images at 32.
@@ -177,7 +178,7 @@ class SkinBuilder {
   // Option lines given by the program: older "#" masks in the master bitmap
   // and ".BMP" files.
   void AddCommonMasks() {
-    ForEachValue(common_, [&](const std::string& s, const std::string& k, const std::string& value) {
+    ForEachValue(common_, [&](std::string_view s, std::string_view k, std::string_view value) {
       if (SameText(s, kGlobal)) return;
       Guarded(s, k, [&] {
         MaskValue v = ParseMaskValue(value);
@@ -190,8 +191,8 @@ class SkinBuilder {
 
   // JPEG values: large pictures become patterns, small ones textures (only
   // for the skin's own values; `convertSmall` is false for program lines).
-  void AddPattern(const std::string& section, const std::string& key, const std::string& value,
-                  SkinFiles& files, bool convertSmall) {
+  void AddPattern(std::string_view section, std::string_view key, std::string_view value, SkinFiles& files,
+                  bool convertSmall) {
     const std::string upper = UpperCase(value);
     if (!IsJpegName(upper)) return;
     const auto bytes = files.Find(upper);
@@ -255,7 +256,7 @@ class SkinBuilder {
 
   void ReadGeneralTable() {
     model_->GeneralTable = skin::ReadGeneralTable(
-        ini_, TsGeneralData{}, [](const std::string& section, const std::function<void()>& work) {
+        ini_, TsGeneralData{}, [](std::string_view section, const std::function<void()>& work) {
           Guarded(section, "GRADIENTDATA", work);
         });
   }
@@ -264,8 +265,8 @@ class SkinBuilder {
   // they leave out comes from their PARENTCLASS record, else the default.
   void ApplyCommonGeneral() {
     for (const MemIniFile::Section& s : common_.Sections()) {
-      const std::string* parent = s.Find("PARENTCLASS");
-      const int parentIndex = parent != nullptr ? model_->SectionIndexOf(*parent) : -1;
+      const std::optional<std::string_view> parent = s.Find("PARENTCLASS");
+      const int parentIndex = parent ? model_->SectionIndexOf(*parent) : -1;
       TsGeneralData fallback = parentIndex >= 0 ? model_->GeneralTable[parentIndex] : TsGeneralData{};
       TsGeneralData record;
       Guarded(s.Name(), "GRADIENTDATA", [&] { record = ReadGeneralData({&s}, fallback); });
@@ -288,10 +289,10 @@ class SkinBuilder {
   std::vector<std::string> warnings_;
 };
 
-// The options text in place: the INI reader copies what it keeps.
-std::string_view AsText(const std::optional<std::vector<std::uint8_t>>& bytes) {
-  if (!bytes) return {};
-  return std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+// The INI reader takes the options text over; a missing text reads as empty.
+MemIniFile OptionsOf(std::optional<std::vector<std::uint8_t>>& bytes) {
+  if (!bytes) return MemIniFile();
+  return MemIniFile(std::move(*bytes));
 }
 
 std::string WithSeparator(std::string path) {
@@ -339,7 +340,7 @@ TsLoadResult LoadSkinFromPackage(std::span<const std::uint8_t> package, const st
     SkinMemoryBudget budget;
     TacSkinConvertor reader;
     reader.LoadFromData(package, budget);
-    const MemIniFile ini(AsText(reader.Options));
+    const MemIniFile ini = OptionsOf(reader.Options);
     PackageFiles files(reader);
     return SkinBuilder(ini, files, settings, skinPath, budget).Run(true);
   });
@@ -351,7 +352,7 @@ std::optional<TsLoadResult> LoadSkinFromPackageFile(const std::string& file, con
     SkinMemoryBudget budget;
     const std::unique_ptr<TacSkinConvertor> reader = TacSkinConvertor::LoadFromFile(file, budget);
     if (!reader) return std::nullopt;
-    const MemIniFile ini(AsText(reader->Options));
+    const MemIniFile ini = OptionsOf(reader->Options);
     PackageFiles files(*reader);
     return SkinBuilder(ini, files, settings, skinPath, budget).Run(true);
   });

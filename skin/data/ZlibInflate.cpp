@@ -56,6 +56,9 @@ InflatedEntry InflateExact(std::span<const std::uint8_t> source, std::size_t siz
   Inflater z(source);
   InflatedEntry result;
   std::vector<std::uint8_t>& out = result.Data;
+  // Reserved so that the output is never moved as it grows.
+  const std::uint64_t couldHold = std::uint64_t{source.size()} * kMaxDeflateRatio + 64;
+  out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, couldHold)));
   bool ended = false;
 
   while (out.size() < size && !ended) {

@@ -15,8 +15,6 @@ namespace {
 // The smallest possible entry: name length, size, and an empty zlib stream
 // (two header bytes, an empty final block of two bytes, the Adler-32 trailer).
 constexpr std::size_t kMinEntryBytes = 4 + 4 + 8;
-// Deflate cannot compress better than about 1032:1.
-constexpr std::uint64_t kMaxDeflateRatio = 1032;
 // No skin entry is larger than a file we agree to read.
 constexpr std::uint64_t kMaxEntryBytes = gfx::kMaxFileBytes;
 

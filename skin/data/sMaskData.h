@@ -12,6 +12,7 @@
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Color.h"
+#include "skin/data/LargeArrayAllocator.h"
 
 namespace skin {
 
@@ -80,7 +81,8 @@ struct TsGeneralData {
   std::int32_t ImgBtmRightIndex = -1;
   friend bool operator==(const TsGeneralData&, const TsGeneralData&) = default;
 };
-using TsGeneralDataArray = std::vector<TsGeneralData>;
+// Large options files make large tables: see LargeArrayAllocator.
+using TsGeneralDataArray = std::vector<TsGeneralData, LargeArrayAllocator<TsGeneralData>>;
 
 // One border mask, glyph, texture or image of the skin.
 struct TsMaskData {

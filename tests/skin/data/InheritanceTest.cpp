@@ -139,8 +139,8 @@ TEST(Inheritance, WholeTableMatchesChainWalksOnRandomGraphs) {
                 (i ? "PARENTCLASS=L" + std::to_string(i - 1) + "\n" : "COLOR=9\n");
     SCOPED_TRACE(text);
     const MemIniFile ini(text);
-    const std::vector<TsGeneralData> table =
-        ReadGeneralTable(ini, TsGeneralData{}, [](const std::string&, const std::function<void()>& work) {
+    const TsGeneralDataArray table =
+        ReadGeneralTable(ini, TsGeneralData{}, [](std::string_view, const std::function<void()>& work) {
           try {
             work();
           } catch (const ConvertError&) {

@@ -2,6 +2,11 @@
 // plain value conversions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "skin/data/IniValues.h"
 #include "skin/data/MemIniFile.h"
 #include "skin/data/SkinErrors.h"
@@ -11,7 +16,7 @@ namespace {
 
 std::vector<std::string> SectionNames(const MemIniFile& ini) {
   std::vector<std::string> out;
-  for (const auto& s : ini.Sections()) out.push_back(s.Name());
+  for (const auto& s : ini.Sections()) out.emplace_back(s.Name());
   return out;
 }
 
@@ -40,7 +45,7 @@ TEST(MemIniFile, SplitsAtCrLfAndCrLfAndTrims) {
   EXPECT_EQ(ini.ReadString("second", "d", "default"), "");
   EXPECT_EQ(ini.ReadString("Second", "A", "default"), "default");
   EXPECT_EQ(ini.ReadString("", "E", "-"), "in a section without name");
-  EXPECT_EQ(ini.Find("First", "ignored"), nullptr);
+  EXPECT_EQ(ini.Find("First", "ignored"), std::nullopt);
 }
 
 TEST(MemIniFile, FindsTheFirstSectionAndTheFirstKeyWithoutRegardToCase) {
@@ -91,6 +96,66 @@ TEST(IniValues, StrictIntegersThrowTheConversionError) {
       EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid integer value");
     }
   }
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+// A section with more keys than the small-section search handles, names
+// repeated in other letter cases.
+std::string ManyKeys() {
+  std::string text = "[Big]\n";
+  for (int i = 0; i < 40; ++i) text += "K" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+  text += "k7=again\nk39=again\n[Small]\nA=1\na=2\n";
+  return text;
+}
+
+void ExpectManyKeys(const MemIniFile& ini) {
+  const MemIniFile::Section* big = ini.FindSection("big");
+  ASSERT_NE(big, nullptr);
+  ASSERT_EQ(big->Keys().size(), 42u);
+  for (int i = 0; i < 40; ++i) EXPECT_EQ(big->Find("k" + std::to_string(i)), std::to_string(i)) << i;
+  EXPECT_EQ(big->Find("K40"), std::nullopt);
+  // A repeated name answers with its first line, also when enumerated.
+  EXPECT_EQ(big->Keys()[40].Name, "k7");
+  EXPECT_EQ(big->Keys()[40].Value, "again");
+  EXPECT_EQ(big->FirstValueOf(40), "7");
+  EXPECT_EQ(big->FirstValueOf(41), "39");
+  EXPECT_EQ(ini.ReadInteger("SMALL", "a", 0), 1);
+  EXPECT_EQ(ini.Sections()[1].FirstValueOf(1), "1");
+}
+
+// Names and values are views into the reader's own text: they stay right
+// when the caller's text is gone and when the reader is moved.
+TEST(MemIniFile, ViewsStayValidWithoutTheCallersTextAndAfterAMove) {
+  std::optional<MemIniFile> copied;
+  {
+    std::string text = ManyKeys();
+    copied.emplace(text);
+    std::fill(text.begin(), text.end(), 'x');
+  }
+  ExpectManyKeys(*copied);
+
+  const std::string text = ManyKeys();
+  MemIniFile taken(std::vector<std::uint8_t>(text.begin(), text.end()));
+  ExpectManyKeys(taken);
+  const MemIniFile moved(std::move(taken));
+  ExpectManyKeys(moved);
+  MemIniFile assigned;
+  assigned = MemIniFile(std::string_view(text));
+  ExpectManyKeys(assigned);
+}
+
+TEST(MemIniFile, EmptyAndSectionlessTextsHaveNoSections) {
+  for (const char* text : {"", "A=1\nB=2\n", "[unterminated\n", ";[comment]\n"}) {
+    const MemIniFile ini{std::string_view(text)};
+    EXPECT_TRUE(ini.Sections().empty()) << text;
+    EXPECT_EQ(ini.Find("", "A"), std::nullopt) << text;
+  }
+  EXPECT_TRUE(MemIniFile(std::vector<std::uint8_t>{}).Sections().empty());
 }
 
 }  // namespace
