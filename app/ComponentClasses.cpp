@@ -9,7 +9,6 @@
 #include "app/PropertyValues.h"
 #include "app/SkinManagerProperties.h"
 #include "game/DescribedForm.h"
-#include "game/WebLabel.h"
 #include "image/acPNG.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/controls/Bevel.h"
@@ -23,6 +22,9 @@
 #include "platform/ui/controls/RadioButton.h"
 #include "platform/ui/controls/StatusBar.h"
 #include "platform/ui/menus/Menus.h"
+#include "skin/controls/acProgressBar.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sWebLabel.h"
 #include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sSpeedButton.h"
 
@@ -43,9 +45,9 @@ ui::NotifyEvent LoadContext::Handler(std::string_view name) const {
 
 namespace {
 
-// The class names of the skinned program, each with the toolkit's standard
-// control (or the game's own tile, tile image list and web label) that
-// plays its part without a skin.
+// The class names of the skinned program, each with the class that plays its
+// part: a skinned control where one exists, else the toolkit's standard
+// control (or the game's own tile and tile image list).
 using Factory = std::function<ui::Component*(ui::Component&)>;
 template <class T>
 Factory Make() {
@@ -64,9 +66,9 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
       {"TsGroupBox", Make<ui::GroupBox>()},
       {"TsRadioButton", Make<ui::RadioButton>()},
       {"TsButton", Make<ui::Button>()},
-      {"TsLabel", Make<ui::Label>()},
-      {"TsWebLabel", Make<game::WebLabel>()},
-      {"TsProgressBar", Make<ui::ProgressBar>()},
+      {"TsLabel", Make<skin::TsLabel>()},
+      {"TsWebLabel", Make<skin::TsWebLabel>()},
+      {"TsProgressBar", Make<skin::TsProgressBar>()},
       {"TsBevel", Make<ui::Bevel>()},
       {"TsMemo", Make<ui::Memo>()},
       {"TImage", Make<ui::Image>()},
@@ -141,7 +143,7 @@ bool ApplyLabel(ui::Label& l, std::string_view key, std::string_view value) {
     l.SetAutoSize(ReadBool(value));
   } else if (key == "Transparent") {
     l.SetTransparent(ReadBool(value));
-  } else if (auto* w = dynamic_cast<game::WebLabel*>(&l)) {
+  } else if (auto* w = dynamic_cast<skin::TsWebLabel*>(&l)) {
     gfx::Font hover = w->HoverFont();
     if (key == "URL") {
       w->SetURL(std::string(value));

@@ -15,7 +15,7 @@ void TForm_About::Loaded() {
   ui::Form::Loaded();
   sMemo_About = BindComponent<ui::Memo>(*this, "sMemo_About");
   sButton_OK = BindComponent<ui::Button>(*this, "sButton_OK");
-  sWebLabel_Site = BindComponent<WebLabel>(*this, "sWebLabel_Site");
+  sWebLabel_Site = BindComponent<skin::TsWebLabel>(*this, "sWebLabel_Site");
 }
 
 ui::NotifyEvent TForm_About::FindHandler(std::string_view name) {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "game/DescribedForm.h"
-#include "game/WebLabel.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Memo.h"
 #include "platform/ui/forms/Form.h"
+#include "skin/controls/sWebLabel.h"
 
 namespace game {
 
@@ -20,7 +20,7 @@ class TForm_About : public ui::Form, public DescribedForm {
 
   ui::Memo* sMemo_About = nullptr;
   ui::Button* sButton_OK = nullptr;
-  WebLabel* sWebLabel_Site = nullptr;
+  skin::TsWebLabel* sWebLabel_Site = nullptr;
 
   void sButton_OKClick(ui::Component* sender);
 

@@ -19,8 +19,8 @@ TForm_ResultGame::~TForm_ResultGame() {
 void TForm_ResultGame::Loaded() {
   ui::Form::Loaded();
   Image_Result = BindComponent<ui::Image>(*this, "Image_Result");
-  sLabel_Result = BindComponent<ui::Label>(*this, "sLabel_Result");
-  sProgressBar_Result = BindComponent<ui::ProgressBar>(*this, "sProgressBar_Result");
+  sLabel_Result = BindComponent<skin::TsLabel>(*this, "sLabel_Result");
+  sProgressBar_Result = BindComponent<skin::TsProgressBar>(*this, "sProgressBar_Result");
   sBevel1 = BindComponent<ui::Bevel>(*this, "sBevel1");
   sButton_Ok = BindComponent<ui::Button>(*this, "sButton_Ok");
   sButton_Restart = BindComponent<ui::Button>(*this, "sButton_Restart");

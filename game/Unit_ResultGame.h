@@ -10,9 +10,9 @@
 #include "platform/ui/controls/Bevel.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/Image.h"
-#include "platform/ui/controls/Label.h"
-#include "platform/ui/controls/ProgressBar.h"
 #include "platform/ui/forms/Form.h"
+#include "skin/controls/acProgressBar.h"
+#include "skin/controls/sLabel.h"
 
 namespace game {
 
@@ -23,8 +23,8 @@ class TForm_ResultGame : public ui::Form, public DescribedForm {
   std::string ClassName() const override { return "TForm_ResultGame"; }
 
   ui::Image* Image_Result = nullptr;
-  ui::Label* sLabel_Result = nullptr;
-  ui::ProgressBar* sProgressBar_Result = nullptr;
+  skin::TsLabel* sLabel_Result = nullptr;
+  skin::TsProgressBar* sProgressBar_Result = nullptr;
   ui::Bevel* sBevel1 = nullptr;
   ui::Button* sButton_Ok = nullptr;
   ui::Button* sButton_Restart = nullptr;
