@@ -26,6 +26,12 @@ std::string BorderMaskValue(const BorderMaskSpec& m) {
   return s;
 }
 
+std::string GlyphMaskValue(const gfx::Rect& area, int imageCount, int maskType) {
+  std::string s;
+  for (int v : {area.Left, area.Top, area.Right, area.Bottom}) s += "@" + Field4(v);
+  return s + "@" + std::to_string(imageCount) + "@" + std::to_string(maskType);
+}
+
 FixtureSkin::FixtureSkin(int masterWidth, int masterHeight) {
   AddSection("GLOBALINFO");
   if (masterWidth > 0 && masterHeight > 0) {
@@ -63,6 +69,11 @@ FixtureSkin& FixtureSkin::Set(std::string_view section, std::string_view key, st
 
 FixtureSkin& FixtureSkin::Mask(std::string_view section, const BorderMaskSpec& m, std::string_view key) {
   return Set(section, key, BorderMaskValue(m));
+}
+
+FixtureSkin& FixtureSkin::Glyph(std::string_view section, std::string_view key, const gfx::Rect& area,
+                                int imageCount, int maskType) {
+  return Set(section, key, GlyphMaskValue(area, imageCount, maskType));
 }
 
 FixtureSkin& FixtureSkin::AddFile(std::string_view name, std::vector<std::uint8_t> bytes) {

@@ -36,6 +36,10 @@ struct BorderMaskSpec {
 // The "^0048^0019^..." value of a border mask.
 std::string BorderMaskValue(const BorderMaskSpec& m);
 
+// The "@0010@0020@0046@0032@3@1" value of a glyph (state pictures side by
+// side, MaskType + 1 rows of them: the pictures, then their masks).
+std::string GlyphMaskValue(const gfx::Rect& area, int imageCount, int maskType);
+
 class FixtureSkin {
  public:
   // Starts with an empty GLOBALINFO section and a master bitmap of the given
@@ -50,6 +54,9 @@ class FixtureSkin {
   FixtureSkin& AddSection(std::string_view section);
   // Sets BORDERSMASK (or another key) of `section` to the mask's value.
   FixtureSkin& Mask(std::string_view section, const BorderMaskSpec& m, std::string_view key = "BORDERSMASK");
+  // Sets `key` of `section` to a glyph in `area` of the master bitmap.
+  FixtureSkin& Glyph(std::string_view section, std::string_view key, const gfx::Rect& area, int imageCount,
+                     int maskType = 0);
   // Adds a package entry (an image file); names are upper-cased by the
   // loader's lookups, so "!NAME.BMP!" values find it in any case.
   FixtureSkin& AddFile(std::string_view name, std::vector<std::uint8_t> bytes);
