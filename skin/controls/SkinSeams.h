@@ -12,6 +12,7 @@
 
 namespace ui {
 class Form;
+class PopupMenu;
 class WinControl;
 }  // namespace ui
 
@@ -42,6 +43,10 @@ class TsSkinableMenus {
   virtual void UpdateActive(bool /*active*/) {}
   // Popup menus hooked (true) or released (false).
   virtual void HookPopupMenus(bool /*on*/) {}
+  // A control's popup menu is about to open through a context-menu request:
+  // switch it to skinned drawing (on) or back to the platform's (off). The
+  // default leaves the menu as it is.
+  virtual void HookPopupMenu(ui::PopupMenu& /*menu*/, bool /*on*/) {}
   // The private menu messages 48307/48308: paint the item's background.
   // True when answered.
   virtual bool PrepareMenuWindow(ui::Message& /*msg*/) { return false; }

@@ -6,6 +6,7 @@
 #include "platform/ui/WinControl.h"
 #include "platform/ui/WindowTypes.h"
 #include "platform/ui/forms/Form.h"
+#include "platform/ui/menus/Menus.h"
 #include "skin/controls/sBackdrop.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sKindTables.h"
@@ -64,6 +65,11 @@ bool TsCommonData::HandleMessage(ui::Message& msg) {
       MouseOver = false;
       HasFocus = false;
       if (GlowId >= 0) UpdateGlow(true);
+      return false;
+    case ui::WM_CONTEXTMENU:
+      // The platform opens the popup menu after this handler: skin it first.
+      if (ui::PopupMenu* menu = OwnerControl ? OwnerControl->GetPopupMenu() : nullptr)
+        if (TsSkinManager* m = Manager()) m->SkinableMenus().HookPopupMenu(*menu, m->SkinnedPopups());
       return false;
     case ui::WM_UPDATEUISTATE:
       // No visual themes here, so an unskinned control has nothing to reset.
@@ -160,11 +166,12 @@ bool TsCommonData::HandleCommand(ui::Message& msg) {
       if (sender == mine) {
         CacheStale = true;
         ParentUpdating = false;
-        if (IsSkinned() && IsEditOwner(OwnerControl, ControlKind)) {
-          ApplyEditColors();
-          OwnerControl->Invalidate();
-        }
+        if (IsSkinned() && IsEditOwner(OwnerControl, ControlKind)) ApplyEditColors();
         UpdatePlainBackgroundBit();
+        // The new look shows at the next paint: a visible control is marked
+        // for one (painted with the other invalid areas, and not at all
+        // while its form's redrawing is held).
+        if (OwnerCanPaint()) OwnerControl->Invalidate();
       }
       return true;
     case SKC_PARENT_UPDATED:
