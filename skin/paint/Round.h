@@ -19,6 +19,19 @@ inline int Rnd(double x) {
   return static_cast<int>(f);
 }
 
+// rnd(num / den) for den > 0 in exact integer arithmetic: to nearest,
+// halves to the even neighbour.
+constexpr long long RndDiv(long long num, long long den) {
+  long long q = num / den;
+  long long r = num % den;
+  if (r < 0) {  // floor division
+    --q;
+    r += den;
+  }
+  if (2 * r > den || (2 * r == den && q % 2 != 0)) ++q;
+  return q;
+}
+
 // Clamps to a byte value.
 constexpr int ClampByte(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 

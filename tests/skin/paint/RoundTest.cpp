@@ -21,5 +21,16 @@ TEST(RndTest, NearestWithTiesToEven) {
   for (const auto& c : cases) EXPECT_EQ(Rnd(c.In), c.Out) << c.In;
 }
 
+TEST(RndDivTest, ExactQuotientWithTiesToEven) {
+  struct C {
+    long long Num, Den, Out;
+  };
+  const C cases[] = {
+      {7650, 100, 76}, {7750, 100, 78}, {7651, 100, 77}, {7649, 100, 76}, {0, 100, 0},
+      {-50, 100, 0},   {-150, 100, -2}, {-151, 100, -2}, {-149, 100, -1}, {5, 2, 2},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RndDiv(c.Num, c.Den), c.Out) << c.Num << "/" << c.Den;
+}
+
 }  // namespace
 }  // namespace skin

@@ -29,8 +29,16 @@ TEST(LerpColorTest, Table) {
       // The high byte is c1's; c2's is dropped; the values are not resolved.
       {0x12000000u | RGB(0, 0, 0), 0x34000000u | RGB(200, 200, 200), 0.5, 0x12000000u | RGB(100, 100, 100)},
       {RGB(0, 0, 0), gfx::clBtnFace, 0.5, RGB(8, 0, 0)},  // clBtnFace's low byte is 15: 7.5 -> 8
+      // Percentages mix exactly: 0.3 * 255 = 76.5 and 0.7 * 255 = 178.5 go to even,
+      // also where 1 - p is not exact in floating point.
+      {RGB(0, 0, 0), RGB(255, 255, 255), 0.7, RGB(76, 76, 76)},
+      {RGB(255, 255, 255), RGB(0, 0, 0), 0.3, RGB(76, 76, 76)},
+      {RGB(255, 255, 255), RGB(0, 0, 0), 0.7, RGB(178, 178, 178)},
+      {RGB(0, 0, 0), RGB(255, 255, 255), 30 / 100.0, RGB(178, 178, 178)},
+      {RGB(1, 3, 5), RGB(0, 0, 0), 0.5, RGB(0, 2, 2)},
       // Out-of-range factors are clamped to bytes.
       {RGB(255, 0, 0), RGB(0, 255, 0), 2.0, RGB(255, 0, 0)},
+      {RGB(0, 0, 0), RGB(255, 255, 255), 3.0, RGB(0, 0, 0)},
   };
   for (const auto& c : cases)
     EXPECT_EQ(LerpColor(c.C1, c.C2, c.P), c.Expected) << std::hex << c.C1 << " " << c.C2 << " " << c.P;
@@ -87,6 +95,13 @@ TEST(TintRectTest, Table) {
       EXPECT_EQ(Pixels(b), c.Expected) << c.Name << ", " << test::OrderName(order);
     }
   }
+}
+
+TEST(TintRectTest, PercentagesMixExactly) {
+  // f = 0.7 towards white from black: 0.3 * 255 = 76.5 -> 76 (even), not 77.
+  gfx::Bitmap b = MakeBitmap(PixelFormat::Bgr24, 1, 1, {RGB(0, 0, 0)});
+  TintRect(b, b.Bounds(), 70, RGB(255, 255, 255));
+  EXPECT_EQ(b.PixelAt(0, 0), RGB(76, 76, 76));
 }
 
 TEST(TintRectTest, ThirtyPercent) {
