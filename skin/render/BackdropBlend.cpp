@@ -1,9 +1,11 @@
 #include "skin/render/BackdropBlend.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "skin/paint/Blend.h"
 #include "skin/paint/Fill.h"
@@ -25,25 +27,114 @@ void BlendRowOver(std::uint8_t* d, const std::uint8_t* back, const std::uint8_t*
   }
 }
 
-// One row over the single colour at `colour` (Bpp bytes): the colour's share
-// of every byte (c * b + 127) is worked out once for a pattern of 16 pixels,
-// whose length is fixed at compile time so that both loops vectorise.
+// Rows blended over one colour each: `Bytes` bytes of every row, the colours
+// in a column of pixels.
+struct ColourRows {
+  std::uint8_t* D;
+  std::ptrdiff_t DStride;
+  const std::uint8_t* Back;
+  std::ptrdiff_t BackStride;
+  const std::uint8_t* Colours;
+  std::ptrdiff_t ColourStride;
+  int Rows;
+  std::size_t Bytes;
+};
+
+using Lanes = std::uint16_t __attribute__((vector_size(64)));  // 64 bytes as 32 16-bit lanes
+using Words = std::uint64_t __attribute__((vector_size(64)));
+constexpr std::size_t kBlock = sizeof(Lanes);
+static_assert(std::endian::native == std::endian::little,
+              "bytes 2l and 2l + 1 are lane l's low and high halves");
+
+// A vector whose lane l is lane (Start + 2 l) mod Bpp of `v`: the values of
+// the bytes Start, Start + 2, ... of a row of Bpp-byte pixels.
+template <std::size_t Bpp, std::size_t Start, std::size_t... L>
+inline __attribute__((always_inline)) void EveryOther(Lanes& out, const Lanes& v, std::index_sequence<L...>) {
+  out = __builtin_shufflevector(v, v, static_cast<int>((Start + 2 * L) % Bpp)...);
+}
+
+// The shares of the even and odd bytes of a block that starts at byte
+// `Phase` of a pixel.
+template <std::size_t Bpp, std::size_t Phase>
+inline __attribute__((always_inline)) void PhaseShares(Lanes& even, Lanes& odd, const Lanes& shares) {
+  constexpr auto kLanes = std::make_index_sequence<kBlock / 2>();
+  EveryOther<Bpp, Phase>(even, shares, kLanes);
+  EveryOther<Bpp, Phase + 1>(odd, shares, kLanes);
+}
+
+// One block of 64 bytes as 32 16-bit lanes: the even bytes are the low halves
+// and the odd bytes the high halves, so both are blended in place, without
+// unpacking or reordering.
+inline __attribute__((always_inline)) void BlendBlock(std::uint8_t* __restrict d,
+                                                      const std::uint8_t* __restrict back, const Lanes& alpha,
+                                                      const Lanes& even, const Lanes& odd) {
+  const Lanes low = Lanes{} + 0xFF, high = Lanes{} + 0xFF00;
+  Lanes v;
+  std::memcpy(&v, back, kBlock);
+  const Lanes r = (((v & low) * alpha + even) >> 8) | (((v >> 8) * alpha + odd) & high);
+  std::memcpy(d, &r, kBlock);
+}
+
+// Every byte of each row becomes (back * a + c * b + 127) >> 8, c the byte of
+// the row's colour at that place in the pixel. The colour's share c * b + 127
+// is worked out once per row and laid out for the three phases a block can
+// start at. A row that does not end on a block boundary ends with one block
+// that overlaps the one before (those bytes are written again with the same
+// values); rows shorter than a block are blended byte by byte.
 template <std::size_t Bpp>
-inline __attribute__((always_inline)) void BlendRowOverColour(std::uint8_t* d, const std::uint8_t* back,
-                                                              const std::uint8_t* colour, std::size_t n,
-                                                              std::uint16_t a, std::uint16_t b) {
-  constexpr std::size_t kPeriod = 16 * Bpp;
-  std::uint16_t one[Bpp];
-  for (std::size_t k = 0; k < Bpp; ++k) one[k] = static_cast<std::uint16_t>(colour[k] * b + 127);
-  std::uint16_t share[kPeriod];
-  for (std::size_t p = 0; p < kPeriod; p += Bpp)
-    for (std::size_t k = 0; k < Bpp; ++k) share[p + k] = one[k];
-  std::size_t i = 0;
-  for (; i + kPeriod <= n; i += kPeriod)
-    for (std::size_t j = 0; j < kPeriod; ++j)
-      d[i + j] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(back[i + j] * a + share[j]) >> 8);
-  for (std::size_t j = 0; i + j < n; ++j)
-    d[i + j] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(back[i + j] * a + share[j]) >> 8);
+inline __attribute__((always_inline)) void BlendRowsOverColours(const ColourRows& r, std::uint16_t a,
+                                                                std::uint16_t b) {
+  const std::size_t n = r.Bytes;
+  Lanes alpha;
+  const Words alphaWords = Words{} + a * 0x0001000100010001u;
+  std::memcpy(&alpha, &alphaWords, kBlock);
+  std::uint8_t* d = r.D;
+  const std::uint8_t* back = r.Back;
+  const std::uint8_t* colour = r.Colours;
+  for (int row = 0; row < r.Rows; ++row, d += r.DStride, back += r.BackStride, colour += r.ColourStride) {
+    // The shares in 16-bit lanes 0 .. Bpp - 1, put together in a register (a
+    // vector built in memory lane by lane would stall on its load).
+    std::uint64_t packed = 0;
+    for (std::size_t k = 0; k < Bpp; ++k) packed |= std::uint64_t(colour[k] * b + 127) << (16 * k);
+    if (n < kBlock) {
+      for (std::size_t i = 0; i < n; ++i)
+        d[i] = static_cast<std::uint8_t>((back[i] * a + ((packed >> (16 * (i % Bpp))) & 0xFFFF)) >> 8);
+      continue;
+    }
+    const Words packedWords = Words{} + packed;
+    Lanes shares;
+    std::memcpy(&shares, &packedWords, kBlock);
+    // Block k of every 192 bytes starts at phase 64 k mod Bpp.
+    Lanes even0, odd0, even1, odd1, even2, odd2;
+    PhaseShares<Bpp, 0>(even0, odd0, shares);
+    PhaseShares<Bpp, kBlock % Bpp>(even1, odd1, shares);
+    PhaseShares<Bpp, 2 * kBlock % Bpp>(even2, odd2, shares);
+    std::size_t i = 0;
+    for (; i + 3 * kBlock <= n; i += 3 * kBlock) {
+      BlendBlock(d + i, back + i, alpha, even0, odd0);
+      BlendBlock(d + i + kBlock, back + i + kBlock, alpha, even1, odd1);
+      BlendBlock(d + i + 2 * kBlock, back + i + 2 * kBlock, alpha, even2, odd2);
+    }
+    if (i + kBlock <= n) {
+      BlendBlock(d + i, back + i, alpha, even0, odd0);
+      i += kBlock;
+      if (i + kBlock <= n) {
+        BlendBlock(d + i, back + i, alpha, even1, odd1);
+        i += kBlock;
+      }
+    }
+    if (i < n) {
+      // The last block starts a whole number of pixels before the row's end.
+      const std::size_t at = n - kBlock;
+      Lanes even, odd;
+      switch (at % Bpp) {
+        case 0: PhaseShares<Bpp, 0>(even, odd, shares); break;
+        case 1: PhaseShares<Bpp, 1>(even, odd, shares); break;
+        default: PhaseShares<Bpp, 2>(even, odd, shares); break;
+      }
+      BlendBlock(d + at, back + at, alpha, even, odd);
+    }
+  }
 }
 
 // The two formats, each compiled for the wider vector units where the
@@ -51,17 +142,15 @@ inline __attribute__((always_inline)) void BlendRowOverColour(std::uint8_t* d, c
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #endif
-void BlendRowOverColour24(std::uint8_t* d, const std::uint8_t* back, const std::uint8_t* colour, std::size_t n,
-                          std::uint16_t a, std::uint16_t b) {
-  BlendRowOverColour<3>(d, back, colour, n, a, b);
+void BlendRowsOverColours24(const ColourRows& r, std::uint16_t a, std::uint16_t b) {
+  BlendRowsOverColours<3>(r, a, b);
 }
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #endif
-void BlendRowOverColour32(std::uint8_t* d, const std::uint8_t* back, const std::uint8_t* colour, std::size_t n,
-                          std::uint16_t a, std::uint16_t b) {
-  BlendRowOverColour<4>(d, back, colour, n, a, b);
+void BlendRowsOverColours32(const ColourRows& r, std::uint16_t a, std::uint16_t b) {
+  BlendRowsOverColours<4>(r, a, b);
 }
 
 // True when every pixel of rect has its backdrop pixel in an image of the
@@ -119,20 +208,26 @@ void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const Backdro
   const auto ka = static_cast<std::uint16_t>(std::clamp(a, 0, 255));
   const auto kb = static_cast<std::uint16_t>(255 - ka);
   const std::size_t n = static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp);
-  for (int row = 0; row < rect.Height(); ++row) {
-    std::uint8_t* d = bitmap.Scanline(rect.Top + row) + static_cast<std::ptrdiff_t>(rect.Left) * bpp;
-    const std::uint8_t* back =
-        behind.Bitmap->Scanline(behind.Y + row) + static_cast<std::ptrdiff_t>(behind.X) * bpp;
-    const std::uint8_t* src = content.Scanline(row);
-    if (!column) {
-      BlendRowOver(d, back, src, n, ka, kb);
-      continue;
-    }
+  std::uint8_t* d = bitmap.Scanline(rect.Top) + static_cast<std::ptrdiff_t>(rect.Left) * bpp;
+  const std::uint8_t* back = behind.Bitmap->Scanline(behind.Y) + static_cast<std::ptrdiff_t>(behind.X) * bpp;
+  if (column) {
+    const ColourRows rows{d,
+                          bitmap.Stride(),
+                          back,
+                          behind.Bitmap->Stride(),
+                          content.Scanline(0),
+                          content.Stride(),
+                          rect.Height(),
+                          n};
     if (bpp == 3)
-      BlendRowOverColour24(d, back, src, n, ka, kb);
+      BlendRowsOverColours24(rows, ka, kb);
     else
-      BlendRowOverColour32(d, back, src, n, ka, kb);
+      BlendRowsOverColours32(rows, ka, kb);
+    return;
   }
+  for (int row = 0; row < rect.Height(); ++row)
+    BlendRowOver(d + row * bitmap.Stride(), back + row * behind.Bitmap->Stride(), content.Scanline(row), n,
+                 ka, kb);
 }
 
 }  // namespace skin

@@ -17,7 +17,9 @@ namespace {
 using I64 = std::int64_t;
 
 // The running colour of a band: one single-precision value per channel,
-// advanced by a double-precision step; written rounded, ties to even.
+// advanced by a double-precision step; written rounded, ties to even. The
+// three channels (and an idle fourth) are kept in vector lanes: each lane
+// goes through exactly the operations, and roundings, of the scalar sum.
 class Ramp {
  public:
   Ramp(std::int32_t from, std::int32_t to, I64 length) {
@@ -27,30 +29,36 @@ class Ramp {
       step_[k] = static_cast<double>(t - f) / static_cast<double>(length);
     }
   }
-  // The current colour as B, G, R bytes.
+  // The current colour as B, G, R bytes. Values in 0..255 (all but a
+  // rounding error's worth) take a short exact path: truncation is the floor
+  // there and the fraction is exact in single precision. It has no branches:
+  // which way a value rounds follows no pattern a predictor could learn.
   void Current(std::uint8_t* bgr) const {
-    for (int k = 0; k < 3; ++k) bgr[2 - k] = RoundByte(value_[k]);
+    const Ints inRange = (value_ >= 0.0f) & (value_ < 255.5f);
+    if (!(inRange[0] & inRange[1] & inRange[2])) {
+      for (int k = 0; k < 3; ++k) bgr[2 - k] = static_cast<std::uint8_t>(ClampByte(Rnd(value_[k])));
+      return;
+    }
+    const Ints i = __builtin_convertvector(value_, Ints);
+    const Floats frac = value_ - __builtin_convertvector(i, Floats);
+    const Ints rounded = i + (((frac > 0.5f) | ((frac == 0.5f) & i)) & 1);
+    for (int k = 0; k < 3; ++k) bgr[2 - k] = static_cast<std::uint8_t>(rounded[k]);
   }
   void Advance() {
-    for (int k = 0; k < 3; ++k) value_[k] = static_cast<float>(static_cast<double>(value_[k]) + step_[k]);
+    value_ = __builtin_convertvector(__builtin_convertvector(value_, Doubles) + step_, Floats);
   }
 
  private:
+  using Floats = float __attribute__((vector_size(16)));
+  using Doubles = double __attribute__((vector_size(32)));
+  using Ints = std::int32_t __attribute__((vector_size(16)));
+
   // Channel k of a colour value: 0 red, 1 green, 2 blue (raw bytes).
   static int Channel(std::int32_t c, int k) {
     return static_cast<int>((static_cast<std::uint32_t>(c) >> (8 * k)) & 0xFF);
   }
-  // Rnd of a channel value, clamped to a byte. Values in 0..255 (all but a
-  // rounding error's worth) take a short exact path: truncation is the floor
-  // there and the fraction is exact in single precision.
-  static std::uint8_t RoundByte(float v) {
-    if (!(v >= 0.0f && v < 255.5f)) return static_cast<std::uint8_t>(ClampByte(Rnd(v)));
-    const int i = static_cast<int>(v);
-    const float frac = v - static_cast<float>(i);
-    return static_cast<std::uint8_t>(frac > 0.5f || (frac == 0.5f && (i & 1) != 0) ? i + 1 : i);
-  }
-  float value_[3];
-  double step_[3];
+  Floats value_{};
+  Doubles step_{};
 };
 
 // Fills pixels [x0, x1) of one row with a colour (alpha 255 on 32-bit). The
@@ -92,9 +100,22 @@ void FillRow(std::uint8_t* row, int bpp, int x0, int x1, const std::uint8_t* bgr
   std::memcpy(p + done, block, total - done);
 }
 
+// Pixels [x0, x1) of one row written one by one (alpha 255 on 32-bit): for
+// rows a few pixels wide, where laying out FillRow's pattern costs more than
+// the pixels.
+void PutPixels(std::uint8_t* row, int bpp, int x0, int x1, const std::uint8_t* bgr) {
+  for (std::uint8_t* p = row + static_cast<std::ptrdiff_t>(x0) * bpp; x0 < x1; ++x0, p += bpp) {
+    p[0] = bgr[0];
+    p[1] = bgr[1];
+    p[2] = bgr[2];
+    if (bpp == 4) p[3] = 255;
+  }
+}
+
 // Vertical bands, one colour per row.
 void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, int extra) {
   const int bpp = ColorBytes(bmp);
+  const bool narrow = r.Width() <= 8;
   const I64 lastRow = r.Bottom - 1;  // r is already cut to the bitmap
   const I64 height = I64{r.Height()} + extra;
   I64 y = I64{r.Top} + extra;
@@ -115,7 +136,11 @@ void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, in
     for (I64 row = s; row <= e; ++row, ramp.Advance()) {
       if (row < r.Top) continue;  // a negative `extra` starts above the rect
       ramp.Current(bgr);
-      FillRow(bmp.Scanline(static_cast<int>(row)), bpp, r.Left, r.Right, bgr);
+      std::uint8_t* line = bmp.Scanline(static_cast<int>(row));
+      if (narrow)
+        PutPixels(line, bpp, r.Left, r.Right, bgr);
+      else
+        FillRow(line, bpp, r.Left, r.Right, bgr);
     }
   }
 }

@@ -7,6 +7,8 @@
 
 #include "skin/paint/PixelAccess.h"
 #include "skin/paint/Round.h"
+#include "skin/render/PieceRuns.h"
+#include "skin/render/PieceWeighted.h"
 
 namespace skin::piece {
 namespace {
@@ -14,40 +16,6 @@ namespace {
 using I64 = std::int64_t;
 
 constexpr std::uint32_t kHole = 0x00FF00FFu;
-
-// One horizontal stretch of the span whose source columns follow each other:
-// n pixels from destination column Dx and source column Sx.
-struct Run {
-  int Dx = 0;
-  int Sx = 0;
-  int N = 0;
-};
-
-// Tile instances along one axis: start, size of whole tiles (0 = one block),
-// and the part of each that lies inside [0, dstExtent) and reads inside
-// [0, srcExtent) from the tile start. Calls f(dstStart, srcStart, n).
-template <class F>
-void ForEachPart(I64 start, I64 end, I64 tileStart, I64 tile, int dstExtent, int srcExtent, F&& f) {
-  if (end <= start) return;
-  const I64 step = tile > 0 ? tile : end - start;
-  // Skip whole tiles that end before 0.
-  I64 b = start;
-  if (b < 0) b += ((-b) / step) * step;
-  for (; b < end && b < dstExtent; b += step) {
-    const I64 w = std::min(step, end - b);
-    const I64 j0 = std::max(std::max<I64>(0, -b), -tileStart);
-    const I64 j1 = std::min(std::min(w, I64{dstExtent} - b), I64{srcExtent} - tileStart);
-    if (j1 > j0) f(b + j0, tileStart + j0, j1 - j0);
-  }
-}
-
-std::vector<Run> ColumnRuns(const Span& s, int dstW, int srcW) {
-  std::vector<Run> runs;
-  ForEachPart(s.X0, s.X1, s.TileX, s.TileW, dstW, srcW, [&](I64 d, I64 src, I64 n) {
-    runs.push_back({static_cast<int>(d), static_cast<int>(src), static_cast<int>(n)});
-  });
-  return runs;
-}
 
 // The backdrop pixel behind destination (x, y), or null.
 class BackdropReader {
@@ -267,9 +235,7 @@ void PaintCopy(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& s, const st
   const I64 tw = s.TileW > 0 ? s.TileW : s.X1 - s.X0;
   const int x0 = runs.front().Dx;
   const int x1 = runs.back().Dx + runs.back().N;
-  bool contiguous = true;
-  for (std::size_t i = 1; i < runs.size(); ++i)
-    contiguous = contiguous && runs[i].Dx == runs[i - 1].Dx + runs[i - 1].N;
+  const bool contiguous = Contiguous(runs);
   // Doubling along the row needs whole tiles read in full from the source.
   const bool periodic = contiguous && s.TileW > 0 && s.TileX >= 0 && s.TileX + s.TileW <= src.Width();
 
@@ -334,6 +300,9 @@ void Paint(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& span, const Sty
     PaintCopy(dst, src, span, runs);
     return;
   }
+  if (sbpp == 3 && style.How == Op::Compose && !style.UseBackdrop &&
+      ComposeWeighted(dst, src, span, style, runs))
+    return;
 
   RowContext c{style, dbpp, BackdropReader(style.Backdrop), {}};
   PutRgb(c.Fill, gfx::ColorToRGB(style.Backdrop.FillColor));
@@ -342,14 +311,9 @@ void Paint(gfx::Bitmap& dst, const gfx::Bitmap& src, const Span& span, const Sty
   std::vector<std::uint16_t> weights;
 
   // Several tiles side by side without gaps are expanded into one row first.
-  bool contiguous = runs.size() > 1;
-  for (std::size_t i = 1; i < runs.size(); ++i)
-    contiguous = contiguous && runs[i].Dx == runs[i - 1].Dx + runs[i - 1].N;
-  const bool expand = contiguous;
+  const bool expand = runs.size() > 1 && Contiguous(runs);
   // With whole tiles read in full, the row repeats every tile width.
-  const int period = contiguous && span.TileW > 0 && span.TileX >= 0 && span.TileX + span.TileW <= src.Width()
-                         ? static_cast<int>(span.TileW)
-                         : 0;
+  const int period = RowPeriod(span, runs, src.Width());
   const Run whole{runs.front().Dx, 0, runs.back().Dx + runs.back().N - runs.front().Dx};
   std::vector<std::uint8_t> tiledSrc, tiledMask;
   if (expand) {
