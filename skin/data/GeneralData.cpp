@@ -127,7 +127,7 @@ void Finish(TsGeneralData& d, const MemIniFile::Section* first) {
 class SectionKeys {
  public:
   explicit SectionKeys(const MemIniFile& ini) {
-    const std::vector<MemIniFile::Section>& sections = ini.Sections();
+    const std::span<const MemIniFile::Section> sections = ini.Sections();
     NameIndex index;
     const auto nameOf = [](std::size_t k) -> std::string_view { return kGeneralKeys[k].Name; };
     index.Reserve(kKeyCount);
@@ -209,7 +209,7 @@ TsGeneralData ReadGeneralData(const Chain& chain, const TsGeneralData& fallback)
 TsGeneralDataArray ReadGeneralTable(
     const MemIniFile& ini, const TsGeneralData& defaults,
     const std::function<void(std::string_view, const std::function<void()>&)>& guard) {
-  const std::vector<MemIniFile::Section>& sections = ini.Sections();
+  const std::span<const MemIniFile::Section> sections = ini.Sections();
   const std::size_t n = sections.size();
   const auto indexOf = [&](const MemIniFile::Section* s) {
     return s == nullptr ? -1 : static_cast<int>(s - sections.data());

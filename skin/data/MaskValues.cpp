@@ -138,14 +138,11 @@ MaskValue ParseMaskValue(std::string_view value) {
     default: break;
   }
   if (value != "#" && Contains(value, "#")) return ParseOldMask(value);
-  const std::string upper = UpperCase(value);
-  if (Contains(upper, ".BMP")) {
-    MaskValue v;
-    v.Kind = MaskValueKind::OldBitmap;
-    v.FileName = upper;
-    return v;
-  }
-  return {};
+  if (!ContainsUpperCased(value, ".BMP")) return {};
+  MaskValue v;
+  v.Kind = MaskValueKind::OldBitmap;
+  v.FileName = UpperCase(value);
+  return v;
 }
 
 TsMaskData ParseImageFileFields(const std::vector<std::string_view>& words, int width, int height) {

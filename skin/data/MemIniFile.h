@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/data/LargeArrayAllocator.h"
 #include "skin/data/NameIndex.h"
 
 namespace skin {
@@ -64,7 +65,7 @@ class MemIniFile {
   MemIniFile& operator=(MemIniFile&&) = default;
 
   // Sections in file order, duplicates included.
-  const std::vector<Section>& Sections() const { return sections_; }
+  std::span<const Section> Sections() const { return sections_; }
   // The section that FindSection gives for the name of Sections()[i].
   const Section& FirstOfName(std::size_t i) const { return sections_[firstOf_[i]]; }
   // The first section of that name, in any letter case; null if none.
@@ -84,13 +85,17 @@ class MemIniFile {
   // whose keys are keys_[begin, k]; `index` is that section's name index.
   std::uint32_t FirstInSection(NameIndex& index, std::size_t begin, std::size_t k);
 
+  // The arrays that grow with the file.
+  template <class T>
+  using Array = std::vector<T, LargeArrayAllocator<T>>;
+
   std::vector<std::uint8_t> text_;
-  std::vector<Key> keys_;                  // every section's keys, one after another
-  std::vector<std::uint32_t> keyFirstOf_;  // per key, relative to its section
-  std::vector<Section> sections_;
-  std::vector<std::uint32_t> firstOf_;  // per section: index of the first of its name
-  std::vector<NameIndex> keyIndexes_;   // of the sections with many keys
-  NameIndex index_;                     // section names
+  Array<Key> keys_;                  // every section's keys, one after another
+  Array<std::uint32_t> keyFirstOf_;  // per key, relative to its section
+  Array<Section> sections_;
+  Array<std::uint32_t> firstOf_;       // per section: index of the first of its name
+  std::vector<NameIndex> keyIndexes_;  // of the sections with many keys
+  NameIndex index_;                    // section names
 };
 
 }  // namespace skin

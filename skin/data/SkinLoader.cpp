@@ -22,7 +22,9 @@ constexpr std::int64_t kMinPatternPixels = 90000;
 
 std::int16_t Short(std::int32_t v) { return static_cast<std::int16_t>(v); }
 
-bool IsJpegName(std::string_view upper) { return Contains(upper, ".JPG") || Contains(upper, ".JPEG"); }
+bool IsJpegName(std::string_view name) {
+  return ContainsUpperCased(name, ".JPG") || ContainsUpperCased(name, ".JPEG");
+}
 
 // Calls `fn(section, key, value)` for every key of every section, in file
 // order, with the section name as written. Keys and values are read the way
@@ -30,7 +32,7 @@ bool IsJpegName(std::string_view upper) { return Contains(upper, ".JPG") || Cont
 // case), the first key of that name.
 template <class Fn>
 void ForEachValue(const MemIniFile& ini, Fn&& fn) {
-  const std::vector<MemIniFile::Section>& sections = ini.Sections();
+  const std::span<const MemIniFile::Section> sections = ini.Sections();
   for (std::size_t i = 0; i < sections.size(); ++i) {
     const MemIniFile::Section& s = ini.FirstOfName(i);
     for (std::size_t k = 0; k < s.Keys().size(); ++k)
@@ -193,8 +195,8 @@ class SkinBuilder {
   // for the skin's own values; `convertSmall` is false for program lines).
   void AddPattern(std::string_view section, std::string_view key, std::string_view value, SkinFiles& files,
                   bool convertSmall) {
+    if (!IsJpegName(value)) return;
     const std::string upper = UpperCase(value);
-    if (!IsJpegName(upper)) return;
     const auto bytes = files.Find(upper);
     if (!bytes) return;
     gfx::Bitmap b = DecodeForSkin(*bytes, upper, SkinImageUse::Bgr24, budget_);

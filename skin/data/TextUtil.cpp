@@ -29,6 +29,15 @@ std::string_view Trim(std::string_view s) {
 
 bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
 
+bool ContainsUpperCased(std::string_view s, std::string_view upperPart) {
+  for (std::size_t at = 0; at + upperPart.size() <= s.size(); ++at) {
+    std::size_t i = 0;
+    while (i < upperPart.size() && Upper(s[at + i]) == upperPart[i]) ++i;
+    if (i == upperPart.size()) return true;
+  }
+  return false;
+}
+
 std::vector<std::string_view> SplitWords(std::string_view s, std::string_view delimiters) {
   std::vector<std::string_view> words;
   std::size_t i = 0;
