@@ -14,10 +14,12 @@ int RndExtended(long double x) {
   if (std::isnan(x)) return 0;
   if (x >= static_cast<long double>(INT_MAX)) return INT_MAX;
   if (x <= static_cast<long double>(INT_MIN)) return INT_MIN;
-  long double f = std::floor(x);
+  // Within the int range, so the parity test is an integer one (fmodl is
+  // slow on the x87 unit).
+  const long double f = std::floor(x);
   const long double frac = x - f;
-  if (frac > 0.5L || (frac == 0.5L && std::fmod(f, 2.0L) != 0.0L)) f += 1.0L;
-  return static_cast<int>(f);
+  const auto i = static_cast<long long>(f);
+  return static_cast<int>(frac > 0.5L || (frac == 0.5L && (i & 1) != 0) ? i + 1 : i);
 }
 
 namespace {
