@@ -182,6 +182,7 @@ void TsSkinModel::UpdateBorderIndexes() {
   for (std::size_t i = 0; i < n; ++i) sections.Add(GeneralTable[i].SectionName, i, nameOf);
   // The first entry of each key for the first record of each name.
   std::vector<int> own(n * kKeyCount, -1);
+  bool used[kKeyCount] = {};  // whether any record has a mask of the key
   for (std::size_t m = 0; m < MaskTable.size(); ++m) {
     const TsMaskData& e = MaskTable[m];
     const auto key = std::find(std::begin(kKeys), std::end(kKeys), std::string_view(e.PropertyName));
@@ -190,6 +191,7 @@ void TsSkinModel::UpdateBorderIndexes() {
     if (record == n) continue;
     int& slot = own[record * kKeyCount + static_cast<std::size_t>(key - kKeys)];
     if (slot < 0) slot = static_cast<int>(m);
+    used[key - kKeys] = true;
   }
   // Every record answers with the masks of the first record of its name.
   std::vector<int> parent(n, -1);
@@ -205,7 +207,10 @@ void TsSkinModel::UpdateBorderIndexes() {
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
   std::vector<int> found;
   for (std::size_t k = 0; k < kKeyCount; ++k) {
-    resolver.Resolve([&](int r) { return own[static_cast<std::size_t>(r) * kKeyCount + k] >= 0; }, found);
+    if (used[k])
+      resolver.Resolve([&](int r) { return own[static_cast<std::size_t>(r) * kKeyCount + k] >= 0; }, found);
+    else
+      found.assign(n, -1);
     for (std::size_t i = 0; i < n; ++i) {
       TsGeneralData& g = GeneralTable[i];
       if (g.SectionName == "GLOBALINFO") continue;
