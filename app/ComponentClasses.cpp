@@ -26,7 +26,10 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sWebLabel.h"
 #include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/sBevel.h"
+#include "skin/controls/sPanel.h"
 #include "skin/controls/sSpeedButton.h"
+#include "skin/controls/sStatusBar.h"
 
 namespace app {
 
@@ -59,8 +62,8 @@ Factory Bag(std::string_view className) {
 
 const std::pair<std::string_view, Factory>& ClassEntry(std::string_view className) {
   static const std::pair<std::string_view, Factory> kClasses[] = {
-      {"TsPanel", Make<ui::Panel>()},
-      {"TsStatusBar", Make<ui::StatusBar>()},
+      {"TsPanel", Make<skin::TsPanel>()},
+      {"TsStatusBar", Make<skin::TsStatusBar>()},
       {"TsSpeedButton", Make<skin::TsSpeedButton>()},
       {"TsAlphaImageList", Make<skin::AlphaImageList>()},
       {"TsGroupBox", Make<ui::GroupBox>()},
@@ -69,7 +72,7 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
       {"TsLabel", Make<skin::TsLabel>()},
       {"TsWebLabel", Make<skin::TsWebLabel>()},
       {"TsProgressBar", Make<skin::TsProgressBar>()},
-      {"TsBevel", Make<ui::Bevel>()},
+      {"TsBevel", Make<skin::TsBevel>()},
       {"TsMemo", Make<ui::Memo>()},
       {"TImage", Make<ui::Image>()},
       {"TTimer", Make<ui::Timer>()},
