@@ -2,7 +2,6 @@
 #include <utility>
 
 #include "platform/ui/WinControl.h"
-#include "skin/controls/SkinSeams.h"
 #include "skin/controls/acSBUtils.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sSkinManager.h"
@@ -25,7 +24,10 @@ TacMainWnd::TacMainWnd(ui::WinControl& window, const std::string& section, TsSki
     if (manager) Binding->SetSkinManager(manager);
   }
   if (Binding->SkinSection().empty() || Binding->SkinSection() == "UNKNOWN") Binding->SetSkinSection(section);
-  DialogMode = DialogHook().Installed();
+  // Dialog mode (a flat frame) belongs to windows of standard dialogs that
+  // the dialog hook skins; adapters made here are for the engine's own
+  // controls, which keep the section's frame.
+  DialogMode = false;
   WindowText = window.Text();
 }
 
