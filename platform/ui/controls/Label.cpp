@@ -2,6 +2,7 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Accelerator.h"
+#include "platform/ui/ClassicLook.h"
 #include "platform/ui/WinControl.h"
 
 namespace ui {
@@ -100,13 +101,11 @@ void Label::DoDrawText(gfx::Canvas& canvas, gfx::Rect& rect, unsigned flags) {
     return;
   }
   if (!Enabled()) {
-    gfx::Rect shifted = rect.Offset(1, 1);
-    canvas.SetTextColor(gfx::ColorToRGB(gfx::clBtnHighlight));
-    canvas.DrawText(text, shifted, flags);
-    canvas.SetTextColor(gfx::ColorToRGB(gfx::clBtnShadow));
-  } else {
-    canvas.SetTextColor(gfx::ColorToRGB(Font().Color));
+    // Embossed like every disabled caption of the classic look.
+    classic::DrawDisabledText(canvas, text, rect, flags);
+    return;
   }
+  canvas.SetTextColor(gfx::ColorToRGB(Font().Color));
   canvas.DrawText(text, rect, flags);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Accelerator.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/ClassicLook.h"
 #include "platform/ui/forms/Form.h"
 
 namespace ui {
@@ -242,9 +243,13 @@ void RadioButton::PaintRadio(gfx::Canvas& canvas) {
                                  : gfx::Rect{0, 0, r.Right - kGlyph - 4, r.Bottom};
   unsigned flags = wordWrap_ ? gfx::DT_WORDBREAK : gfx::DT_SINGLELINE | gfx::DT_VCENTER;
   if (!GlyphAtLeft()) flags |= gfx::DT_RIGHT;
-  canvas.SetTextColor(gfx::ColorToRGB(Enabled() ? Font().Color : gfx::clGrayText));
-  gfx::Rect drawn = text;
-  canvas.DrawText(Caption(), drawn, flags);
+  if (Enabled()) {
+    canvas.SetTextColor(gfx::ColorToRGB(Font().Color));
+    gfx::Rect drawn = text;
+    canvas.DrawText(Caption(), drawn, flags);
+  } else {
+    classic::DrawDisabledText(canvas, Caption(), text, flags);
+  }
   if (Focused() && !Caption().empty()) {
     gfx::Rect calc = text;
     canvas.DrawText(Caption(), calc, flags | gfx::DT_CALCRECT);

@@ -63,6 +63,26 @@ class ControlsFixture : public ::testing::Test {
     return backend.ScreenPixel(At(c, x, y));
   }
 
+  // Checks that the control's client area `area` shows disabled text as the
+  // classic emboss over `background`: only solid shadow and highlight ink,
+  // every highlight pixel the shadow copy's shape moved by (1, 1).
+  void ExpectEmbossed(Control& c, const gfx::Rect& area, gfx::Color background, int minShadows, int minLights) {
+    const gfx::Color light = gfx::ColorToRGB(gfx::clBtnHighlight), shadow = gfx::ColorToRGB(gfx::clBtnShadow);
+    int lights = 0, shadows = 0;
+    for (int y = area.Top; y < area.Bottom; ++y)
+      for (int x = area.Left; x < area.Right; ++x) {
+        const gfx::Color p = Pixel(c, x, y);
+        ASSERT_TRUE(p == background || p == light || p == shadow) << x << "," << y << " " << std::hex << p;
+        shadows += p == shadow;
+        if (p == light) {
+          ++lights;
+          EXPECT_NE(Pixel(c, x - 1, y - 1), background) << x << "," << y;
+        }
+      }
+    EXPECT_GE(shadows, minShadows);
+    EXPECT_GE(lights, minLights);
+  }
+
   backend::HeadlessBackend backend;
   std::unique_ptr<Application> app;
   Form* form = nullptr;

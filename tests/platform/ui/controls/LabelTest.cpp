@@ -29,6 +29,19 @@ TEST_F(LabelTest, AutoSizeFitsTheText) {
   EXPECT_GT(one->Width(), w) << "without AutoSize the bounds stay";
 }
 
+// Disabled text is embossed like a disabled push button's: solid copies,
+// whatever the face's smoothing.
+TEST_F(LabelTest, DisabledTextIsEmbossed) {
+  Label* l = AddLabel("Попробовать");
+  gfx::Font f = l->Font();
+  f.Name = "Tahoma";
+  f.Height = -20;
+  l->SetFont(f);
+  l->SetEnabled(false);
+  ShowForm();
+  ExpectEmbossed(*l, {0, 0, l->Width(), l->Height()}, gfx::ColorToRGB(l->Color()), 51, 21);
+}
+
 TEST_F(LabelTest, LoneCarriageReturnBreaksTheLine) {
   Label* l = AddLabel("First line.\rSecond line.");
   EXPECT_EQ(l->Height(), 2 * LineHeight());

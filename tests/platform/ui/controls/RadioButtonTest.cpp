@@ -39,6 +39,20 @@ class RadioButtonTest : public ControlsFixture {
   std::vector<int> clicks;
 };
 
+// Disabled text is embossed like a disabled push button's.
+TEST_F(RadioButtonTest, DisabledTextIsEmbossed) {
+  RadioButton* r = radios[1];
+  r->SetBounds(16, 44, 176, 28);
+  r->SetCaption("Попробовать");
+  gfx::Font f = r->Font();
+  f.Name = "Tahoma";
+  f.Height = -20;
+  r->SetFont(f);
+  r->SetEnabled(false);
+  ShowForm();
+  ExpectEmbossed(*r, {16, 0, 176, 28}, gfx::ColorToRGB(r->Color()), 51, 21);
+}
+
 TEST_F(RadioButtonTest, ClickChecksOneAndUnchecksTheSiblings) {
   ShowForm();
   Click(*radios[2], 5, 5);
