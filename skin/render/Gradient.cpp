@@ -112,10 +112,25 @@ void PutPixels(std::uint8_t* row, int bpp, int x0, int x1, const std::uint8_t* b
   }
 }
 
-// Vertical bands, one colour per row.
+// Vertical bands, one colour per row. Each band's first row paints over
+// the last row of the band before.
 void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, int extra) {
   const int bpp = ColorBytes(bmp);
   const bool narrow = r.Width() <= 8;
+  auto paintRow = [&](I64 row, const std::uint8_t* bgr) {
+    std::uint8_t* line = bmp.Scanline(static_cast<int>(row));
+    if (narrow)
+      PutPixels(line, bpp, r.Left, r.Right, bgr);
+    else
+      FillRow(line, bpp, r.Left, r.Right, bgr);
+  };
+
+  struct Band {
+    I64 First, Last;  // rows, inclusive
+    Ramp Colour;
+    std::size_t At = 0;  // where its colours start in `colours` below
+  };
+  std::vector<Band> bands;
   const I64 lastRow = r.Bottom - 1;  // r is already cut to the bitmap
   const I64 height = I64{r.Height()} + extra;
   I64 y = I64{r.Top} + extra;
@@ -129,20 +144,42 @@ void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, in
     if (e - s <= 0) continue;
     if (last) {
       e = lastRow;
-      if (e == s) return;
+      if (e == s) break;
     }
-    Ramp ramp(steps[i].FromColor, steps[i].ToColor, e - s);
-    std::uint8_t bgr[3];
-    for (I64 row = s; row <= e; ++row, ramp.Advance()) {
-      if (row < r.Top) continue;  // a negative `extra` starts above the rect
-      ramp.Current(bgr);
-      std::uint8_t* line = bmp.Scanline(static_cast<int>(row));
-      if (narrow)
-        PutPixels(line, bpp, r.Left, r.Right, bgr);
-      else
-        FillRow(line, bpp, r.Left, r.Right, bgr);
-    }
+    bands.push_back({s, e, Ramp(steps[i].FromColor, steps[i].ToColor, e - s)});
   }
+
+  if (extra < 0) {
+    // A band may start above the rect: its rows there only advance the ramp.
+    std::uint8_t bgr[3];
+    for (Band& b : bands)
+      for (I64 row = b.First; row <= b.Last; ++row, b.Colour.Advance()) {
+        if (row < r.Top) continue;
+        b.Colour.Current(bgr);
+        paintRow(row, bgr);
+      }
+    return;
+  }
+  // Each band's ramp is a chain of dependent sums; the bands' chains are
+  // worked out side by side, so that they overlap, and the rows are then
+  // painted band by band as before.
+  std::size_t total = 0;
+  I64 longest = 0;
+  for (Band& b : bands) {
+    b.At = total;
+    total += static_cast<std::size_t>(b.Last - b.First + 1);
+    longest = std::max(longest, b.Last - b.First);
+  }
+  std::vector<std::uint8_t> colours(3 * total);
+  for (I64 t = 0; t <= longest; ++t)
+    for (Band& b : bands)
+      if (t <= b.Last - b.First) {
+        b.Colour.Current(&colours[3 * (b.At + static_cast<std::size_t>(t))]);
+        b.Colour.Advance();
+      }
+  for (const Band& b : bands)
+    for (I64 row = b.First; row <= b.Last; ++row)
+      paintRow(row, &colours[3 * (b.At + static_cast<std::size_t>(row - b.First))]);
 }
 
 // Horizontal bands: every row is the same, so one is computed and copied.
