@@ -27,6 +27,7 @@
 #include "skin/controls/sWebLabel.h"
 #include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sBevel.h"
+#include "skin/controls/sGroupBox.h"
 #include "skin/controls/sPanel.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/controls/sStatusBar.h"
@@ -66,7 +67,7 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
       {"TsStatusBar", Make<skin::TsStatusBar>()},
       {"TsSpeedButton", Make<skin::TsSpeedButton>()},
       {"TsAlphaImageList", Make<skin::AlphaImageList>()},
-      {"TsGroupBox", Make<ui::GroupBox>()},
+      {"TsGroupBox", Make<skin::TsGroupBox>()},
       {"TsRadioButton", Make<ui::RadioButton>()},
       {"TsButton", Make<ui::Button>()},
       {"TsLabel", Make<skin::TsLabel>()},
