@@ -119,6 +119,9 @@ class Control : public Component {
   int AddProc(ProcHandler handler) { return chain_->Add(std::move(handler)); }
   void RemoveProc(int id) { chain_->Remove(id); }
   const std::shared_ptr<ProcChain>& Chain() const { return chain_; }
+  // Expires when the control is freed: code that calls out (a paint, an
+  // event) and touches the control afterwards checks it first.
+  std::weak_ptr<const void> AliveToken() const { return alive_; }
 
   // --- geometry (parent client coordinates) ------------------------------
   int Left() const { return bounds_.Left; }
@@ -271,6 +274,7 @@ class Control : public Component {
 
   WinControl* parent_ = nullptr;
   std::shared_ptr<ProcChain> chain_;
+  std::shared_ptr<const char> alive_ = std::make_shared<const char>('\0');
   gfx::Rect bounds_;
   Align align_ = Align::alNone;
   Anchors anchors_ = akLeft | akTop;
@@ -292,17 +296,23 @@ class Control : public Component {
 
 // Sets control state bits for the lifetime of the scope; only the bits it
 // set are cleared again, also when the scope is left by an exception.
+// A control freed inside the scope (a paint handler that frees its own
+// control) is left alone.
 class ControlStateScope {
  public:
-  ControlStateScope(Control& c, ControlStateSet bits) : c_(c), bits_(bits & ~c.ControlState()) {
+  ControlStateScope(Control& c, ControlStateSet bits)
+      : c_(c), alive_(c.AliveToken()), bits_(bits & ~c.ControlState()) {
     c_.SetControlState(c_.ControlState() | bits_);
   }
-  ~ControlStateScope() { c_.SetControlState(c_.ControlState() & ~bits_); }
+  ~ControlStateScope() {
+    if (!alive_.expired()) c_.SetControlState(c_.ControlState() & ~bits_);
+  }
   ControlStateScope(const ControlStateScope&) = delete;
   ControlStateScope& operator=(const ControlStateScope&) = delete;
 
  private:
   Control& c_;
+  std::weak_ptr<const void> alive_;
   ControlStateSet bits_;
 };
 

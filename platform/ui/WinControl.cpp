@@ -585,11 +585,13 @@ void WinControl::DefaultHandler(Message& msg) {
         // A surface of the caller's: the window paints a copy of itself.
         ControlStateScope copy(*this, csPaintCopy);
         auto* c = reinterpret_cast<gfx::Canvas*>(msg.wParam);
+        const auto alive = AliveToken();
         PaintWindow(*c);
-        PaintControls(*c);
+        if (!alive.expired()) PaintControls(*c);
       } else if (auto c = BeginPaint()) {
+        const auto alive = AliveToken();
         PaintWindow(*c);
-        PaintControls(*c);
+        if (!alive.expired()) PaintControls(*c);
       }
       return;
     case WM_PRINT: {

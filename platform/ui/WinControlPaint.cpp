@@ -233,8 +233,12 @@ void WinControl::PaintControls(gfx::Canvas& canvas, Control* first) {
   auto it = children.begin();
   if (first) it = std::find(children.begin(), children.end(), first);
   gfx::Rect clip = canvas.ClipBox();
+  const auto alive = AliveToken();
   for (; it != children.end(); ++it) {
+    // A child's paint may free this control or another child.
+    if (alive.expired()) return;
     Control* c = *it;
+    if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
     if (c->HasWindow() || !c->Visible() || c->Destroying()) continue;
     if (c->Width() <= 0 || c->Height() <= 0) continue;
     if (gfx::Intersect(c->BoundsRect(), clip).IsEmpty()) continue;
