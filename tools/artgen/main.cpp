@@ -7,6 +7,7 @@
 //   assets/tiles/tile1_dark.png ... assets/tiles/tile6_lit.png  (200 x 200 RGBA)
 //   assets/result/result.png                                    (128 x 128 RGBA)
 //   assets/icons/icon16.png, assets/icons/icon32.png
+//   assets/icons/hicolor/icon48.png ... icon256.png  (installed, not embedded)
 //   assets/shadows/shadow1.png, assets/shadows/shadow2.png    (48 x 48 RGBA)
 //   assets/skins/Skin/   the internal skin's source directory (Options.dat
 //   assets/skins/Night/  and its ten images); Night is the dark skin
@@ -100,6 +101,8 @@ int main(int argc, char** argv) {
       sheet.Add(icon, 128 / size);
       Write(icon, assets / "icons" / ("icon" + std::to_string(size) + ".png"));
     }
+    for (int size : {48, 64, 128, 256})
+      Write(artgen::DrawIcon(size), assets / "icons" / "hicolor" / ("icon" + std::to_string(size) + ".png"));
     for (int i = 0; i < 2; ++i) {
       gfx::Bitmap shadow = artgen::DrawShadow(i);
       sheet.Add(shadow, 2);

@@ -15,8 +15,10 @@
 #include "platform/gfx/FileBytes.h"
 #include "platform/gfx/PngWriter.h"
 #include "tools/skinpack/ContactSheet.h"
+#include "tools/skinpack/SkinCheck.h"
 #include "tools/skinpack/SkinPackWriter.h"
 #include "tools/skinpack/SkinSource.h"
+#include "tools/skinpack/SkinUnpack.h"
 
 namespace {
 
@@ -57,6 +59,21 @@ int Render(const std::string& skinPath, const std::string& out) {
   return 0;
 }
 
+// One line per problem; 1 when there is an error, 0 with warnings only.
+int Check(const std::string& skinPath) {
+  bool error = false;
+  for (const skin::SkinProblem& p : skin::CheckSkin(skinPath)) {
+    std::printf("%s\n", skin::FormatProblem(p).c_str());
+    error = error || p.Error;
+  }
+  return error ? 1 : 0;
+}
+
+int Unpack(const std::string& file, const std::string& dir) {
+  skin::WriteEntries(skin::UnpackSkin(gfx::ReadFileBytes(file)), dir);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +82,8 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "pack") return Pack(args[1], args[2]);
     if (args.size() == 2 && args[0] == "list") return List(args[1]);
     if (args.size() == 3 && args[0] == "render") return Render(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    if (args.size() == 3 && args[0] == "unpack") return Unpack(args[1], args[2]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zintor2-skin: %s\n", e.what());
     return 1;
