@@ -1,8 +1,12 @@
 #include "app/Demo.h"
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
+#include "app/EmbeddedAssets.h"
 #include "app/GameDriver.h"
 #include "app/Program.h"
 #include "app/Script.h"
@@ -12,6 +16,8 @@ namespace app {
 
 namespace {
 
+int RunGameDemo(const std::string& directory, std::ostream& out, std::ostream& err);
+
 bool PlayersTurn() { return game::GameState().InputAllowed; }
 
 bool AnyTileLit(const game::TForm_Main& main) {
@@ -20,9 +26,56 @@ bool AnyTileLit(const game::TForm_Main& main) {
   return false;
 }
 
+// The main window alone, started with another skin choice, after it has
+// settled for a moment.
+bool SkinMoment(const SkinChoice& choice, const std::string& path, std::ostream& out, std::ostream& err) {
+  backend::HeadlessBackend screen;
+  ui::Application app(screen);
+  GameWindows w = CreateGameWindows(app, false, choice);
+  w.Main->ShowForm();
+  app.RunFor(200);
+  try {
+    screen.SaveScreenshot(path);
+  } catch (const std::exception& e) {
+    err << "zintor2: " << e.what() << "\n";
+    return false;
+  }
+  out << "saved " << path << "\n";
+  return true;
+}
+
+// The skinned main window with its hues turned by 120 degrees, and with the
+// Night skin (written from the program into a skin directory of its own).
+bool SkinMoments(const std::string& directory, std::ostream& out, std::ostream& err) {
+  namespace fs = std::filesystem;
+  SkinChoice hue;
+  hue.HueOffset = 120;
+  if (!SkinMoment(hue, (fs::path(directory) / "12-main-window-hue-120.png").string(), out, err)) return false;
+  const auto night = EmbeddedAsset("skins/Night.osz");
+  if (night.empty()) return true;  // built without the second skin
+  const fs::path skins = fs::temp_directory_path() / ("zintor2-demo-skins-" + std::to_string(::getpid()));
+  std::error_code ec;
+  fs::create_directories(skins, ec);
+  std::ofstream(skins / "Night.osz", std::ios::binary)
+      .write(reinterpret_cast<const char*>(night.data()), static_cast<std::streamsize>(night.size()));
+  SkinChoice dark;
+  dark.SkinName = "Night";
+  dark.SkinDirectory = skins.string();
+  const bool ok = SkinMoment(dark, (fs::path(directory) / "13-main-window-night.png").string(), out, err);
+  fs::remove_all(skins, ec);
+  return ok;
+}
+
 }  // namespace
 
 int RunDemo(const std::string& directory, std::ostream& out, std::ostream& err) {
+  if (const int rc = RunGameDemo(directory, out, err); rc != 0) return rc;
+  return SkinMoments(directory, out, err) ? 0 : 1;
+}
+
+namespace {
+
+int RunGameDemo(const std::string& directory, std::ostream& out, std::ostream& err) {
   std::error_code ec;
   std::filesystem::create_directories(directory, ec);
   if (ec) {
@@ -125,5 +178,7 @@ int RunDemo(const std::string& directory, std::ostream& out, std::ostream& err) 
       << game::GameState().DifficultyCaption << "\"\n";
   return 0;
 }
+
+}  // namespace
 
 }  // namespace app

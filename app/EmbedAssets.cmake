@@ -1,13 +1,19 @@
 # Writes a C++ source that holds every given file as a byte array, with a
 # table from the file's path under ROOT to its bytes.
-#   cmake -DOUT=<source> -DROOT=<dir> -DFILES=<a|b|...> -P EmbedAssets.cmake
+#   cmake -DOUT=<source> -DROOT=<dir> [-DGENERATED_ROOT=<dir>] -DFILES=<a|b|...> -P EmbedAssets.cmake
+# Files made by the build (under GENERATED_ROOT) are named by their path
+# under that directory instead.
 string(REPLACE "|" ";" FILES "${FILES}")
 set(arrays "")
 set(table "")
 set(i 0)
 foreach(f IN LISTS FILES)
   file(READ "${f}" hex HEX)
-  file(RELATIVE_PATH rel "${ROOT}" "${f}")
+  if(GENERATED_ROOT AND f MATCHES "^${GENERATED_ROOT}/")
+    file(RELATIVE_PATH rel "${GENERATED_ROOT}" "${f}")
+  else()
+    file(RELATIVE_PATH rel "${ROOT}" "${f}")
+  endif()
   string(LENGTH "${hex}" hexlen)
   math(EXPR size "${hexlen} / 2")
   if(size EQUAL 0)

@@ -32,13 +32,14 @@ void SetProgramIcon(ui::Application& app) {
 
 }  // namespace
 
-GameWindows CreateGameWindows(ui::Application& app, bool showSkinVersion) {
+GameWindows CreateGameWindows(ui::Application& app, bool showSkinVersion, const SkinChoice& skin) {
   app.SetTitle(kApplicationTitle);
   SetProgramIcon(app);
   skin::LoadBuiltInShadowImages(EmbeddedAsset("shadows/shadow1.png"), EmbeddedAsset("shadows/shadow2.png"));
   if (showSkinVersion) skin::ShowVersionIfAsked({skin::kVersionSwitch});
   GameWindows w;
-  w.Main = Create<game::TForm_Main>(app, MainWindowDescription());
+  std::deque<std::string> texts;
+  w.Main = Create<game::TForm_Main>(app, WithSkinChoice(MainWindowDescription(), skin, texts));
   w.Result = Create<game::TForm_ResultGame>(app, ResultDialogDescription());
   w.NewGame = Create<game::TForm_NewGame>(app, NewGameDialogDescription());
   w.About = Create<game::TForm_About>(app, AboutDialogDescription());

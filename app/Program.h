@@ -3,6 +3,7 @@
 // application owns them until it is destroyed.
 #pragma once
 
+#include "app/SkinChoice.h"
 #include "game/Unit_About.h"
 #include "game/Unit_Main.h"
 #include "game/Unit_NewGame.h"
@@ -24,7 +25,8 @@ struct GameWindows {
 // Titles the application and creates the four windows from their
 // descriptions; every window shows the program's icon. The skin engine's
 // shadow images are loaded first, and with `showSkinVersion` its version is
-// shown in a message box before the main window is created.
-GameWindows CreateGameWindows(ui::Application& app, bool showSkinVersion = false);
+// shown in a message box before the main window is created. `skin` is what
+// the command line asked of the skin (by default the program's own skin).
+GameWindows CreateGameWindows(ui::Application& app, bool showSkinVersion = false, const SkinChoice& skin = {});
 
 }  // namespace app

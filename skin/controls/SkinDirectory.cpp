@@ -46,6 +46,10 @@ std::string PlatformSkinDirectory() {
   return Join(home && *home ? home : "", ".local/share/zintor2/Skins");
 }
 
+std::string InstalledSkinDirectory(std::string_view programDir) {
+  return Join(Parent(programDir), "share/zintor2/Skins");
+}
+
 std::string ResolveSkinDirectory(std::string_view setting, std::string_view programDir,
                                  std::string_view platformDir) {
   const std::string s = WithSlashes(setting);

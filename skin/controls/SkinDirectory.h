@@ -13,6 +13,11 @@ namespace skin {
 // variable is unset or empty.
 std::string PlatformSkinDirectory();
 
+// The skins installed with the program: share/zintor2/Skins beside the
+// program's bin directory (programDir's parent). Searched after the
+// directory the setting names.
+std::string InstalledSkinDirectory(std::string_view programDir);
+
 // The directory a `SkinDirectory` setting names, without a trailing "/":
 //   empty or "c:\..."      -> platformDir
 //   "..\x" or "../x"       -> parent of programDir + "/x"

@@ -271,10 +271,14 @@ std::unique_ptr<TsSkinModel> TsSkinManager::LoadSkin(std::string& name,
     return std::move(r.Model);
   };
   if (!name.empty()) {
-    if (auto r = LoadSkinFromPackageFile(PackageFileOf(name), dir + "/", settings))
-      return take(std::move(*r));
-    const std::string skinDir = dir + "/" + name;
-    if (FileExists(skinDir + "/Options.dat")) return take(LoadSkinFromDirectory(skinDir, settings));
+    // The user's skin directory first, then the skins installed with the
+    // program; a package before a directory of the same name in each.
+    for (const std::string& d : {dir, InstalledSkinDirectory(ui::ProgramDirectory())}) {
+      if (auto r = LoadSkinFromPackageFile(d + "/" + name + ".osz", d + "/", settings))
+        return take(std::move(*r));
+      const std::string skinDir = d + "/" + name;
+      if (FileExists(skinDir + "/Options.dat")) return take(LoadSkinFromDirectory(skinDir, settings));
+    }
   }
   const int stored = SelectStoredSkin(internalSkins_, name);
   if (stored >= 0)
@@ -302,10 +306,27 @@ void TsSkinManager::ChangeSkin(const std::string& oldName, ChangeKind kind) {
     }
     if (failed) {
       ShowUserMessage(error, ui::MessageIcon::Error);
-    } else if (fresh) {
+      // With no skin to keep (a broken skin on disk shadowing the stored one
+      // at start-up), the stored skin is used instead of none at all.
+      if (!model_) {
+        try {
+          std::string name = skinName_;
+          const int stored = SelectStoredSkin(internalSkins_, name);
+          if (stored >= 0) {
+            TsLoadResult r = LoadSkinFromStored(internalSkins_[static_cast<std::size_t>(stored)], MakeLoadSettings());
+            fresh = std::move(r.Model);
+            warnings = std::move(r.Warnings);
+            skinName_ = name;
+          }
+        } catch (const std::exception&) {
+          fresh.reset();
+        }
+      }
+    }
+    if (fresh) {
       for (const auto& w : warnings) ShowUserMessage(w, ui::MessageIcon::Warning);
       model_ = std::move(fresh);
-    } else {
+    } else if (!failed) {
       // No skin anywhere: skinning switches itself off without a word.
       active_ = false;
     }

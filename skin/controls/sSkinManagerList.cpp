@@ -1,10 +1,13 @@
 // The list of skins a manager can offer: its internal skins, the skin
-// directories and the packages in the skin directory.
+// directories and the packages in the skin directory, then those installed
+// with the program.
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include <cctype>
+#include "platform/ui/controls/ProgramInfo.h"
+#include "skin/controls/SkinDirectory.h"
 #include "skin/controls/sSkinManager.h"
 
 namespace skin {
@@ -32,7 +35,8 @@ std::string TsSkinManager::ListSkins(std::vector<std::string>& list, int mode) c
   namespace fs = std::filesystem;
   std::error_code ec;
   std::vector<std::string> dirs, packages;
-  for (fs::directory_iterator it(ResolvedSkinDirectory(), ec), end; !ec && it != end; it.increment(ec)) {
+  for (const std::string& root : {ResolvedSkinDirectory(), InstalledSkinDirectory(ui::ProgramDirectory())})
+  for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
     if (name.empty() || name.front() == '.') continue;
     std::error_code e2;

@@ -98,7 +98,11 @@ TEST(EmbeddedAssetsTest, EveryPictureDecodesAtItsSize) {
   }
   EXPECT_TRUE(EmbeddedAsset("tiles/tile7_dark.png").empty());
   EXPECT_TRUE(EmbeddedAsset("").empty());
-  EXPECT_EQ(EmbeddedAssetNames().size(), cases.size());
+  // Besides the pictures: the Night skin and, when the build embeds it, the
+  // internal skin, both packed by the build.
+  EXPECT_FALSE(EmbeddedAsset("skins/Night.osz").empty());
+  const std::size_t skins = EmbeddedAsset("skins/Skin.osz").empty() ? 1 : 2;
+  EXPECT_EQ(EmbeddedAssetNames().size(), cases.size() + skins);
 }
 
 TEST(DemoTest, PlaysAWholeGameAndSavesEachMoment) {
@@ -112,7 +116,8 @@ TEST(DemoTest, PlaysAWholeGameAndSavesEachMoment) {
   for (const char* name :
        {"01-idle-main-window.png", "02-game-menu-open.png", "03-new-game-dialog.png", "04-show-tile-lit.png",
         "05-players-turn.png", "06-result-dialog-buttons-locked.png", "07-result-dialog-buttons-unlocked.png",
-        "08-help-menu-open.png", "09-about-dialog.png", "10-game-over-idle.png", "11-help-box.png"}) {
+        "08-help-menu-open.png", "09-about-dialog.png", "10-game-over-idle.png", "11-help-box.png",
+        "12-main-window-hue-120.png", "13-main-window-night.png"}) {
     SCOPED_TRACE(name);
     image::TPNGGraphic png;
     const auto bytes = [&] {
