@@ -126,11 +126,6 @@ struct Scene {
   }
 };
 
-Scene& TheScene() {
-  static Scene scene;
-  return scene;
-}
-
 void Memcpy(benchmark::State& state, int w, int h) {
   const std::size_t n = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3;
   std::vector<std::uint8_t> a(n, 1), b(n, 2);
@@ -142,7 +137,7 @@ void Memcpy(benchmark::State& state, int w, int h) {
 }
 
 void DecodeItem(benchmark::State& state, int index) {
-  Scene& s = TheScene();
+  Scene s;
   gfx::Bitmap picture;
   for (auto _ : state) {
     s.lists[0]->List().ItemImage32(index, picture);
@@ -152,7 +147,7 @@ void DecodeItem(benchmark::State& state, int index) {
 
 // One tile's cache render in a look: section, hot, enabled, picture.
 void TileRender(benchmark::State& state, const char* section, bool hot, bool enabled, int image) {
-  Scene& s = TheScene();
+  Scene s;
   skin::TsSpeedButton* t = s.tiles[0];
   t->SkinData().SetSkinSection(section);
   t->SetImageIndex(image);
@@ -170,7 +165,7 @@ void TileRender(benchmark::State& state, const char* section, bool hot, bool ena
 
 // An unchanged normal tile shown again: one copy of its cache.
 void TilePresent(benchmark::State& state) {
-  Scene& s = TheScene();
+  Scene s;
   skin::TsSpeedButton* t = s.tiles[1];
   t->SkinData().SetSkinSection("WEBBUTTON");
   t->SkinData().CacheStale = true;
@@ -180,7 +175,7 @@ void TilePresent(benchmark::State& state) {
 
 // A hot tile's full render and copy to the screen.
 void HotTileFull(benchmark::State& state) {
-  Scene& s = TheScene();
+  Scene s;
   skin::TsSpeedButton* t = s.tiles[2];
   t->SkinData().SetSkinSection("SPEEDBUTTON");
   t->SkinData().MouseOver = true;
@@ -193,7 +188,7 @@ void HotTileFull(benchmark::State& state) {
 
 // The main window's client area repainted with one tile hot.
 void ClientArea(benchmark::State& state) {
-  Scene& s = TheScene();
+  Scene s;
   for (auto* t : s.tiles) t->SkinData().SetSkinSection("SPEEDBUTTON");
   s.tiles[4]->SkinData().MouseOver = true;
   long before = 0;
@@ -209,7 +204,7 @@ void ClientArea(benchmark::State& state) {
 // A push button of the result dialog's size painted whole.
 template <class B>
 void PushPaint(benchmark::State& state) {
-  Scene& s = TheScene();
+  Scene s;
   auto* b = new B(s.form);
   b->SetParent(s.form);
   b->SetBounds(155, 112, 174, 25);
