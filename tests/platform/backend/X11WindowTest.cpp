@@ -5,6 +5,7 @@
 
 #include "platform/backend/CreateBackend.h"
 #include "tests/platform/backend/X11TestSupport.h"
+#include "tests/support/ScopedEnv.h"
 
 // After the backend's X headers, which tidy up Xlib's macros.
 #include <X11/extensions/XTest.h>
@@ -238,27 +239,7 @@ TEST_F(X11Plain, WorkAreaComesFromTheRootWindow) {
   XSync(p, False);
 }
 
-// Restores an environment variable at scope exit.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using zt::testing::ScopedEnv;
 
 TEST_F(X11Plain, FactoryPicksX11OrExplainsHowToRunWithout) {
   {

@@ -1,10 +1,8 @@
 // Where the skin directory is on this platform.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-
 #include "skin/controls/SkinDirectory.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace skin {
 namespace {
@@ -36,27 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, SkinDirectoryResolution,
                                            DirCase{"/abs/Skins", "/abs/Skins"},
                                            DirCase{"/abs/Skins/", "/abs/Skins"}));
 
-// Sets an environment variable for a scope and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using zt::testing::ScopedEnv;
 
 TEST(PlatformSkinDirectory, FollowsXdgDataHome) {
   ScopedEnv home("HOME", "/home/u");

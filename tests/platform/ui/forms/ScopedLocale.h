@@ -2,41 +2,20 @@
 // what was there before.
 #pragma once
 
-#include <cstdlib>
-#include <optional>
-#include <string>
+#include "tests/support/ScopedEnv.h"
 
 namespace ui::testing {
 
 class ScopedLocale {
  public:
   // LC_ALL, LC_MESSAGES and LANG; nullptr unsets a variable.
-  ScopedLocale(const char* lcAll, const char* lcMessages = nullptr, const char* lang = nullptr) {
-    Set(0, lcAll);
-    Set(1, lcMessages);
-    Set(2, lang);
-  }
-  ~ScopedLocale() {
-    for (int i = 0; i < 3; ++i) {
-      if (saved_[i])
-        setenv(kNames[i], saved_[i]->c_str(), 1);
-      else
-        unsetenv(kNames[i]);
-    }
-  }
-  ScopedLocale(const ScopedLocale&) = delete;
-  ScopedLocale& operator=(const ScopedLocale&) = delete;
+  ScopedLocale(const char* lcAll, const char* lcMessages = nullptr, const char* lang = nullptr)
+      : lcAll_("LC_ALL", lcAll), lcMessages_("LC_MESSAGES", lcMessages), lang_("LANG", lang) {}
 
  private:
-  static constexpr const char* kNames[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-  void Set(int i, const char* value) {
-    if (const char* old = std::getenv(kNames[i])) saved_[i] = old;
-    if (value)
-      setenv(kNames[i], value, 1);
-    else
-      unsetenv(kNames[i]);
-  }
-  std::optional<std::string> saved_[3];
+  zt::testing::ScopedEnv lcAll_;
+  zt::testing::ScopedEnv lcMessages_;
+  zt::testing::ScopedEnv lang_;
 };
 
 }  // namespace ui::testing
