@@ -27,6 +27,7 @@
 #include "skin/controls/sWebLabel.h"
 #include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sBevel.h"
+#include "skin/controls/sButton.h"
 #include "skin/controls/sGroupBox.h"
 #include "skin/controls/sPanel.h"
 #include "skin/controls/sSpeedButton.h"
@@ -69,7 +70,7 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
       {"TsAlphaImageList", Make<skin::AlphaImageList>()},
       {"TsGroupBox", Make<skin::TsGroupBox>()},
       {"TsRadioButton", Make<ui::RadioButton>()},
-      {"TsButton", Make<ui::Button>()},
+      {"TsButton", Make<skin::TsButton>()},
       {"TsLabel", Make<skin::TsLabel>()},
       {"TsWebLabel", Make<skin::TsWebLabel>()},
       {"TsProgressBar", Make<skin::TsProgressBar>()},
