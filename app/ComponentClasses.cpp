@@ -29,6 +29,7 @@
 #include "skin/controls/sBevel.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sGroupBox.h"
+#include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/controls/sStatusBar.h"
@@ -75,7 +76,7 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
       {"TsWebLabel", Make<skin::TsWebLabel>()},
       {"TsProgressBar", Make<skin::TsProgressBar>()},
       {"TsBevel", Make<skin::TsBevel>()},
-      {"TsMemo", Make<ui::Memo>()},
+      {"TsMemo", Make<skin::TsMemo>()},
       {"TImage", Make<ui::Image>()},
       {"TTimer", Make<ui::Timer>()},
       {"TMainMenu", Make<ui::MainMenu>()},
