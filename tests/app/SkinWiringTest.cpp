@@ -97,7 +97,8 @@ TEST_F(SkinWiring, TheMainWindowsManagerLoadsTheSkinAndEveryControlHearsIt) {
   }
 }
 
-TEST_F(AppFixture, WithoutASkinTheManagerSwitchesItselfOffAndTheGamePlaysPlain) {
+// No skin of that name on disk: the manager falls back to the internal one.
+TEST_F(AppFixture, WithoutASkinOnDiskTheManagerPlaysOnTheInternalSkin) {
   auto* manager = dynamic_cast<skin::TsSkinManager*>(w().Main->FindComponent("sSkinManager"));
   ASSERT_NE(manager, nullptr);
   EXPECT_EQ(manager->SkinName(), "Skin");
@@ -107,8 +108,9 @@ TEST_F(AppFixture, WithoutASkinTheManagerSwitchesItselfOffAndTheGamePlaysPlain) 
   EXPECT_FALSE(manager->AnimEffects().SkinChanging.Active);
   EXPECT_EQ(manager->ThirdParty().Lists[skin::ThirdButtons], "TButton");
   if (!std::filesystem::exists(manager->ResolvedSkinDirectory() + "/Skin")) {
-    EXPECT_FALSE(manager->Active());
-    EXPECT_EQ(manager->Model(), nullptr);
+    EXPECT_TRUE(manager->Active());
+    ASSERT_NE(manager->Model(), nullptr);
+    EXPECT_EQ(manager->SkinInfo(), "6.69");
   }
 }
 
