@@ -109,12 +109,21 @@ void Memo::SetCharCase(EditCharCase c) {
   TextChanged();
 }
 
-void Memo::SetCaretPos(TextPos p, bool extend) { MoveCaret(p, extend); }
+// Selections set from outside go through EM_SETSEL, so that a class or a
+// window procedure above the memo sees them.
+void Memo::SetCaretPos(TextPos p, bool extend) {
+  const TextPos caret = text_.Clamp(p);
+  const TextPos anchor = extend ? text_.Anchor() : caret;
+  Perform(EM_SETSEL, static_cast<WPARAM>(text_.OffsetOf(anchor)), static_cast<LPARAM>(text_.OffsetOf(caret)));
+}
 
-void Memo::SelectAll() {
-  text_.SelectAll();
-  caretAtRowEnd_ = false;
-  Invalidate();
+void Memo::SelectAll() { Perform(EM_SETSEL, 0, -1); }
+
+void Memo::SetSelection(WPARAM anchorOffset, LPARAM caretOffset) {
+  const TextPos caret = caretOffset == -1 ? text_.End() : text_.PosAtOffset(caretOffset);
+  const bool none = static_cast<LPARAM>(anchorOffset) == -1;
+  text_.SetCaret(none ? caret : text_.PosAtOffset(static_cast<LPARAM>(anchorOffset)), false);
+  MoveCaret(caret, !none);
 }
 
 void Memo::MoveCaret(TextPos p, bool extend, bool atRowEnd) {
@@ -157,7 +166,8 @@ void Memo::PasteFromClipboard() {
 }
 
 void Memo::Paste(std::string_view text) {
-  if (text_.Insert(Cased(text))) Edited();
+  const std::string z(text);
+  Perform(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(z.c_str()));
 }
 
 // --- geometry ------------------------------------------------------------------
@@ -404,6 +414,12 @@ void Memo::WndProc(Message& msg) {
     case WM_SETTEXT:
       AssignText(msg.lParam ? reinterpret_cast<const char*>(msg.lParam) : "");
       msg.result = 1;
+      return;
+    case EM_SETSEL:
+      SetSelection(msg.wParam, msg.lParam);
+      return;
+    case EM_REPLACESEL:
+      if (msg.lParam && text_.Insert(Cased(reinterpret_cast<const char*>(msg.lParam)))) Edited();
       return;
     default: break;
   }

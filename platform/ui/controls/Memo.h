@@ -17,6 +17,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ui/EditMessages.h"
 #include "platform/ui/WinControl.h"
 #include "platform/ui/controls/MemoCharCase.h"
 #include "platform/ui/controls/MemoLayout.h"
@@ -53,6 +54,7 @@ class Memo : public WinControl {
   void SetWordWrap(bool on);
 
   // --- caret and selection ------------------------------------------------
+  // Both go through EM_SETSEL; the caret is scrolled into view.
   TextPos CaretPos() const { return text_.Caret(); }
   void SetCaretPos(TextPos p, bool extend = false);
   void SelectAll();
@@ -132,6 +134,9 @@ class Memo : public WinControl {
   int CaretRow() const { return layout_.RowOf(text_.Caret(), caretAtRowEnd_); }
   void MoveCaret(TextPos p, bool extend, bool atRowEnd = false);
   void MoveRows(int rows, bool extend);
+  // EM_SETSEL: selects from the anchor to the caret and scrolls the caret
+  // into view.
+  void SetSelection(WPARAM anchorOffset, LPARAM caretOffset);
   // After an edit by the user: caret row, view, repaint and OnChange.
   void Edited();
   void Paste(std::string_view text);

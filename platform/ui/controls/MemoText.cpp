@@ -59,6 +59,23 @@ TextPos MemoText::Clamp(TextPos p) const {
   return p;
 }
 
+std::int64_t MemoText::OffsetOf(TextPos p) const {
+  p = Clamp(p);
+  std::int64_t at = 0;
+  for (int i = 0; i < p.Line; ++i) at += static_cast<std::int64_t>(Line(i).size()) + 1;
+  return at + p.Col;
+}
+
+TextPos MemoText::PosAtOffset(std::int64_t offset) const {
+  if (offset <= 0) return {};
+  for (int i = 0; i < LineCount(); ++i) {
+    const auto size = static_cast<std::int64_t>(Line(i).size());
+    if (offset <= size) return Clamp({i, static_cast<int>(offset)});
+    offset -= size + 1;
+  }
+  return End();
+}
+
 void MemoText::SetCaret(TextPos p, bool extend) {
   caret_ = Clamp(p);
   if (!extend) anchor_ = caret_;

@@ -3,6 +3,7 @@
 // that always sit on character boundaries.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,11 @@ class MemoText {
   std::string SelectedText() const;
   // The text between two positions (lines joined with "\n").
   std::string TextBetween(TextPos from, TextPos to) const;
+
+  // A position as a byte offset into Text(), and back (clamped to the text,
+  // on a character boundary).
+  std::int64_t OffsetOf(TextPos p) const;
+  TextPos PosAtOffset(std::int64_t offset) const;
 
   // Caret movement helpers (clamped results).
   TextPos Clamp(TextPos p) const;
