@@ -183,6 +183,25 @@ gfx::Bitmap Widen(const gfx::Bitmap& column, int w) {
   return wide;
 }
 
+// Rows over colours `colourStride` bytes apart, when the backdrop covers rect.
+void BlendColumnInside(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
+                       const std::uint8_t* colours, std::ptrdiff_t colourStride, int a) {
+  const int bpp = ColorBytes(bitmap);
+  const auto ka = static_cast<std::uint16_t>(std::clamp(a, 0, 255));
+  const ColourRows rows{bitmap.Scanline(rect.Top) + static_cast<std::ptrdiff_t>(rect.Left) * bpp,
+                        bitmap.Stride(),
+                        behind.Bitmap->Scanline(behind.Y) + static_cast<std::ptrdiff_t>(behind.X) * bpp,
+                        behind.Bitmap->Stride(),
+                        colours,
+                        colourStride,
+                        rect.Height(),
+                        static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp)};
+  if (bpp == 3)
+    BlendRowsOverColours24(rows, ka, static_cast<std::uint16_t>(255 - ka));
+  else
+    BlendRowsOverColours32(rows, ka, static_cast<std::uint16_t>(255 - ka));
+}
+
 }  // namespace
 
 void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
@@ -205,29 +224,32 @@ void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const Backdro
       BlendBitmaps(bitmap, content, a, rect.TopLeft(), content.Bounds());
     return;
   }
+  if (column) {
+    BlendColumnInside(bitmap, rect, behind, content.Scanline(0), content.Stride(), a);
+    return;
+  }
   const auto ka = static_cast<std::uint16_t>(std::clamp(a, 0, 255));
   const auto kb = static_cast<std::uint16_t>(255 - ka);
   const std::size_t n = static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp);
   std::uint8_t* d = bitmap.Scanline(rect.Top) + static_cast<std::ptrdiff_t>(rect.Left) * bpp;
   const std::uint8_t* back = behind.Bitmap->Scanline(behind.Y) + static_cast<std::ptrdiff_t>(behind.X) * bpp;
-  if (column) {
-    const ColourRows rows{d,
-                          bitmap.Stride(),
-                          back,
-                          behind.Bitmap->Stride(),
-                          content.Scanline(0),
-                          content.Stride(),
-                          rect.Height(),
-                          n};
-    if (bpp == 3)
-      BlendRowsOverColours24(rows, ka, kb);
-    else
-      BlendRowsOverColours32(rows, ka, kb);
-    return;
-  }
   for (int row = 0; row < rect.Height(); ++row)
     BlendRowOver(d + row * bitmap.Stride(), back + row * behind.Bitmap->Stride(), content.Scanline(row), n,
                  ka, kb);
+}
+
+void BlendColumnOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
+                             const std::uint8_t* colours, int a) {
+  const int bpp = ColorBytes(bitmap);
+  if (bpp == 0 || rect.IsEmpty() || gfx::Intersect(rect, bitmap.Bounds()) != rect) return;
+  if (BackdropCovers(bitmap, rect, behind)) {
+    BlendColumnInside(bitmap, rect, behind, colours, bpp, a);
+    return;
+  }
+  gfx::Bitmap column(1, rect.Height(), bitmap.Format());
+  for (int y = 0; y < rect.Height(); ++y)
+    std::memcpy(column.Scanline(y), colours + static_cast<std::ptrdiff_t>(y) * bpp, static_cast<std::size_t>(bpp));
+  BlendOverBackdrop(bitmap, rect, behind, column, a);
 }
 
 }  // namespace skin

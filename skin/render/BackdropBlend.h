@@ -1,6 +1,8 @@
 // Content blended over the backdrop in one pass.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Geometry.h"
 #include "skin/paint/Backdrop.h"
@@ -18,5 +20,11 @@ namespace skin {
 // format or size.
 void BlendOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
                        const gfx::Bitmap& content, int a);
+
+// The same with the content given as its column of row colours: `colours`
+// holds rect.Height() pixels of the bitmap's format one after the other
+// (3 or 4 bytes each), pixel k repeated along row k of rect.
+void BlendColumnOverBackdrop(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
+                             const std::uint8_t* colours, int a);
 
 }  // namespace skin

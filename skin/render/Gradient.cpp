@@ -61,6 +61,79 @@ class Ramp {
   Doubles step_{};
 };
 
+// One band of a vertical gradient: the colours of its first `Rows` rows (of
+// Length + 1) go to out + At + k * stride, as B, G, R.
+struct BandRamp {
+  std::int32_t From, To;
+  I64 Length;  // > 0
+  I64 Rows;
+  std::size_t At;
+};
+
+// The ramps of several bands side by side: up to five bands in the lanes of
+// one vector, lane 3 b + j holding byte j (B, G, R) of band b. Every lane
+// goes through exactly the operations and roundings of Ramp: a float per
+// channel, advanced by a double step, written rounded ties to even. The
+// chains of sums are the cost; in lanes they run together instead of one
+// after the other.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#endif
+void RampColumns(const BandRamp* bands, std::size_t count, std::uint8_t* out, std::size_t stride) {
+  using Floats = float __attribute__((vector_size(64)));
+  using Halves = float __attribute__((vector_size(32)));
+  using Doubles = double __attribute__((vector_size(64)));
+  using Ints = std::int32_t __attribute__((vector_size(64)));
+  constexpr std::size_t kBands = 5;
+  for (std::size_t g = 0; g < count; g += kBands) {
+    const std::size_t k = std::min(kBands, count - g);
+    const BandRamp* band = bands + g;
+    Floats value{};
+    Doubles stepLow{}, stepHigh{};
+    I64 longest = 0;
+    for (std::size_t b = 0; b < k; ++b) {
+      longest = std::max(longest, band[b].Length);
+      for (std::size_t j = 0; j < 3; ++j) {
+        const std::size_t lane = 3 * b + j;
+        const auto shift = static_cast<unsigned>(8 * (2 - j));  // byte j is channel 2 - j
+        const int f = static_cast<int>((static_cast<std::uint32_t>(band[b].From) >> shift) & 0xFF);
+        const int t = static_cast<int>((static_cast<std::uint32_t>(band[b].To) >> shift) & 0xFF);
+        value[lane] = static_cast<float>(f);
+        const double step = static_cast<double>(t - f) / static_cast<double>(band[b].Length);
+        if (lane < 8)
+          stepLow[lane] = step;
+        else
+          stepHigh[lane - 8] = step;
+      }
+    }
+    for (I64 t = 0; t <= longest; ++t) {
+      // ClampByte(Rnd(v)) without branches: truncation, then up when the
+      // fraction is over a half or a half on an odd value. Below 0 the
+      // truncation lies at or above Rnd(v) but clamps to the same 0; values
+      // are first held inside -2..258, where both give the same byte.
+      const Floats v = value < -2.0f ? Floats{} - 2.0f : (value > 258.0f ? Floats{} + 258.0f : value);
+      const Ints i = __builtin_convertvector(v, Ints);
+      const Floats frac = v - __builtin_convertvector(i, Floats);
+      Ints rounded = i + (((frac > 0.5f) | ((frac == 0.5f) & i)) & 1);
+      rounded = rounded < 0 ? Ints{} : (rounded > 255 ? Ints{} + 255 : rounded);
+      alignas(64) std::int32_t bytes[16];
+      std::memcpy(bytes, &rounded, sizeof bytes);
+      for (std::size_t b = 0; b < k; ++b)
+        if (t < band[b].Rows) {
+          std::uint8_t* p = out + band[b].At + static_cast<std::size_t>(t) * stride;
+          p[0] = static_cast<std::uint8_t>(bytes[3 * b]);
+          p[1] = static_cast<std::uint8_t>(bytes[3 * b + 1]);
+          p[2] = static_cast<std::uint8_t>(bytes[3 * b + 2]);
+        }
+      const Halves low = __builtin_shufflevector(value, value, 0, 1, 2, 3, 4, 5, 6, 7);
+      const Halves high = __builtin_shufflevector(value, value, 8, 9, 10, 11, 12, 13, 14, 15);
+      const Halves nextLow = __builtin_convertvector(__builtin_convertvector(low, Doubles) + stepLow, Halves);
+      const Halves nextHigh = __builtin_convertvector(__builtin_convertvector(high, Doubles) + stepHigh, Halves);
+      value = __builtin_shufflevector(nextLow, nextHigh, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    }
+  }
+}
+
 // Fills pixels [x0, x1) of one row with a colour (alpha 255 on 32-bit). The
 // colour is spread over a 192-byte block (64 pixels of 24 bits, 48 of 32);
 // after the bytes up to the next 64-byte boundary the block is stored at
@@ -112,28 +185,16 @@ void PutPixels(std::uint8_t* row, int bpp, int x0, int x1, const std::uint8_t* b
   }
 }
 
-// Vertical bands, one colour per row. Each band's first row paints over
-// the last row of the band before.
-void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, int extra) {
-  const int bpp = ColorBytes(bmp);
-  const bool narrow = r.Width() <= 8;
-  auto paintRow = [&](I64 row, const std::uint8_t* bgr) {
-    std::uint8_t* line = bmp.Scanline(static_cast<int>(row));
-    if (narrow)
-      PutPixels(line, bpp, r.Left, r.Right, bgr);
-    else
-      FillRow(line, bpp, r.Left, r.Right, bgr);
-  };
-
-  struct Band {
-    I64 First, Last;  // rows, inclusive
-    Ramp Colour;
-    std::size_t At = 0;  // where its colours start in `colours` below
-  };
+// The bands of a vertical gradient, rows inclusive, from `top` (already
+// moved by `extra`) to lastRow. Each band's first row is the last row of the
+// band before.
+struct Band {
+  I64 First, Last;
+  std::int32_t From, To;
+};
+std::vector<Band> VerticalBands(const TsGradArray& steps, I64 top, I64 lastRow, I64 height) {
   std::vector<Band> bands;
-  const I64 lastRow = r.Bottom - 1;  // r is already cut to the bitmap
-  const I64 height = I64{r.Height()} + extra;
-  I64 y = I64{r.Top} + extra;
+  I64 y = top;
   const std::size_t n = steps.size();
   for (std::size_t i = 0; i < n; ++i) {
     const bool last = i + 1 == n;
@@ -146,40 +207,65 @@ void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, in
       e = lastRow;
       if (e == s) break;
     }
-    bands.push_back({s, e, Ramp(steps[i].FromColor, steps[i].ToColor, e - s)});
+    bands.push_back({s, e, steps[i].FromColor, steps[i].ToColor});
   }
+  return bands;
+}
+
+// The colour of every row from the first band's first row on, `stride`
+// bytes apart from `out` (which holds them all): where two bands meet, the
+// later one's. Returns the first band's first row, or -1 without bands.
+I64 BandColumn(const std::vector<Band>& bands, std::uint8_t* out, std::size_t stride) {
+  if (bands.empty()) return -1;
+  std::vector<BandRamp> ramps;
+  ramps.reserve(bands.size());
+  const I64 first = bands.front().First;
+  for (std::size_t i = 0; i < bands.size(); ++i) {
+    const Band& b = bands[i];
+    const I64 length = b.Last - b.First;
+    // The last row of every band but the last is the next band's first.
+    const I64 rows = i + 1 == bands.size() ? length + 1 : length;
+    ramps.push_back({b.From, b.To, length, rows, static_cast<std::size_t>(b.First - first) * stride});
+  }
+  RampColumns(ramps.data(), ramps.size(), out, stride);
+  return first;
+}
+
+// Vertical bands, one colour per row. Each band's first row paints over
+// the last row of the band before.
+void Vertical(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps, int extra) {
+  const int bpp = ColorBytes(bmp);
+  const bool narrow = r.Width() <= 8;
+  auto paintRow = [&](I64 row, const std::uint8_t* bgr) {
+    std::uint8_t* line = bmp.Scanline(static_cast<int>(row));
+    if (narrow)
+      PutPixels(line, bpp, r.Left, r.Right, bgr);
+    else
+      FillRow(line, bpp, r.Left, r.Right, bgr);
+  };
+  const I64 lastRow = r.Bottom - 1;  // r is already cut to the bitmap
+  const std::vector<Band> bands = VerticalBands(steps, I64{r.Top} + extra, lastRow, I64{r.Height()} + extra);
+  if (bands.empty()) return;
 
   if (extra < 0) {
     // A band may start above the rect: its rows there only advance the ramp.
     std::uint8_t bgr[3];
-    for (Band& b : bands)
-      for (I64 row = b.First; row <= b.Last; ++row, b.Colour.Advance()) {
+    for (const Band& b : bands) {
+      Ramp colour(b.From, b.To, b.Last - b.First);
+      for (I64 row = b.First; row <= b.Last; ++row, colour.Advance()) {
         if (row < r.Top) continue;
-        b.Colour.Current(bgr);
+        colour.Current(bgr);
         paintRow(row, bgr);
       }
+    }
     return;
   }
-  // Each band's ramp is a chain of dependent sums; the bands' chains are
-  // worked out side by side, so that they overlap, and the rows are then
-  // painted band by band as before.
-  std::size_t total = 0;
-  I64 longest = 0;
-  for (Band& b : bands) {
-    b.At = total;
-    total += static_cast<std::size_t>(b.Last - b.First + 1);
-    longest = std::max(longest, b.Last - b.First);
-  }
-  std::vector<std::uint8_t> colours(3 * total);
-  for (I64 t = 0; t <= longest; ++t)
-    for (Band& b : bands)
-      if (t <= b.Last - b.First) {
-        b.Colour.Current(&colours[3 * (b.At + static_cast<std::size_t>(t))]);
-        b.Colour.Advance();
-      }
-  for (const Band& b : bands)
-    for (I64 row = b.First; row <= b.Last; ++row)
-      paintRow(row, &colours[3 * (b.At + static_cast<std::size_t>(row - b.First))]);
+  // The bands' ramps are worked out side by side in vector lanes, then the
+  // rows are painted.
+  std::vector<std::uint8_t> colours(3 * static_cast<std::size_t>(lastRow - bands.front().First + 1));
+  const I64 first = BandColumn(bands, colours.data(), 3);
+  for (I64 row = first; row <= lastRow; ++row)
+    paintRow(row, &colours[3 * static_cast<std::size_t>(row - first)]);
 }
 
 // Horizontal bands: every row is the same, so one is computed and copied.
@@ -232,6 +318,16 @@ void Diamond(gfx::Bitmap& bmp, const gfx::Rect& r, const TsGradArray& steps) {
 }
 
 }  // namespace
+
+bool VerticalGradientColumn(const TsGradArray& steps, int height, int bpp, std::uint8_t* out) {
+  if (steps.empty() || steps.front().Kind != 0 || height < 2 || (bpp != 3 && bpp != 4)) return false;
+  const std::vector<Band> bands = VerticalBands(steps, 0, height - 1, height);
+  if (bands.empty() || bands.front().First != 0) return false;
+  BandColumn(bands, out, static_cast<std::size_t>(bpp));
+  if (bpp == 4)
+    for (int row = 0; row < height; ++row) out[4 * static_cast<std::size_t>(row) + 3] = 255;
+  return true;
+}
 
 void PaintGradient(gfx::Bitmap& bitmap, const gfx::Rect& rect, const TsGradArray& steps, int extra) {
   if (steps.empty() || ColorBytes(bitmap) == 0) return;

@@ -1,7 +1,10 @@
 #include "skin/render/ItemBackground.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstddef>
+#include <vector>
 
 #include "skin/paint/Fill.h"
 #include "skin/paint/PixelAccess.h"
@@ -9,6 +12,7 @@
 #include "skin/render/AlphaTexture.h"
 #include "skin/render/BackdropBlend.h"
 #include "skin/render/BackdropCopy.h"
+#include "skin/render/Gradient.h"
 #include "skin/render/ItemContent.h"
 #include "skin/render/ItemLook.h"
 #include "skin/render/MaskCells.h"
@@ -41,6 +45,27 @@ bool RowUniform(const ItemLook& look, const gfx::Rect& rect) {
          rect.Height() >= 2;
 }
 
+// A vertical gradient alone is one colour per row: its column of row
+// colours is worked out straight into a buffer and blended along the rows.
+// False when the content is not such a gradient.
+bool BlendGradientColumn(gfx::Bitmap& bitmap, const gfx::Rect& rect, const BackdropRef& behind,
+                         const ItemLook& look, int a) {
+  if (!RowUniform(look, rect)) return false;
+  const int bpp = ColorBytes(bitmap);
+  const std::size_t bytes = static_cast<std::size_t>(rect.Height()) * static_cast<std::size_t>(bpp);
+  // Items up to a window's height need no allocation.
+  std::array<std::uint8_t, 4 * 1024> local;
+  std::vector<std::uint8_t> large;
+  std::uint8_t* colours = local.data();
+  if (bytes > local.size()) {
+    large.resize(bytes);
+    colours = large.data();
+  }
+  if (!VerticalGradientColumn(*look.Steps, rect.Height(), bpp, colours)) return false;
+  BlendColumnOverBackdrop(bitmap, rect, behind, colours, a);
+  return true;
+}
+
 }  // namespace
 
 void RenderItemBackground(const TsSkinModel& model, int skinIndex, std::string_view sectionName,
@@ -59,11 +84,12 @@ void RenderItemBackground(const TsSkinModel& model, int skinIndex, std::string_v
   } else if (t == 100) {
     PutBackdrop(bitmap, rect, behind);
   } else if (backdrop.Ready || look.Gradient + look.Image != 0) {
-    // A vertical gradient alone is one colour per row: paint it one pixel wide.
-    const int w = RowUniform(look, rect) ? 1 : rect.Width();
-    gfx::Bitmap content(w, rect.Height(), bitmap.Format());
-    PaintItemContent(model, content, content.Bounds(), look, behind);
-    BlendOverBackdrop(bitmap, rect, behind, content, std::clamp(t * 255 / 100, 0, 255));
+    const int a = std::clamp(t * 255 / 100, 0, 255);
+    if (!BlendGradientColumn(bitmap, rect, behind, look, a)) {
+      gfx::Bitmap content(rect.Width(), rect.Height(), bitmap.Format());
+      PaintItemContent(model, content, content.Bounds(), look, behind);
+      BlendOverBackdrop(bitmap, rect, behind, content, a);
+    }
   } else {
     FillColorRect(bitmap, rect, LerpColor(gfx::ColorToRGB(backdrop.FillColor), look.Color, t / 100.0));
   }

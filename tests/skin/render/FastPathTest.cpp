@@ -184,5 +184,55 @@ TEST(FastPathTest, VerticalRampMatchesTheScalarSum) {
   }
 }
 
+TEST(FastPathTest, VerticalBandsMatchTheScalarSums) {
+  // Several bands (more than one vector of lanes holds), some empty, with a
+  // start pushed down by `extra`: each band's rows from its own scalar sum,
+  // painted band after band.
+  std::mt19937 rng(17);
+  for (int trial = 0; trial < 400; ++trial) {
+    const PixelFormat f = kFormats[trial % 2];
+    const gfx::RowOrder o = test::kRowOrders[(trial / 2) % 2];
+    TsGradArray steps(1 + rng() % 13);
+    for (TsGradStep& st : steps) {
+      st.FromColor = static_cast<std::int32_t>(rng() & 0xFFFFFF);
+      st.ToColor = static_cast<std::int32_t>(rng() & 0xFFFFFF);
+      st.Percent = static_cast<std::uint8_t>(rng() % 40);
+      st.Kind = 0;
+    }
+    const int w = trial % 3 == 0 ? 1 : 3 + static_cast<int>(rng() % 40);
+    const int h = 2 + static_cast<int>(rng() % 250);
+    const int extra = trial % 4 == 0 ? static_cast<int>(rng() % 20) : 0;
+    const gfx::Rect rect = gfx::Rect::FromXYWH(1, 2, w, h);
+    gfx::Bitmap want = test::Filled(f, w + 2, h + 3, 0x123456, o);
+    gfx::Bitmap got = want;
+    PaintGradient(got, rect, steps, extra);
+
+    const long long lastRow = rect.Bottom - 1, height = h + extra;
+    long long y = rect.Top + extra;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      const bool last = i + 1 == steps.size();
+      const long long s = y;
+      long long e = last ? lastRow : std::min(s + steps[i].Percent * height / 100, lastRow);
+      y = e;
+      if (e - s <= 0) continue;
+      if (last && (e = lastRow) == s) break;
+      float v[3];
+      double step[3];
+      for (int k = 0; k < 3; ++k) {
+        const int fk = (steps[i].FromColor >> (8 * k)) & 0xFF, tk = (steps[i].ToColor >> (8 * k)) & 0xFF;
+        v[k] = static_cast<float>(fk);
+        step[k] = static_cast<double>(tk - fk) / static_cast<double>(e - s);
+      }
+      for (long long row = s; row <= e; ++row) {
+        const gfx::Color c = 0xFF000000u | gfx::RGB(ClampByte(Rnd(v[0])), ClampByte(Rnd(v[1])), ClampByte(Rnd(v[2])));
+        for (int x = rect.Left; x < rect.Right; ++x) want.SetPixelAt(x, static_cast<int>(row), c);
+        for (int k = 0; k < 3; ++k) v[k] = static_cast<float>(static_cast<double>(v[k]) + step[k]);
+      }
+    }
+    ASSERT_EQ(Pixels(got), Pixels(want)) << "trial " << trial << ", " << steps.size() << " steps, " << w << " x "
+                                         << h << ", extra " << extra;
+  }
+}
+
 }  // namespace
 }  // namespace skin

@@ -78,29 +78,39 @@ TEST(RenderItemBackground, VerticalGradientOverTheBackdropAsWithFullContent) {
   std::mt19937 rng(3);
   for (gfx::PixelFormat f : {gfx::PixelFormat::Bgr24, gfx::PixelFormat::Bgra32})
     for (gfx::RowOrder o : kRowOrders)
-      for (const gfx::Point at : {gfx::Point{4, 5}, gfx::Point{-3, 2}}) {  // covered, and partly outside
-        test::ModelBuilder mb(2, 2);
-        TsGeneralData g;
-        g.SectionName = "ITEM";
-        g.HotTransparency = 70;
-        g.HotGradientPercent = 100;
-        g.HotGradientSteps = steps;
-        const int section = mb.AddSection(g);
-        const gfx::Bitmap parent = Noise(f, 40, 40, o, rng);
-        const BackdropRef backdrop = MakeBackdropRef(&parent, at.X, at.Y);
-        const gfx::Rect item{1, 2, 24, 29};
-        const gfx::Bitmap start = Noise(f, 26, 31, o, rng);
+      for (const gfx::Point at : {gfx::Point{4, 5}, gfx::Point{-3, 2}})  // covered, and partly outside
+        // Heights from the smallest gradient to one past the on-stack column.
+        for (const int h : {2, 3, 27, 1100})
+          for (const bool manyBands : {false, true}) {
+            TsGradArray list = steps;
+            if (manyBands)  // more bands than one vector of lanes holds
+              for (int i = 0; i < 8; ++i)
+                list.push_back({static_cast<std::int32_t>(rng() & 0xFFFFFF),
+                                static_cast<std::int32_t>(rng() & 0xFFFFFF),
+                                static_cast<std::uint8_t>(rng() % 15), 0});
+            test::ModelBuilder mb(2, 2);
+            TsGeneralData g;
+            g.SectionName = "ITEM";
+            g.HotTransparency = 70;
+            g.HotGradientPercent = 100;
+            g.HotGradientSteps = list;
+            const int section = mb.AddSection(g);
+            const gfx::Bitmap parent = Noise(f, 40, h + 12, o, rng);
+            const BackdropRef backdrop = MakeBackdropRef(&parent, at.X, at.Y);
+            const gfx::Rect item{1, 2, 24, 2 + h};
+            const gfx::Bitmap start = Noise(f, 26, h + 4, o, rng);
 
-        gfx::Bitmap want = start;
-        gfx::Bitmap content(item.Width(), item.Height(), f);
-        PaintGradient(content, content.Bounds(), steps);
-        CopyBackdropBlock(want, item, backdrop);
-        BlendBitmaps(want, content, 70 * 255 / 100, item.TopLeft(), content.Bounds());
+            gfx::Bitmap want = start;
+            gfx::Bitmap content(item.Width(), item.Height(), f);
+            PaintGradient(content, content.Bounds(), list);
+            CopyBackdropBlock(want, item, backdrop);
+            BlendBitmaps(want, content, 70 * 255 / 100, item.TopLeft(), content.Bounds());
 
-        gfx::Bitmap got = start;
-        RenderItemBackground(mb.Model(), section, "ITEM", backdrop, 1, item, {}, got, -1, -1, gfx::clFuchsia);
-        ASSERT_EQ(Pixels(got), Pixels(want)) << at.X;
-      }
+            gfx::Bitmap got = start;
+            RenderItemBackground(mb.Model(), section, "ITEM", backdrop, 1, item, {}, got, -1, -1,
+                                 gfx::clFuchsia);
+            ASSERT_EQ(Pixels(got), Pixels(want)) << at.X << ", height " << h << ", bands " << list.size();
+          }
 }
 
 TEST(RenderItemBackground, AGradientAloneLeavesNoPixelUnpainted) {
