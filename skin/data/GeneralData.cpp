@@ -208,7 +208,7 @@ TsGeneralData ReadGeneralData(const Chain& chain, const TsGeneralData& fallback)
 
 TsGeneralDataArray ReadGeneralTable(
     const MemIniFile& ini, const TsGeneralData& defaults,
-    const std::function<void(std::string_view, const std::function<void()>&)>& guard) {
+    const std::function<void(std::string_view, const ConvertError&)>& onError) {
   const std::span<const MemIniFile::Section> sections = ini.Sections();
   const std::size_t n = sections.size();
   const auto indexOf = [&](const MemIniFile::Section* s) {
@@ -216,20 +216,25 @@ TsGeneralDataArray ReadGeneralTable(
   };
   // Every section reads its keys from the first section of its name.
   std::vector<int> first(n), parent(n, -1);
-  for (std::size_t i = 0; i < n; ++i) {
-    first[i] = indexOf(&ini.FirstOfName(i));
-    const std::optional<std::string_view> p = sections[i].Find("PARENTCLASS");
-    if (p && !p->empty() && *p != "?" && !SameText(*p, sections[i].Name()))
-      parent[i] = indexOf(ini.FindSection(*p));
-  }
+  for (std::size_t i = 0; i < n; ++i) first[i] = indexOf(&ini.FirstOfName(i));
+  ini.FindSections(
+      n,
+      [&](std::size_t i) {
+        const std::optional<std::string_view> p = sections[i].Find("PARENTCLASS");
+        const bool ends = !p || p->empty() || *p == "?" || SameText(*p, sections[i].Name());
+        return ends ? std::string_view() : *p;
+      },
+      [&](std::size_t i, const MemIniFile::Section* p) { parent[i] = indexOf(p); });
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
   const SectionKeys keys(ini);
 
   // One pass per key over small arrays, then one pass over the records. Keys
   // that no section has are found nowhere and need no pass.
   std::vector<std::vector<int>> found(kKeyCount);
+  std::vector<std::uint8_t> usedKeys;
   for (std::size_t k = 0; k < kKeyCount; ++k) {
     if (!keys.Used(k)) continue;
+    usedKeys.push_back(static_cast<std::uint8_t>(k));
     const GeneralKey& key = kGeneralKeys[k];
     resolver.Resolve(
         [&](int s) {
@@ -238,20 +243,26 @@ TsGeneralDataArray ReadGeneralTable(
         },
         found[k]);
   }
-  // Each record is filled on its own and then moved to its place, so the
-  // table's memory is written once.
+  // Every record starts as a record whose keys were all found nowhere; only
+  // the keys some section has are then looked at. Each record is built in
+  // its place, so the table's memory is written once.
+  TsGeneralData base;
+  for (const GeneralKey& key : kGeneralKeys) key.Apply(base, nullptr, defaults);
   TsGeneralDataArray table;
   table.reserve(n);
   for (std::size_t i = 0; i < n; ++i) {
     const auto f = static_cast<std::size_t>(first[i]);
-    TsGeneralData d;
-    for (std::size_t k = 0; k < kKeyCount; ++k) {
-      const int at = found[k].empty() ? -1 : found[k][f];
-      kGeneralKeys[k].Apply(d, at < 0 ? nullptr : keys.Find(static_cast<std::size_t>(at), k), defaults);
+    TsGeneralData& d = table.emplace_back(base);
+    for (const std::uint8_t k : usedKeys) {
+      const int at = found[k][f];
+      if (at >= 0) kGeneralKeys[k].Apply(d, keys.Find(static_cast<std::size_t>(at), k), defaults);
     }
-    guard(sections[i].Name(), [&] { Finish(d, &sections[f]); });
+    try {
+      Finish(d, &sections[f]);
+    } catch (const ConvertError& e) {
+      onError(sections[i].Name(), e);
+    }
     d.SectionName = sections[i].Name();  // as written, even where an earlier section answers
-    table.push_back(std::move(d));
   }
   return table;
 }

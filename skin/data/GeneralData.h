@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skin/data/MemIniFile.h"
+#include "skin/data/SkinErrors.h"
 #include "skin/data/sMaskData.h"
 
 namespace skin {
@@ -29,10 +30,10 @@ TsGeneralData ReadGeneralData(const std::vector<const MemIniFile::Section*>& cha
 // One record per section of `ini`, in file order, each as ReadGeneralData
 // reads it from the ParentChain of its name (keys found nowhere take the
 // field of `defaults`), with SectionName as the section is written. Takes
-// time linear in the size of the file. The parsing of each record's gradient
-// lists runs inside guard(section name, work), which may rethrow errors.
-TsGeneralDataArray ReadGeneralTable(
-    const MemIniFile& ini, const TsGeneralData& defaults,
-    const std::function<void(std::string_view, const std::function<void()>&)>& guard);
+// time linear in the size of the file. A gradient list that is not all
+// integers calls onError(section name, error), which may throw; if it
+// returns, the record keeps what was read before the error.
+TsGeneralDataArray ReadGeneralTable(const MemIniFile& ini, const TsGeneralData& defaults,
+                                    const std::function<void(std::string_view, const ConvertError&)>& onError);
 
 }  // namespace skin

@@ -45,7 +45,6 @@ void MemIniFile::Parse() {
   const auto brackets = static_cast<std::size_t>(std::count(text.begin(), text.end(), '['));
   const auto equals = static_cast<std::size_t>(std::count(text.begin(), text.end(), '='));
   sections_.reserve(brackets);
-  firstOf_.reserve(brackets);
   index_.Reserve(brackets);
   keys_.reserve(equals);
   keyFirstOf_.reserve(equals);
@@ -60,7 +59,6 @@ void MemIniFile::Parse() {
     keyIndex = NameIndex();
     indexed.push_back(static_cast<std::uint32_t>(sections_.size() - 1));
   };
-  const auto sectionName = [&](std::size_t i) { return sections_[i].name_; };
 
   std::size_t at = 0;
   while (at < text.size()) {
@@ -75,7 +73,6 @@ void MemIniFile::Parse() {
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       endSection();
       const std::string_view name = Trim(line.substr(1, line.size() - 2));
-      firstOf_.push_back(static_cast<std::uint32_t>(index_.Add(name, sections_.size(), sectionName)));
       sections_.emplace_back().name_ = name;
       begins.push_back(static_cast<std::uint32_t>(keys_.size()));
       continue;
@@ -93,11 +90,16 @@ void MemIniFile::Parse() {
     sections_[i].firstOf_ = std::span<const std::uint32_t>(keyFirstOf_.data() + begins[i], count);
   }
   for (std::size_t j = 0; j < indexed.size(); ++j) sections_[indexed[j]].index_ = &keyIndexes_[j];
+  // The names are indexed once all are known, a few ahead of each other.
+  firstOf_.resize(sections_.size());
+  index_.ForEachAhead(
+      sections_.size(), SectionName(), [&](std::size_t i, std::string_view name, std::uint32_t hash) {
+        firstOf_[i] = static_cast<std::uint32_t>(index_.Add(name, hash, i, SectionName()));
+      });
 }
 
 const MemIniFile::Section* MemIniFile::FindSection(std::string_view name) const {
-  const std::size_t i = index_.Find(
-      name, [&](std::size_t j) { return sections_[j].name_; }, sections_.size());
+  const std::size_t i = index_.Find(name, SectionName(), sections_.size());
   return i == sections_.size() ? nullptr : &sections_[i];
 }
 

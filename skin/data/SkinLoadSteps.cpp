@@ -10,8 +10,7 @@ void ApplyColourShifts(TsSkinModel& model, const TsLoadSettings& settings) {
 }
 
 void FinishIndexes(TsSkinModel& model) {
-  model.UpdateCommonIndexes();
-  model.UpdateBorderIndexes();
+  model.UpdateIndexes();
 }
 
 }  // namespace skin

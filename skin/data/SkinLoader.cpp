@@ -257,9 +257,9 @@ class SkinBuilder {
   }
 
   void ReadGeneralTable() {
-    model_->GeneralTable = skin::ReadGeneralTable(
-        ini_, TsGeneralData{}, [](std::string_view section, const std::function<void()>& work) {
-          Guarded(section, "GRADIENTDATA", work);
+    model_->GeneralTable =
+        skin::ReadGeneralTable(ini_, TsGeneralData{}, [](std::string_view section, const ConvertError& e) {
+          Guarded(section, "GRADIENTDATA", [&] { throw e; });
         });
   }
 

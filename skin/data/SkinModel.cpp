@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "skin/data/InheritanceResolver.h"
-#include "skin/data/NameIndex.h"
+#include "skin/data/ModelIndex.h"
 
 namespace skin {
 namespace {
@@ -168,70 +168,93 @@ gfx::Color TsSkinModel::GetHighLightFontColor() const {
   return gfx::ColorToRGB(gfx::clHighlightText);
 }
 
-void TsSkinModel::UpdateBorderIndexes() {
+void TsSkinModel::UpdateBorderIndexes() { UpdateBorderIndexes(ModelIndex(GeneralTable, MaskTable)); }
+
+void TsSkinModel::UpdateCommonIndexes() { UpdateCommonIndexes(ModelIndex(GeneralTable, MaskTable)); }
+
+void TsSkinModel::UpdateIndexes() {
+  const ModelIndex index(GeneralTable, MaskTable);
+  UpdateCommonIndexes(index);
+  UpdateBorderIndexes(index);
+}
+
+void TsSkinModel::UpdateBorderIndexes(const ModelIndex& index) {
   // The results are those of MaskIndexOf for each record and key, found for
   // all records at once: each record takes its parent's answer unless it has
-  // a mask of its own, so large skins take linear time here.
+  // a mask of its own, so large skins take linear time here. The table is
+  // read once for the parents and written once at the end.
   static constexpr const char* kKeys[] = {"BORDERSMASK", "IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT",
                                           "IMGBTMRIGHT"};
   constexpr std::size_t kKeyCount = std::size(kKeys);
   const std::size_t n = GeneralTable.size();
-  NameIndex sections(NameIndex::Case::Exact);
-  const auto nameOf = [&](std::size_t i) -> std::string_view { return GeneralTable[i].SectionName; };
-  sections.Reserve(n);
-  for (std::size_t i = 0; i < n; ++i) sections.Add(GeneralTable[i].SectionName, i, nameOf);
-  // The first entry of each key for the first record of each name.
+  // The first entry of each key of the first record of each name.
   std::vector<int> own(n * kKeyCount, -1);
   bool used[kKeyCount] = {};  // whether any record has a mask of the key
   for (std::size_t m = 0; m < MaskTable.size(); ++m) {
     const TsMaskData& e = MaskTable[m];
     const auto key = std::find(std::begin(kKeys), std::end(kKeys), std::string_view(e.PropertyName));
     if (key == std::end(kKeys)) continue;
-    const std::size_t record = sections.Find(e.SectionName, nameOf, n);
-    if (record == n) continue;
-    int& slot = own[record * kKeyCount + static_cast<std::size_t>(key - kKeys)];
+    const int record = index.SectionIndexOf(e.SectionName);
+    if (record < 0) continue;
+    int& slot = own[static_cast<std::size_t>(record) * kKeyCount + static_cast<std::size_t>(key - kKeys)];
     if (slot < 0) slot = static_cast<int>(m);
     used[key - kKeys] = true;
   }
-  // Every record answers with the masks of the first record of its name.
+  // Records named GLOBALINFO keep their indexes; unnamed ones find nothing.
+  enum : std::uint8_t { kFind, kKeep, kNone };
+  std::vector<std::uint8_t> kind(n, kFind);
   std::vector<int> parent(n, -1);
-  for (std::size_t i = 0; i < n; ++i) {
-    const TsGeneralData& g = GeneralTable[i];
-    const std::size_t firstOfName = sections.Find(g.SectionName, nameOf, n);
-    if (firstOfName != i) std::copy_n(&own[firstOfName * kKeyCount], kKeyCount, &own[i * kKeyCount]);
-    if (!g.ParentClass.empty() && g.ParentClass != g.SectionName) {
-      const std::size_t p = sections.Find(g.ParentClass, nameOf, n);
-      if (p != n) parent[i] = static_cast<int>(p);
-    }
-  }
+  index.FindSections(
+      n,
+      [&](std::size_t i) {
+        const TsGeneralData& g = GeneralTable[i];
+        if (g.SectionName == "GLOBALINFO") kind[i] = kKeep;
+        if (g.SectionName.empty()) kind[i] = kNone;
+        return g.ParentClass != g.SectionName ? std::string_view(g.ParentClass) : std::string_view();
+      },
+      [&](std::size_t i, int p) { parent[i] = p; });
+  // Every record answers with the masks of the first record of its name.
+  const auto ownMask = [&](std::size_t record, std::size_t k) {
+    return own[static_cast<std::size_t>(index.FirstOfName(record)) * kKeyCount + k];
+  };
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
+  std::vector<int> masks(n * kKeyCount, -1);  // per record, the five results
   std::vector<int> found;
   for (std::size_t k = 0; k < kKeyCount; ++k) {
-    if (used[k])
-      resolver.Resolve([&](int r) { return own[static_cast<std::size_t>(r) * kKeyCount + k] >= 0; }, found);
-    else
-      found.assign(n, -1);
-    for (std::size_t i = 0; i < n; ++i) {
-      TsGeneralData& g = GeneralTable[i];
-      if (g.SectionName == "GLOBALINFO") continue;
-      const int at = g.SectionName.empty() ? -1 : found[i];
-      const int mask = at < 0 ? -1 : own[static_cast<std::size_t>(at) * kKeyCount + k];
-      switch (k) {
-        case 0: g.BordersMaskIndex = mask; break;
-        case 1: g.ImgTopLeftIndex = mask; break;
-        case 2: g.ImgTopRightIndex = mask; break;
-        case 3: g.ImgBtmLeftIndex = mask; break;
-        default: g.ImgBtmRightIndex = mask; break;
-      }
-    }
+    if (!used[k]) continue;
+    resolver.Resolve([&](int r) { return ownMask(static_cast<std::size_t>(r), k) >= 0; }, found);
+    for (std::size_t i = 0; i < n; ++i)
+      if (found[i] >= 0 && kind[i] == kFind) masks[i * kKeyCount + k] = ownMask(static_cast<std::size_t>(found[i]), k);
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    if (kind[i] == kKeep) continue;
+    TsGeneralData& g = GeneralTable[i];
+    const int* m = &masks[i * kKeyCount];
+    g.BordersMaskIndex = m[0];
+    g.ImgTopLeftIndex = m[1];
+    g.ImgTopRightIndex = m[2];
+    g.ImgBtmLeftIndex = m[3];
+    g.ImgBtmRightIndex = m[4];
   }
 }
 
-void TsSkinModel::UpdateCommonIndexes() {
+void TsSkinModel::UpdateCommonIndexes(const ModelIndex& index) {
+  const auto sectionIndexOf = [&](std::string_view name) { return index.SectionIndexOf(name); };
+  const auto maskIndexOf = [&](int skinIndex, std::string_view section, std::string_view property) {
+    return WalkUp(
+        skinIndex, section, [&](std::string_view s) { return index.MaskIndexOfExact(s, property); },
+        sectionIndexOf);
+  };
+  const auto textureIndexOf = [&](int skinIndex, std::string_view section, std::string_view property) {
+    return WalkUp(
+        skinIndex, section, [&](std::string_view s) { return index.MaskIndexOfExact(s, property, true); },
+        sectionIndexOf);
+  };
+
   TsCommonIndexes c;
-  const int global = SectionIndexOf("GLOBALINFO");
+  const int global = sectionIndexOf("GLOBALINFO");
   c.GlobalInfo = Short(global);
-  auto globalMask = [&](const char* key) { return Short(MaskIndexOf(global, "GLOBALINFO", key)); };
+  auto globalMask = [&](const char* key) { return Short(maskIndexOf(global, "GLOBALINFO", key)); };
   c.CheckBoxChecked = globalMask("BOXCHECKED");
   c.CheckBoxUnChecked = globalMask("BOXUNCHECKED");
   c.CheckBoxGrayed = globalMask("BOXGRAYED");
@@ -243,24 +266,24 @@ void TsSkinModel::UpdateCommonIndexes() {
   c.SmallBoxGrayed = globalMask("SMALLGRAYED");
   c.ExBorder = globalMask("EXBORDER");
 
-  c.TabTop = Short(SectionIndexOf("TABTOP"));
-  c.TabBottom = Short(SectionIndexOf("TABBOTTOM"));
-  c.TabLeft = Short(SectionIndexOf("TABLEFT"));
-  c.TabRight = Short(SectionIndexOf("TABRIGHT"));
+  c.TabTop = Short(sectionIndexOf("TABTOP"));
+  c.TabBottom = Short(sectionIndexOf("TABBOTTOM"));
+  c.TabLeft = Short(sectionIndexOf("TABLEFT"));
+  c.TabRight = Short(sectionIndexOf("TABRIGHT"));
   // The tab masks all start their parent walk at TABTOP's record.
-  c.TabTopMask = Short(MaskIndexOf(c.TabTop, "TABTOP", "BORDERSMASK"));
-  c.TabBottomMask = Short(MaskIndexOf(c.TabTop, "TABBOTTOM", "BORDERSMASK"));
-  c.TabLeftMask = Short(MaskIndexOf(c.TabTop, "TABLEFT", "BORDERSMASK"));
-  c.TabRightMask = Short(MaskIndexOf(c.TabTop, "TABRIGHT", "BORDERSMASK"));
+  c.TabTopMask = Short(maskIndexOf(c.TabTop, "TABTOP", "BORDERSMASK"));
+  c.TabBottomMask = Short(maskIndexOf(c.TabTop, "TABBOTTOM", "BORDERSMASK"));
+  c.TabLeftMask = Short(maskIndexOf(c.TabTop, "TABLEFT", "BORDERSMASK"));
+  c.TabRightMask = Short(maskIndexOf(c.TabTop, "TABRIGHT", "BORDERSMASK"));
 
   auto part = [&](const char* name, bool hasGlyph) {
     TsScrollPartIndexes p;
-    const int s = SectionIndexOf(name);
+    const int s = sectionIndexOf(name);
     p.Section = Short(s);
-    p.BordersMask = Short(MaskIndexOf(s, name, "BORDERSMASK"));
-    if (hasGlyph) p.GlyphMask = Short(MaskIndexOf(s, name, "GLYPHMASK"));
-    p.Pattern = Short(MaskIndexOf(s, name, "PATTERN"));
-    p.HotPattern = Short(MaskIndexOf(s, name, "HOTPATTERN"));
+    p.BordersMask = Short(maskIndexOf(s, name, "BORDERSMASK"));
+    if (hasGlyph) p.GlyphMask = Short(maskIndexOf(s, name, "GLYPHMASK"));
+    p.Pattern = Short(maskIndexOf(s, name, "PATTERN"));
+    p.HotPattern = Short(maskIndexOf(s, name, "HOTPATTERN"));
     return p;
   };
   c.ScrollBtnTop = part("SCROLLBTNTOP", true);
@@ -274,11 +297,11 @@ void TsSkinModel::UpdateCommonIndexes() {
   c.ScrollBar2H = part("SCROLLBAR2H", false);
   c.ScrollBar2V = part("SCROLLBAR2V", false);
 
-  c.ComboBtn = SectionIndexOf("COMBOBTN");
-  c.ComboBtnBorder = MaskIndexOf(c.ComboBtn, "COMBOBTN", "BORDERSMASK");
-  c.ComboBtnPattern = TextureIndexOf(c.ComboBtn, "COMBOBTN", "PATTERN");
-  c.ComboBtnHotPattern = TextureIndexOf(c.ComboBtn, "COMBOBTN", "HOTPATTERN");
-  c.ComboBoxGlyph = MaskIndexOfExact("COMBOBOX", "GLYPHMASK");
+  c.ComboBtn = sectionIndexOf("COMBOBTN");
+  c.ComboBtnBorder = maskIndexOf(c.ComboBtn, "COMBOBTN", "BORDERSMASK");
+  c.ComboBtnPattern = textureIndexOf(c.ComboBtn, "COMBOBTN", "PATTERN");
+  c.ComboBtnHotPattern = textureIndexOf(c.ComboBtn, "COMBOBTN", "HOTPATTERN");
+  c.ComboBoxGlyph = index.MaskIndexOfExact("COMBOBOX", "GLYPHMASK");
   CommonIndexes = c;
 }
 

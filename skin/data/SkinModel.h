@@ -12,6 +12,8 @@
 
 namespace skin {
 
+class ModelIndex;
+
 class TsSkinModel {
  public:
   TsSkinModel() = default;
@@ -60,8 +62,12 @@ class TsSkinModel {
   void UpdateBorderIndexes();
   // Recomputes CommonIndexes (all -1 for an empty model).
   void UpdateCommonIndexes();
+  // Both of the above, sharing one index of the names.
+  void UpdateIndexes();
 
  private:
+  void UpdateBorderIndexes(const ModelIndex& index);
+  void UpdateCommonIndexes(const ModelIndex& index);
   // The parent walk shared by the lookups: `match` searches one section,
   // `findSection` finds a parent's record.
   template <class Match, class FindSection>

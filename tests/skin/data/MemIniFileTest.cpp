@@ -160,3 +160,32 @@ TEST(MemIniFile, EmptyAndSectionlessTextsHaveNoSections) {
 
 }  // namespace
 }  // namespace skin
+
+namespace skin {
+namespace {
+
+// Many names looked up at once find what FindSection finds, in order; an
+// empty name finds nothing even when a section "[]" exists.
+TEST(MemIniFile, FindSectionsAnswersAsFindSection) {
+  std::string text = "[]\nA=1\n";
+  for (int i = 0; i < 300; ++i) text += "[Sec" + std::to_string(i % 200) + "]\n";
+  const MemIniFile ini(text);
+  std::vector<std::string> wanted{"", "sec5", "SEC199", "Sec200", "nope"};
+  for (int i = 0; i < 100; ++i) wanted.push_back("SEC" + std::to_string(i * 3));
+  std::vector<const MemIniFile::Section*> found;
+  ini.FindSections(
+      wanted.size(), [&](std::size_t i) { return std::string_view(wanted[i]); },
+      [&](std::size_t i, const MemIniFile::Section* s) {
+        EXPECT_EQ(i, found.size());
+        found.push_back(s);
+      });
+  ASSERT_EQ(found.size(), wanted.size());
+  EXPECT_EQ(found[0], nullptr);
+  ASSERT_NE(ini.FindSection(""), nullptr);
+  for (std::size_t i = 1; i < wanted.size(); ++i) EXPECT_EQ(found[i], ini.FindSection(wanted[i])) << wanted[i];
+  EXPECT_EQ(found[1], &ini.Sections()[6]);
+  EXPECT_EQ(found[3], nullptr);
+}
+
+}  // namespace
+}  // namespace skin
