@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "skin/paint/AlphaRow.h"
 #include "skin/paint/PixelAccess.h"
 #include "skin/paint/Round.h"
 
@@ -45,27 +46,6 @@ void MixBytes(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* w, std
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint16_t v = static_cast<std::uint16_t>(d[i] * (256 - w[i]) + s[i] * w[i]);
     d[i] = static_cast<std::uint8_t>(v >> 8);
-  }
-}
-
-// Draws one row without grey tint: weight keepPercent * A div 100, holes
-// weight 0, each channel mixed as in MixBytes. Written as one loop over pixels
-// that vectorises where the processor has AVX2. `d` (24-bit) and `s` (32-bit)
-// never belong to the same bitmap.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
-void MixRowPlain(std::uint8_t* __restrict d, const std::uint8_t* __restrict s, int count, int keepPercent) {
-  for (int col = 0; col < count; ++col) {
-    const std::uint8_t* p = s + 4 * col;
-    std::uint8_t* q = d + 3 * col;
-    const bool hole = p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF && p[3] == 0;
-    const auto w = hole ? std::uint16_t{0}
-                        : static_cast<std::uint16_t>(static_cast<std::uint16_t>(keepPercent * p[3]) / 100);
-    const auto iw = static_cast<std::uint16_t>(256 - w);
-    q[0] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(q[0] * iw + p[0] * w) >> 8);
-    q[1] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(q[1] * iw + p[1] * w) >> 8);
-    q[2] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(q[2] * iw + p[2] * w) >> 8);
   }
 }
 
@@ -178,7 +158,7 @@ void AlphaCopy(const gfx::Rect& dstRect, const gfx::Rect& srcRect, gfx::Bitmap& 
     if (tint.On)
       mixer.Draw(d, s, w, [&](int a) { return weight[static_cast<std::size_t>(a)]; });
     else
-      MixRowPlain(d, s, w, keepPercent);
+      MixAlphaRow(d, s, w, keepPercent);  // holes have alpha 0: weight 0
     if (fillHoles) FillHolesFromBackdrop(d, s, w, dx, dy + row, backdrop);
   }
 
