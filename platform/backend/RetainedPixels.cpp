@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define ZT_PRESENT_AVX2 1
+#include <immintrin.h>
+#endif
+
 namespace backend {
 
 gfx::Size SanitizeSize(gfx::Size size) {
@@ -20,6 +25,46 @@ gfx::Bitmap OpaqueBlack(gfx::Size size) {
   return b;
 }
 
+// n pixels of 24-bit `in` to opaque 32-bit `out`, one at a time.
+void OpaqueRowScalar(std::uint8_t* out, const std::uint8_t* in, int n) {
+  for (int x = 0; x < n; ++x) {
+    out[x * 4 + 0] = in[x * 3 + 0];
+    out[x * 4 + 1] = in[x * 3 + 1];
+    out[x * 4 + 2] = in[x * 3 + 2];
+    out[x * 4 + 3] = 255;
+  }
+}
+
+#ifdef ZT_PRESENT_AVX2
+// The same, eight pixels a step: the 24 source bytes are read as two
+// overlapping halves (bytes 0..15 and 8..23), so nothing outside the row is
+// read; each half spreads four pixels over 16 bytes.
+__attribute__((target("avx2"))) void OpaqueRowAvx2(std::uint8_t* out, const std::uint8_t* in, int n) {
+  const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                                          4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
+  const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  int x = 0;
+  for (; x + 8 <= n; x += 8) {
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 3 * x));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 3 * x + 8));
+    const __m256i both = _mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 4 * x),
+                        _mm256_or_si256(_mm256_shuffle_epi8(both, spread), opaque));
+  }
+  OpaqueRowScalar(out + 4 * x, in + 3 * x, n - x);
+}
+#endif
+
+void OpaqueRow(std::uint8_t* out, const std::uint8_t* in, int n) {
+#ifdef ZT_PRESENT_AVX2
+  if (__builtin_cpu_supports("avx2")) {
+    OpaqueRowAvx2(out, in, n);
+    return;
+  }
+#endif
+  OpaqueRowScalar(out, in, n);
+}
+
 // Copies `r` of `src` to the same place in the 32-bit `dst`. With
 // `keepAlpha` false every copied pixel becomes opaque.
 void CopyRect(const gfx::Bitmap& src, gfx::Bitmap& dst, const gfx::Rect& r, bool keepAlpha) {
@@ -33,15 +78,7 @@ void CopyRect(const gfx::Bitmap& src, gfx::Bitmap& dst, const gfx::Rect& r, bool
         if (!keepAlpha)
           for (int x = 0; x < w; ++x) out[x * 4 + 3] = 255;
         break;
-      case gfx::PixelFormat::Bgr24:
-        in += r.Left * 3;
-        for (int x = 0; x < w; ++x) {
-          out[x * 4 + 0] = in[x * 3 + 0];
-          out[x * 4 + 1] = in[x * 3 + 1];
-          out[x * 4 + 2] = in[x * 3 + 2];
-          out[x * 4 + 3] = 255;
-        }
-        break;
+      case gfx::PixelFormat::Bgr24: OpaqueRow(out, in + r.Left * 3, w); break;
       default:
         for (int x = 0; x < w; ++x) {
           const gfx::Color c = src.PixelAt(r.Left + x, y);
