@@ -76,6 +76,21 @@ FixtureSkin& FixtureSkin::Glyph(std::string_view section, std::string_view key, 
   return Set(section, key, GlyphMaskValue(area, imageCount, maskType));
 }
 
+FixtureSkin& FixtureSkin::RadioGlyphs(gfx::Point at, int size, const std::array<gfx::Color, 3>& checked,
+                                      const std::array<gfx::Color, 3>& unchecked) {
+  const std::array<gfx::Color, 3>* rows[] = {&checked, &unchecked};
+  for (int row = 0; row < 2; ++row) {
+    const int y = at.Y + row * size;
+    for (int state = 0; state < 3; ++state) {
+      const int x = at.X + state * size;
+      Fill({x, y, x + size, y + size}, (*rows[row])[static_cast<std::size_t>(state)]);
+      Fill({x, y, x + 1, y + 1}, gfx::clFuchsia);
+    }
+  }
+  Glyph("GLOBALINFO", "RADIOCHECKED", {at.X, at.Y, at.X + 3 * size, at.Y + size}, 3);
+  return Glyph("GLOBALINFO", "RADIOUNCHECKED", {at.X, at.Y + size, at.X + 3 * size, at.Y + 2 * size}, 3);
+}
+
 FixtureSkin& FixtureSkin::AddFile(std::string_view name, std::vector<std::uint8_t> bytes) {
   files_.push_back({std::string(name), std::move(bytes)});
   return *this;

@@ -5,6 +5,7 @@
 // or loaded straight into a TsSkinModel through the real loader.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -57,6 +58,13 @@ class FixtureSkin {
   // Sets `key` of `section` to a glyph in `area` of the master bitmap.
   FixtureSkin& Glyph(std::string_view section, std::string_view key, const gfx::Rect& area, int imageCount,
                      int maskType = 0);
+  // The radio glyphs of GLOBALINFO: "RADIOCHECKED" three size x size state
+  // pictures side by side from `at` in the master bitmap, "RADIOUNCHECKED"
+  // the row below. Each picture is one colour (normal, hot, pressed) with a
+  // key-coloured top-left pixel, so tests see both the state and the
+  // transparency.
+  FixtureSkin& RadioGlyphs(gfx::Point at, int size, const std::array<gfx::Color, 3>& checked,
+                           const std::array<gfx::Color, 3>& unchecked);
   // Adds a package entry (an image file); names are upper-cased by the
   // loader's lookups, so "!NAME.BMP!" values find it in any case.
   FixtureSkin& AddFile(std::string_view name, std::vector<std::uint8_t> bytes);
