@@ -5,6 +5,7 @@
 #include "image/PictureBlend.h"
 #include "platform/ui/controls/ImageList.h"
 #include "skin/controls/sAlphaImageList.h"
+#include "skin/paint/AlphaCopy.h"
 
 namespace skin {
 
@@ -27,6 +28,16 @@ gfx::Bitmap KeyedFrame(const gfx::Bitmap& glyph, const gfx::Rect& frame) {
     }
   }
   return out;
+}
+
+// The picture blend. A 24-bit target without reflection (every tile's cache)
+// goes through the vectorised AlphaCopy, which gives the same bytes there.
+void Blend(gfx::Bitmap& target, const gfx::Rect& dest, const gfx::Bitmap& picture, const gfx::Rect& frame,
+           const ButtonPicture& p) {
+  if (target.Format() == gfx::PixelFormat::Bgr24 && !p.Reflected)
+    AlphaCopy(dest, frame, target, false, p.BlendPercent, p.Gray, false, NoBackdrop, picture);
+  else
+    image::AlphaBlendPicture(target, dest, picture, frame, p.Reflected, p.BlendPercent, p.Gray);
 }
 
 }  // namespace
@@ -59,9 +70,9 @@ void DrawButtonPicture(gfx::Bitmap& target, gfx::Point at, const ButtonPicture& 
   if (HasGlyph(p)) {
     if (p.KeyedGlyph()) {
       const gfx::Bitmap keyed = KeyedFrame(*p.Glyph, frame);
-      image::AlphaBlendPicture(target, dest, keyed, keyed.Bounds(), p.Reflected, p.BlendPercent, p.Gray);
+      Blend(target, dest, keyed, keyed.Bounds(), p);
     } else {
-      image::AlphaBlendPicture(target, dest, *p.Glyph, frame, p.Reflected, p.BlendPercent, p.Gray);
+      Blend(target, dest, *p.Glyph, frame, p);
     }
     return;
   }
@@ -75,7 +86,7 @@ void DrawButtonPicture(gfx::Bitmap& target, gfx::Point at, const ButtonPicture& 
     picture = p.Images->Image(p.ImageIndex);
   }
   if (!picture) return;
-  image::AlphaBlendPicture(target, dest, *picture, frame, p.Reflected, p.BlendPercent, p.Gray);
+  Blend(target, dest, *picture, frame, p);
 }
 
 void DrawButtonPictureOnCanvas(gfx::Canvas& canvas, gfx::Point at, const ButtonPicture& p) {
