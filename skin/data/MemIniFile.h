@@ -91,9 +91,12 @@ class MemIniFile {
 
  private:
   void Parse();
-  auto SectionName() const {
-    return [this](std::size_t i) { return sections_[i].name_; };
-  }
+  // The name of section i, for the name index.
+  struct SectionNameAt {
+    const MemIniFile* File;
+    std::string_view operator()(std::size_t i) const { return File->sections_[i].name_; }
+  };
+  SectionNameAt SectionName() const { return SectionNameAt{this}; }
   // Index of the first key of the same name within the current section,
   // whose keys are keys_[begin, k]; `index` is that section's name index.
   std::uint32_t FirstInSection(NameIndex& index, std::size_t begin, std::size_t k);

@@ -39,9 +39,12 @@ class ModelIndex {
   int MaskIndexOfExact(std::string_view section, std::string_view property, bool textureOnly = false) const;
 
  private:
-  auto SectionName() const {
-    return [this](std::size_t i) -> std::string_view { return sections_[i].SectionName; };
-  }
+  // The name of record i, for the name index.
+  struct SectionNameAt {
+    const ModelIndex* Index;
+    std::string_view operator()(std::size_t i) const { return Index->sections_[i].SectionName; }
+  };
+  SectionNameAt SectionName() const { return SectionNameAt{this}; }
 
   const TsGeneralDataArray& sections_;
   const TsMaskArray& masks_;
