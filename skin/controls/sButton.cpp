@@ -27,10 +27,10 @@ bool g_forcePressed = false;
 
 bool ButtonForcePressed() { return g_forcePressed; }
 
-TsButton::TsButton(ui::Component* owner) : ui::Button(owner), skinData_(this, true, 93) {
+TsButton::TsButton(ui::Component* owner)
+    : ui::Button(owner), skinData_(this, true, 93), images_(*this, ui::NotifyEvent(this, &TsButton::ImagesChanged)) {
   SetControlStyle(ControlStyle() & ~(ui::csOpaque | ui::csDoubleClicks));
   SetWordWrap(true);
-  imagesLink_.OnChange = ui::NotifyEvent(this, &TsButton::ImagesChanged);
   skinData_.Loaded();
 }
 
@@ -38,10 +38,6 @@ TsButton::~TsButton() {
   BeginDestruction();
   if (pressedByMouse_) RestoreHints();
   StopWindowFade(fadeTimer_);
-  if (images_) {
-    images_->UnRegisterChanges(&imagesLink_);
-    images_->RemoveFreeNotification(this);
-  }
 }
 
 void TsButton::Loaded() {
@@ -112,17 +108,7 @@ void TsButton::SetImageMargins(const TImageMargins& m) {
 }
 
 void TsButton::SetImages(ui::CustomImageList* list) {
-  if (list == images_) return;
-  if (images_) {
-    images_->UnRegisterChanges(&imagesLink_);
-    images_->RemoveFreeNotification(this);
-  }
-  images_ = list;
-  if (images_) {
-    images_->RegisterChanges(&imagesLink_);
-    images_->FreeNotification(this);
-  }
-  skinData_.Invalidate();
+  if (images_.Set(list)) skinData_.Invalidate();
 }
 
 void TsButton::ImagesChanged(ui::Component*) {
@@ -131,10 +117,7 @@ void TsButton::ImagesChanged(ui::Component*) {
 
 void TsButton::Notification(ui::Component* c, ui::Operation op) {
   ui::Button::Notification(c, op);
-  if (op == ui::Operation::Remove && c == images_) {
-    images_ = nullptr;
-    if (!Destroying()) skinData_.Invalidate();
-  }
+  if (op == ui::Operation::Remove && images_.Removed(c) && !Destroying()) skinData_.Invalidate();
 }
 
 // --- state ----------------------------------------------------------------------------
@@ -276,13 +259,13 @@ void TsButton::RenderCache() {
 void TsButton::PaintPicture() {
   if (!ValidPicture()) return;
   const gfx::Rect box = PictureBox();
-  if (!dynamic_cast<AlphaImageList*>(images_)) {
+  if (!dynamic_cast<AlphaImageList*>(images_.List())) {
     // Only alpha image lists are drawn: a red box marks any other list.
     gfx::Canvas(skinData_.CacheBitmap).FillRect(box, 0x000000FF);
     return;
   }
   ButtonPicture p;
-  p.Images = images_;
+  p.Images = images_.List();
   p.ImageIndex = StateImageIndex();
   DrawButtonPicture(skinData_.CacheBitmap, box.TopLeft(), p);
 }
@@ -419,6 +402,10 @@ void TsButton::WndProc(ui::Message& msg) {
         if (!Designing()) SetOwnerDraw(true);
         StopWindowFade(fadeTimer_);
         skinData_.HandleCommand(msg);
+        // The removal of the previous skin held the painting; the new skin
+        // paints at once (the style change above asked for the paint).
+        skinData_.ParentUpdating = false;
+        skinData_.CacheStale = true;
         firstPaint_ = true;
       }
       return;
@@ -439,7 +426,11 @@ void TsButton::WndProc(ui::Message& msg) {
       Repaint();
       return;
     case SKC_IS_SKINNED: msg.result = 1; return;
-    case SKC_STOP_FADING: StopWindowFade(fadeTimer_); return;
+    case SKC_STOP_FADING:
+      // The fade drew its frames itself; one normal paint after it gives the
+      // window the region of the state it ended in.
+      FinishWindowFade(fadeTimer_, skinData_);
+      return;
     case SKC_REPAINT_CACHE: RenderCache(); break;
     case SKC_FADE_FRAME: pendingRegion_.reset(); break;
     case SKC_GET_APPLICATION:

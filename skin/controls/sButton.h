@@ -12,6 +12,7 @@
 #include "platform/gfx/Region.h"
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/ImageList.h"
+#include "skin/controls/ButtonImages.h"
 #include "skin/controls/sButtonTypes.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sFade.h"
@@ -46,7 +47,7 @@ class TsButton : public ui::Button, public TsSkinnedControl {
   void SetFocusMargin(int m) { focusMargin_ = m; }
   bool ShowFocus() const { return showFocus_; }
   void SetShowFocus(bool on);
-  ui::CustomImageList* Images() const { return images_; }
+  ui::CustomImageList* Images() const { return images_.List(); }
   void SetImages(ui::CustomImageList* list);
   int ImageIndex() const { return imageIndex_[0]; }
   void SetImageIndex(int i) { SetIndex(0, i); }
@@ -109,8 +110,7 @@ class TsButton : public ui::Button, public TsSkinnedControl {
   TacAnimatEvents animatEvents_ = kDefaultAnimatEvents;
   gfx::Rect lastBounds_;
   bool showFocus_ = true;
-  ui::ChangeLink imagesLink_;
-  ui::CustomImageList* images_ = nullptr;
+  ButtonImages images_;
   TImageAlignment imageAlignment_ = TImageAlignment::iaLeft;
   int imageIndex_[5] = {-1, -1, -1, -1, -1};
   TImageMargins imageMargins_;

@@ -42,8 +42,10 @@ unsigned AlignmentFlag(ui::Alignment a) {
 TsSpeedButton* OpenDropdownButton() { return g_openDropdownButton; }
 bool DropdownMenuOpen() { return g_dropdownOpen; }
 
-TsSpeedButton::TsSpeedButton(ui::Component* owner) : ui::SpeedButton(owner), skinData_(this, true, 92) {
-  imagesLink_.OnChange = ui::NotifyEvent(this, &TsSpeedButton::ImagesChanged);
+TsSpeedButton::TsSpeedButton(ui::Component* owner)
+    : ui::SpeedButton(owner),
+      skinData_(this, true, 92),
+      images_(*this, ui::NotifyEvent(this, &TsSpeedButton::ImagesChanged)) {
   skinData_.Loaded();
   UpdateOpaque();
 }
@@ -58,10 +60,6 @@ TsSpeedButton::~TsSpeedButton() {
   // A button freed while held down (the result dialog opens from a click)
   // must not leave hints off.
   if (Dragging()) RestoreHints();
-  if (images_) {
-    images_->UnRegisterChanges(&imagesLink_);
-    images_->RemoveFreeNotification(this);
-  }
   if (dropdownMenu_) dropdownMenu_->RemoveFreeNotification(this);
 }
 
@@ -102,17 +100,7 @@ void TsSpeedButton::PictureChanged() {
 }
 
 void TsSpeedButton::SetImages(ui::CustomImageList* list) {
-  if (list == images_) return;
-  if (images_) {
-    images_->UnRegisterChanges(&imagesLink_);
-    images_->RemoveFreeNotification(this);
-  }
-  images_ = list;
-  if (images_) {
-    images_->RegisterChanges(&imagesLink_);
-    images_->FreeNotification(this);
-  }
-  PictureChanged();
+  if (images_.Set(list)) PictureChanged();
 }
 
 void TsSpeedButton::ImagesChanged(ui::Component*) { PictureChanged(); }
@@ -214,10 +202,7 @@ void TsSpeedButton::SetReflected(bool on) {
 void TsSpeedButton::Notification(ui::Component* c, ui::Operation op) {
   ui::SpeedButton::Notification(c, op);
   if (op != ui::Operation::Remove) return;
-  if (c == images_) {
-    images_ = nullptr;  // the list unregisters its links itself
-    if (!Destroying()) PictureChanged();
-  }
+  if (images_.Removed(c) && !Destroying()) PictureChanged();
   if (c == dropdownMenu_) dropdownMenu_ = nullptr;
 }
 
@@ -469,7 +454,7 @@ void TsSpeedButton::PaintPicture(gfx::Canvas* canvas) {
   const bool disabledBlended = !Enabled() && disabledGlyphKind_.Contains(dgBlended);
   ButtonPicture p;
   p.Glyph = &Glyph().Bitmap();
-  p.Images = images_;
+  p.Images = images_.List();
   p.ImageIndex = imageIndex_;
   p.NumGlyphs = NumGlyphs();
   p.Reflected = reflected_;

@@ -11,6 +11,7 @@
 
 #include "platform/ui/controls/ImageList.h"
 #include "platform/ui/controls/SpeedButton.h"
+#include "skin/controls/ButtonImages.h"
 #include "skin/controls/sButtonTypes.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sFade.h"
@@ -44,7 +45,7 @@ class TsSpeedButton : public ui::SpeedButton, public TsSkinnedControl {
   const TsCommonData& SkinData() const { return skinData_; }
 
   // --- published ---------------------------------------------------------
-  ui::CustomImageList* Images() const { return images_; }
+  ui::CustomImageList* Images() const { return images_.List(); }
   void SetImages(ui::CustomImageList* list);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index);
@@ -135,8 +136,7 @@ class TsSpeedButton : public ui::SpeedButton, public TsSkinnedControl {
   ui::ButtonLayout lastLayout_ = ui::ButtonLayout::blGlyphLeft;
   std::string storedCaption_;
 
-  ui::CustomImageList* images_ = nullptr;
-  ui::ChangeLink imagesLink_;
+  ButtonImages images_;
   int imageIndex_ = -1;
   int blend_ = 0;
   bool grayed_ = false;
