@@ -1,6 +1,7 @@
 #include "skin/controls/acSBEditWnd.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/EditMessages.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WinControl.h"
 #include "skin/controls/SkinSeams.h"
@@ -249,7 +250,8 @@ void TacEditWnd::HandleMessage(ui::Message& msg) {
     case ui::WM_LBUTTONDOWN:
       if (!SendingScroll) RefreshBars(true);
       break;
-    case ui::CM_TEXTCHANGED: RefreshBars(true); break;
+    case ui::CM_TEXTCHANGED:
+    case ui::EM_REPLACESEL: RefreshBars(true); break;
     case ui::WM_MOUSEMOVE:
       if (TsSkinManager::DefaultManager() && Window->Enabled()) {
         ui::Control* old = TsSkinManager::HoveredControl();

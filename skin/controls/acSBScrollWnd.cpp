@@ -433,6 +433,15 @@ void TacScrollWnd::HandleMessage(ui::Message& msg) {
       PassOn(msg);
       if (!Unhooked) RefreshBars(true);
       return;
+    case ui::CM_UIACTIVATE:
+      PassOn(msg);
+      // Unless someone answered it, activation may have changed the
+      // window's size: give it back the size it had, with the frame
+      // (and so the bars' room) recalculated.
+      if (!Unhooked && msg.result == 0 && WindowSize.Width > 0 && WindowSize.Height > 0)
+        Window->SetWindowPos(ui::ZOrder::Top, nullptr, 0, 0, WindowSize.Width, WindowSize.Height,
+                             ui::SWP_NOMOVE | ui::SWP_NOZORDER | ui::SWP_NOACTIVATE | ui::SWP_FRAMECHANGED);
+      return;
     default: PassOn(msg); return;
   }
 }

@@ -1,6 +1,7 @@
 #include "skin/controls/sMemo.h"
 
 #include "platform/ui/Application.h"
+#include "skin/controls/sLabel.h"
 #include "skin/controls/sSkinCommands.h"
 #include "skin/controls/sSkinManager.h"
 
@@ -29,7 +30,8 @@ void AttachEditAdapter(TsCommonData& binding, std::unique_ptr<TacEditWnd>& adapt
   adapter->Attach(true);
 }
 
-TsMemo::TsMemo(ui::Component* owner) : ui::Memo(owner), data_(this, true, kMemoKind) {
+TsMemo::TsMemo(ui::Component* owner)
+    : ui::Memo(owner), data_(this, true, kMemoKind), boundLabel_(std::make_unique<TsBoundLabel>(*this)) {
   data_.SetSkinSection("EDIT");
   // Not opaque until the adapter takes over.
   SetControlStyle(ControlStyle() & ~ui::csOpaque);
@@ -38,6 +40,7 @@ TsMemo::TsMemo(ui::Component* owner) : ui::Memo(owner), data_(this, true, kMemoK
 
 TsMemo::~TsMemo() {
   adapter_.reset();
+  boundLabel_.reset();
   TsSkinManager::ForgetHoveredControl(this);
 }
 
@@ -62,7 +65,29 @@ void TsMemo::RedrawWithFrame() {
   if (HandleAllocated()) RedrawWindow(nullptr, ui::RDW_FRAME | ui::RDW_ERASE | ui::RDW_INVALIDATE);
 }
 
+void TsMemo::FollowWithLabel(const ui::Message& msg) {
+  TsEditLabel* label = boundLabel_ ? boundLabel_->Label() : nullptr;
+  if (!label) return;
+  switch (msg.msg) {
+    case ui::WM_SIZE:
+    case ui::WM_MOVE: break;
+    case ui::CM_VISIBLECHANGED: label->SetVisible(Visible()); break;
+    case ui::CM_ENABLEDCHANGED:
+      // Only a memo that shows its disabled look takes its label along.
+      label->SetEnabled(Enabled() || !disabledKind_.Contains(dkBlended));
+      break;
+    case ui::CM_BIDIMODECHANGED: label->SetBiDiMode(GetBiDiMode()); break;
+    default: return;
+  }
+  boundLabel_->UpdatePlacement();
+}
+
 void TsMemo::WndProc(ui::Message& msg) {
+  Handle(msg);
+  FollowWithLabel(msg);
+}
+
+void TsMemo::Handle(ui::Message& msg) {
   if (msg.msg == ui::CM_FONTCHANGED && Showing()) RedrawWithFrame();
   if (msg.msg == ui::SM_ALPHACMD) {
     TsSkinManager* mine = data_.SkinManager() ? data_.SkinManager() : TsSkinManager::DefaultManager();
@@ -91,6 +116,7 @@ void TsMemo::WndProc(ui::Message& msg) {
   }
   if (!ReadyToPaint() || !data_.IsSkinned()) {
     ui::Memo::WndProc(msg);
+    if (msg.msg == ui::EM_SETSEL) OnScrollCaret(this);
     return;
   }
   if (msg.msg == ui::WM_PAINT && msg.wParam == 0) {
@@ -113,6 +139,7 @@ void TsMemo::WndProc(ui::Message& msg) {
       if (adapter_ && !adapter_->Unhooked) adapter_->RefreshBars(true);
       break;
     case ui::CM_SHOWINGCHANGED: AttachEditAdapter(data_, adapter_); break;
+    case ui::EM_SETSEL: OnScrollCaret(this); break;
     default: break;
   }
 }

@@ -8,6 +8,7 @@
 
 #include "platform/ui/controls/Memo.h"
 #include "skin/controls/acSBEditWnd.h"
+#include "skin/controls/sBoundLabel.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/paint/DisabledLook.h"
 
@@ -30,6 +31,11 @@ class TsMemo : public ui::Memo, public TsSkinnedControl {
   void SetDisabledKind(TsDisabledKinds kinds);
   // The edit adapter while skinned, else null.
   TacEditWnd* Adapter() const { return adapter_.get(); }
+  // The caption label beside the memo (inactive until switched on).
+  TsBoundLabel& BoundLabel() { return *boundLabel_; }
+
+  // After the memo handled EM_SETSEL (the caret or selection was set).
+  ui::NotifyEvent OnScrollCaret;
 
   void Loaded() override;
 
@@ -37,12 +43,17 @@ class TsMemo : public ui::Memo, public TsSkinnedControl {
   void WndProc(ui::Message& msg) override;
 
  private:
+  // The memo's own handling: skin commands, painting, then the platform.
+  void Handle(ui::Message& msg);
   bool ReadyToPaint() const;
   void RedrawWithFrame();
+  // Keeps an active bound label in step with the memo.
+  void FollowWithLabel(const ui::Message& msg);
 
   TsCommonData data_;
   TsDisabledKinds disabledKind_{dkBlended};
   std::unique_ptr<TacEditWnd> adapter_;
+  std::unique_ptr<TsBoundLabel> boundLabel_;
 };
 
 }  // namespace skin

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "platform/backend/Keys.h"
+#include "platform/ui/EditMessages.h"
+#include "skin/controls/sLabel.h"
 #include "skin/controls/sMemo.h"
 #include "tests/skin/controls/BindingTestSupport.h"
 #include "tests/skin/controls/ScrollBarTestSkin.h"
@@ -129,6 +131,111 @@ TEST_F(Memo, SkinRemovalGivesThePlainFrameAndBarBack) {
   app().ProcessMessages();
   EXPECT_NE(memo->Adapter(), nullptr);
   EXPECT_EQ(Pixel(At(0, 0)), kRing[0]);
+}
+
+TEST_F(Memo, OnScrollCaretFollowsEverySetSelectionSkinnedOrNot) {
+  int fired = 0, topAtEvent = -1;
+  memo->OnScrollCaret = [&](ui::Component*) {
+    ++fired;
+    topAtEvent = memo->TopLine();
+  };
+  memo->SetCaretPos({39, 0});
+  EXPECT_EQ(fired, 1);
+  EXPECT_GT(topAtEvent, 0) << "the caret is already scrolled into view";
+  memo->SelectAll();
+  EXPECT_EQ(fired, 2);
+  // Typing moves the caret without the message.
+  memo->SetFocus();
+  KeyWith(backend::VK_CONTROL, backend::VK_HOME);
+  EXPECT_EQ(fired, 2);
+  // Without the skin the event still fires.
+  manager->SetActive(false);
+  app().ProcessMessages();
+  memo->SetCaretPos({3, 0});
+  EXPECT_EQ(fired, 3);
+}
+
+TEST_F(Memo, ReplacingTheSelectionRepaintsTheBar) {
+  // The scroll position changes behind the bar's back; the replace message
+  // (here without text, so nothing else changes) brings the bar up to date.
+  ui::ScrollInfo si;
+  si.Mask = ui::SIF_POS;
+  si.Pos = 27;
+  memo->SetScrollInfo(ui::SB_VERT, si, false);
+  ASSERT_EQ(ThumbTop(), 18);
+  app().ProcessMessages();
+  ASSERT_EQ(ThumbTop(), 18);
+  memo->Perform(ui::EM_REPLACESEL, 1, 0);
+  app().ProcessMessages();
+  EXPECT_GT(ThumbTop(), 18);
+}
+
+TEST_F(Memo, TheBoundLabelFollowsTheMemo) {
+  memo->SetName("Notes");
+  TsBoundLabel& bound = memo->BoundLabel();
+  EXPECT_FALSE(bound.Active()) << "inactive by default";
+  bound.SetCaption("Notes");
+  bound.SetLayout(TsCaptionLayout::sclTopLeft);
+  bound.SetActive(true);
+  TsEditLabel* label = bound.Label();
+  ASSERT_NE(label, nullptr);
+  memo->SetBounds(20, 40, 311, 225);
+  EXPECT_EQ(label->Left(), 20);
+  EXPECT_EQ(label->Top(), 40 - label->Height());
+
+  memo->SetVisible(false);
+  EXPECT_FALSE(label->Visible());
+  memo->SetVisible(true);
+  EXPECT_TRUE(label->Visible());
+
+  struct Case {
+    TsDisabledKinds Kinds;
+    bool LabelEnabled;
+  };
+  for (const Case& c : {Case{{dkBlended}, false}, Case{{}, true}, Case{{dkGrayed}, true}}) {
+    memo->SetDisabledKind(c.Kinds);
+    memo->SetEnabled(false);
+    EXPECT_EQ(label->Enabled(), c.LabelEnabled);
+    memo->SetEnabled(true);
+    EXPECT_TRUE(label->Enabled());
+  }
+
+  memo->SetBiDiMode(ui::BiDiMode::bdRightToLeft);
+  EXPECT_EQ(label->GetBiDiMode(), ui::BiDiMode::bdRightToLeft);
+  // The label goes with the memo.
+  delete memo;
+  memo = nullptr;
+  EXPECT_EQ(form->FindComponent("NotesLabel"), nullptr);
+}
+
+TEST_F(Memo, ActivationGivesBackTheKnownSizeUnlessAnswered) {
+  TacEditWnd* adapter = memo->Adapter();
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_EQ(adapter->WindowSize, (gfx::Size{311, 225}));
+  // The window was resized behind the adapter's back.
+  adapter->WindowSize = {280, 200};
+  memo->Perform(ui::CM_UIACTIVATE);
+  EXPECT_EQ(memo->Width(), 280);
+  EXPECT_EQ(memo->Height(), 200);
+  EXPECT_EQ(memo->ClientRectInWindow(), (gfx::Rect{2, 2, 262, 198})) << "the frame was recalculated";
+  EXPECT_EQ(memo->Left(), 0);
+
+  // A procedure below the adapter (hooked before it) answers the notice:
+  // the size stays.
+  manager->SetActive(false);
+  app().ProcessMessages();
+  ui::ProcHook answer(*memo, [](ui::Message& m, const ui::WndMethod& next) {
+    next(m);
+    if (m.msg == ui::CM_UIACTIVATE) m.result = 1;
+  });
+  manager->SetActive(true);
+  app().ProcessMessages();
+  adapter = memo->Adapter();
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_EQ(adapter->WindowSize, (gfx::Size{280, 200}));
+  adapter->WindowSize = {311, 225};
+  memo->Perform(ui::CM_UIACTIVATE);
+  EXPECT_EQ(memo->Width(), 280);
 }
 
 }  // namespace
