@@ -1,21 +1,35 @@
-// The about memo's skinned vertical bar (16 x 221, thumb 123): painting it
-// into a window-sized image as every timer tick over a bar does, and one
-// thumb-drag step (the bar image with the thumb moved, plus the scroll
-// position the window gets). Every part has a 2-pixel nine-slice border mask
-// and a 7 x 4 glyph; the background is a plain colour. Baseline: memcpy of
-// the bar's 10,608 bytes.
+// The about memo's skinned vertical bar (16 x 221, thumb 123) on a skinned
+// memo of 311 x 225 in a headless application:
+// - painting the bar as every timer tick over a bar does (PaintBars into a
+//   window-sized bitmap: scroll information, background query, bar image,
+//   copy);
+// - one thumb-drag step: the bar image with the thumb moved, copied to the
+//   window's surface, plus one scroll message to the memo (the skin's
+//   redraw-lock queries, the scroll position, WM_VSCROLL);
+// - the bar image alone (the painters' share of both).
+// Every part has a 2-pixel three-state nine-slice border mask and a 7 x 4
+// glyph; the background is a plain colour. Baseline: memcpy of the bar's
+// 10,608 bytes.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "bench/skin/controls/BenchRatios.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/BmpWriter.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/forms/Form.h"
 #include "skin/controls/acSBGeometry.h"
 #include "skin/controls/acSBPaint.h"
+#include "skin/controls/sMemo.h"
+#include "skin/controls/sSkinManager.h"
 #include "skin/data/SkinModel.h"
+#include "tools/skinpack/SkinPackWriter.h"
 
 namespace {
 
@@ -99,6 +113,58 @@ struct AboutBar {
   }
 };
 
+// The same parts as a packed skin: masks at the master's top-left, glyphs
+// beside them; "EDIT" a white section with a one-state 2-pixel mask.
+std::vector<std::uint8_t> Package() {
+  std::string o = "[GLOBALINFO]\r\nVERSION=6.69\r\nMASTERBITMAP=MASTER.BMP\r\n";
+  const char* names[] = {"SCROLLBAR1V", "SCROLLBAR2V", "SCROLLSLIDERV", "SCROLLBTNTOP", "SCROLLBTNBOTTOM"};
+  for (int i = 0; i < 5; ++i) {
+    o += std::string("\r\n[") + names[i] + "]\r\n";
+    o += "COLOR=" + std::to_string(gfx::RGB(40 * i, 200 - 30 * i, 100)) + "\r\n";
+    o += "HOTCOLOR=" + std::to_string(gfx::RGB(40 * i + 10, 210 - 30 * i, 120)) + "\r\n";
+    o += "BORDERSMASK=^0000^0000^0018^0006^0002^0002^0002^0002^3^0^0^0\r\n";
+    o += "GLYPHMASK=@0020^0000^0041^0004^3^0\r\n";
+  }
+  o += "\r\n[EDIT]\r\nCOLOR=16777215\r\nHOTCOLOR=16777215\r\n"
+       "BORDERSMASK=^0000^0006^0007^0015^0002^0002^0002^0002^1^0^0^0\r\n";
+  gfx::Bitmap master = gfx::NewBitmap24(64, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 64; ++x)
+      master.SetPixelAt(x, y, gfx::RGB(static_cast<std::uint8_t>(x * 4), static_cast<std::uint8_t>(y * 9), 90));
+  return skin::PackSkin({{"Options.dat", std::vector<std::uint8_t>(o.begin(), o.end())},
+                         {"MASTER.BMP", gfx::WriteBmp(master)}});
+}
+
+// A headless application with the skin active and the about memo: 311 x 225,
+// read-only, vertical bar, 40 lines.
+struct MemoScene {
+  backend::HeadlessBackend screen;
+  ui::Application app{screen};
+  skin::TsMemo* memo = nullptr;
+  skin::TacEditWnd* adapter = nullptr;
+
+  MemoScene() {
+    auto* manager = new skin::TsSkinManager(&app);
+    skin::TsStoredSkin stored;
+    stored.Name = "Skin";
+    stored.Data = Package();
+    manager->InternalSkins().push_back(std::move(stored));
+    manager->SetSkinName("Skin");
+    auto* form = new ui::Form(&app);
+    form->SetBoundsRect({0, 0, 330, 300});
+    memo = new skin::TsMemo(form);
+    memo->SetParent(form);
+    memo->SetBounds(0, 0, 311, 225);
+    memo->SetReadOnly(true);
+    memo->SetScrollBars(ui::ScrollStyle::ssVertical);
+    for (int i = 0; i < 40; ++i) memo->AddLine("line " + std::to_string(i));
+    memo->Loaded();
+    form->ShowForm();
+    app.ProcessMessages();
+    adapter = memo->Adapter();
+  }
+};
+
 void Memcpy(benchmark::State& state) {
   const std::size_t n = static_cast<std::size_t>(kBarW) * kBarH * 3;
   std::vector<std::uint8_t> a(n, 1), b(n, 2);
@@ -109,7 +175,7 @@ void Memcpy(benchmark::State& state) {
   }
 }
 
-void BarPaint(benchmark::State& state) {
+void BarImage(benchmark::State& state) {
   AboutBar bar;
   gfx::Canvas dc(bar.Window);
   const skin::ThumbPlace t = skin::ThumbGeometry(bar.Bar, 16, {0, 0, kBarW, kBarH});
@@ -121,15 +187,38 @@ void BarPaint(benchmark::State& state) {
   }
 }
 
+void BarPaint(benchmark::State& state) {
+  MemoScene s;
+  if (!s.adapter || !s.adapter->VertBar.Shown) {
+    state.SkipWithError("the memo has no skinned bar");
+    return;
+  }
+  gfx::Bitmap window(311, 225, gfx::PixelFormat::Bgr24);
+  gfx::Canvas dc(window);
+  for (auto _ : state) {
+    s.adapter->PaintBars(&dc, -1);
+    benchmark::DoNotOptimize(window.Scanline(0));
+    benchmark::ClobberMemory();
+  }
+}
+
+// One step as the drag does it: the bar with the thumb at the pointer on the
+// window's surface, then the scroll message (sent as while dragging).
 void DragStep(benchmark::State& state) {
-  AboutBar bar;
-  gfx::Canvas dc(bar.Window);
+  MemoScene s;
+  if (!s.adapter || !s.adapter->VertBar.Shown) {
+    state.SkipWithError("the memo has no skinned bar");
+    return;
+  }
+  skin::TacEditWnd& a = *s.adapter;
+  const gfx::Rect r = a.BarsInWindow().Vert;
   int offset = 0, step = 1;
   for (auto _ : state) {
-    skin::PaintBarImage(bar.Look(16 + offset, 2), bar.Image);
-    dc.DrawBitmap(293, 2, bar.Image);
-    bar.Bar.Info.TrackPos = skin::DragPosition(bar.Bar.Info, offset, 189, 123);
-    benchmark::DoNotOptimize(bar.Bar.Info.TrackPos);
+    if (auto dc = s.memo->GetSurface(ui::SurfaceArea::Window)) a.PaintScrollBar(a.VertBar, *dc, r.Top + 16 + offset, -1, r);
+    const int pos = skin::DragPosition(a.VertBar.Info, offset, 189, 123);
+    a.SendingScroll = true;
+    a.SendScroll(ui::WM_VSCROLL, ui::SB_THUMBTRACK, pos);
+    a.SendingScroll = false;
     benchmark::ClobberMemory();
     offset += step;
     if (offset == 66 || offset == 0) step = -step;
@@ -137,6 +226,7 @@ void DragStep(benchmark::State& state) {
 }
 
 BENCHMARK(Memcpy)->Name("scroll memcpy/16x221");
+BENCHMARK(BarImage)->Name("ScrollBarImage/16x221");
 BENCHMARK(BarPaint)->Name("ScrollBarPaint/16x221");
 BENCHMARK(DragStep)->Name("ScrollBarDrag/16x221");
 
@@ -144,6 +234,8 @@ const bool kRatios = [] {
   bench::controls::AddRatio("scroll bar paint 16x221 / memcpy (target <= 60)", "ScrollBarPaint/16x221",
                             "scroll memcpy/16x221");
   bench::controls::AddRatio("thumb drag step 16x221 / memcpy (target <= 80)", "ScrollBarDrag/16x221",
+                            "scroll memcpy/16x221");
+  bench::controls::AddRatio("scroll bar image alone 16x221 / memcpy", "ScrollBarImage/16x221",
                             "scroll memcpy/16x221");
   return true;
 }();
