@@ -1,6 +1,7 @@
 #include "skin/controls/sBoundItem.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/WinControl.h"
@@ -53,22 +54,31 @@ void RefreshItemCorners(TsCommonData& b, int state, int corners) {
   const int w = cache.Width(), h = cache.Height();
   if (w <= 1 || h <= 1) return;
 
-  TsMaskData mask = *found;
-  if (mask.Image && mask.ImageCount == 0) {
+  const ui::Control* owner = b.OwnerControl;
+  const TsCornerMemo::Key key{&model,     owner ? owner->Parent() : nullptr,
+                              owner ? gfx::Point{owner->Left(), owner->Top()} : gfx::Point{},
+                              b.MaskIndex, state, corners, w, h};
+  if (b.CornerMemo.Holds(key, cache)) return;
+
+  const TsMaskData* mask = found;
+  std::optional<TsMaskData> ownImageStates;
+  if (found->Image && found->ImageCount == 0) {
     // An own image without a state count: three states over a mask part.
-    mask.ImageCount = 3;
-    mask.MaskType = 1;
-    mask.Left = mask.Top = 0;
-    mask.Right = mask.Image->Width();
-    mask.Bottom = mask.Image->Height();
+    TsMaskData& m = ownImageStates.emplace(*found);
+    m.ImageCount = 3;
+    m.MaskType = 1;
+    m.Left = m.Top = 0;
+    m.Right = m.Image->Width();
+    m.Bottom = m.Image->Height();
+    mask = &m;
   }
-  const gfx::Bitmap* source = MaskSourceImage(model, mask);
-  const int cw = MaskCellWidth(mask), ch = MaskCellHeight(mask);
+  const gfx::Bitmap* source = MaskSourceImage(model, *mask);
+  const int cw = MaskCellWidth(*mask), ch = MaskCellHeight(*mask);
   if (!source || cw <= 0 || ch <= 0) return;
   const int wl = model.MaskWidthLeft(b.MaskIndex), wr = model.MaskWidthRight(b.MaskIndex);
   const int wt = model.MaskWidthTop(b.MaskIndex), wb = model.MaskWidthBottom(b.MaskIndex);
-  const std::int64_t left = MaskCellLeft(mask, state);
-  const int top = mask.Top;
+  const std::int64_t left = MaskCellLeft(*mask, state);
+  const int top = mask->Top;
   const BackdropRef backdrop = OwnBackdrop(b);
 
   struct Piece {
@@ -82,18 +92,22 @@ void RefreshItemCorners(TsCommonData& b, int state, int corners) {
       {kCornerBitTopRight, cw - wr, 0, wr, wt, w - wr, 0},
       {kCornerBitBottomRight, cw - wr, ch - wb, wr, wb, w - wr, h - wb},
   };
-  for (const Piece& p : pieces) {
+  TsCornerMemo::Pieces composed{};
+  for (std::size_t i = 0; i < 4; ++i) {
+    const Piece& p = pieces[i];
     if (!(corners & p.bit) || p.cwid <= 0 || p.chgt <= 0) continue;
     const std::int64_t sl = left + p.sx;
     if (sl < 0 || sl > source->Width()) continue;
     const gfx::Rect src{static_cast<int>(sl), top + p.sy, static_cast<int>(sl) + p.cwid, top + p.sy + p.chgt};
-    if (mask.MaskType > 0) {
-      ComposeMasked(cache, {p.dx, p.dy, p.dx + p.cwid, p.dy + p.chgt}, src, mask, true, backdrop, *source);
+    composed[i] = {p.dx, p.dy, p.dx + p.cwid, p.dy + p.chgt};
+    if (mask->MaskType > 0) {
+      ComposeMasked(cache, composed[i], src, *mask, true, backdrop, *source);
     } else {
       CopyKeyed(cache, *source, p.dx, p.dy, true, backdrop,
                 {src.Left, src.Top, src.Right - 1, src.Bottom - 1});
     }
   }
+  b.CornerMemo.Remember(key, cache, composed);
 }
 
 void CopyCacheExceptChildren(TsCommonData& b, gfx::Canvas& target, gfx::Point origin, const gfx::Rect& clip,

@@ -151,6 +151,7 @@ void TsCommonData::Resolve() {
     return;
   }
   CacheStale = true;
+  CornerMemo.Forget();
   const TsSkinModel* model = Model();
   SectionIndex = model ? model->SectionIndexOf(skinSection_) : -1;
   StateFlags = 0;
@@ -271,9 +272,11 @@ void TsCommonData::Invalidate() {
   if (OwnerControl) {
     if (OwnerControl->State() & (ui::csLoading | ui::csDestroying)) return;
     CacheStale = true;
+    CornerMemo.Forget();
     if (OwnerCanPaint()) OwnerControl->Repaint();
   } else if (FormHost) {
     CacheStale = true;
+    CornerMemo.Forget();
     FormHost->RedrawFrame();
   }
 }

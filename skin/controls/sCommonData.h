@@ -13,6 +13,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Color.h"
 #include "platform/ui/Messages.h"
+#include "skin/controls/sCornerMemo.h"
 #include "skin/controls/sSkinCommands.h"
 
 namespace ui {
@@ -105,6 +106,9 @@ class TsCommonData {
   std::uint16_t GradientKind = 0;
   // Set by the form skinning object for a form binding.
   TsFormBindingHost* FormHost = nullptr;
+  // The last corner refresh (RefreshItemCorners), forgotten on every notice
+  // that the background behind the control may have changed.
+  TsCornerMemo CornerMemo;
 
   // The manager in effect: the own one, else the default manager; null when
   // neither exists or the one in effect is being destroyed.

@@ -28,9 +28,23 @@ std::vector<ui::Control*> ChildrenOf(ui::Control* c) {
 
 void Answer(ui::Message& msg, ui::LRESULT value) { msg.result = value; }
 
+// Messages after which what lies behind the control may look different.
+bool ChangesBackdrop(const ui::Message& msg) {
+  switch (msg.msg) {
+    case ui::SM_ALPHACMD: return SkinCommandChangesBackdrop(ui::HiWord(msg.wParam));
+    case ui::WM_MOVE:
+    case ui::WM_SIZE:
+    case ui::WM_WINDOWPOSCHANGED:
+    case ui::CM_VISIBLECHANGED:
+    case ui::CM_PARENTCOLORCHANGED: return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 bool TsCommonData::HandleMessage(ui::Message& msg) {
+  if (ChangesBackdrop(msg)) CornerMemo.Forget();
   switch (msg.msg) {
     case ui::SM_ALPHACMD: return HandleCommand(msg);
     case ui::WM_MOVE:
@@ -130,6 +144,7 @@ bool TsCommonData::HandleMouseNotice(ui::Message& msg) {
 
 bool TsCommonData::HandleCommand(ui::Message& msg) {
   if (msg.msg != ui::SM_ALPHACMD) return false;
+  if (ChangesBackdrop(msg)) CornerMemo.Forget();
   const std::uint16_t low = ui::LoWord(msg.wParam);
   auto* sender = reinterpret_cast<TsSkinManager*>(msg.lParam);
   // The manager in effect, also one that is going away (command 2 then

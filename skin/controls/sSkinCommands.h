@@ -65,10 +65,17 @@ constexpr std::uint16_t SkinCommandOf(const ui::Message& m) {
   return m.msg == ui::SM_ALPHACMD ? ui::HiWord(m.wParam) : std::uint16_t{0};
 }
 
+// The command tells its receiver that what lies behind it may look different
+// (a new or refreshed skin, the parent repainted or changed, the receiver to
+// render again).
+bool SkinCommandChangesBackdrop(std::uint16_t code);
+
 // Sends a skin command synchronously to a control (through its window when it
 // is windowed, by direct call when windowless) and returns the answer. Nothing
 // is sent, and the answer is 0, for no target, a control being destroyed or a
-// windowed control whose window does not exist.
+// windowed control whose window does not exist. A command that changes what
+// lies behind a skinned receiver also makes its binding forget its last
+// corner refresh, whoever handles the command.
 ui::LRESULT SendSkinCommand(ui::Control* target, std::uint16_t code, ui::LPARAM lParam = 0,
                             std::uint16_t low = 0);
 
