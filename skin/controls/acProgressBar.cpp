@@ -29,6 +29,14 @@ void CopyClipped(gfx::Bitmap& dst, const gfx::Bitmap& src, int x, int y) {
     std::memcpy(dst.Scanline(row) + to.Left * 3, src.Scanline(row - y) + (to.Left - x) * 3, bytes);
 }
 
+// Each block shares no pixel with the one before it (the blocks run along
+// the bar, so that is enough for them all).
+bool BlocksInOrderDisjoint(const std::vector<gfx::Rect>& blocks) {
+  for (std::size_t i = 1; i < blocks.size(); ++i)
+    if (!gfx::Intersect(blocks[i - 1], blocks[i]).IsEmpty()) return false;
+  return true;
+}
+
 // (x, y) lies inside `r` or on its right or bottom edge.
 bool InsideWithEdges(const gfx::Rect& r, int x, int y) {
   return x >= r.Left && x <= r.Right && y >= r.Top && y <= r.Bottom;
@@ -128,7 +136,7 @@ void TsProgressBar::CreateWnd() {
 void TsProgressBar::RenderCache() {
   const ProgressState s = GeometryState();
   const bool segmented = !s.Marquee && !s.Smooth;
-  const int lit = segmented ? LitBlockCount(s) : -1;
+  const int lit = segmented ? LitBlocks(s) : -1;
   if (segmented && skinData_.HasCache() && skinData_.CacheBitmap.Width() == s.Width &&
       skinData_.CacheBitmap.Height() == s.Height && lit == LastBlockCount && s.Position != s.Max)
     return;
@@ -138,25 +146,49 @@ void TsProgressBar::RenderCache() {
   if (cache.Empty() || !skinData_.IsSkinned()) return;
   RenderBoundItemOverParent(skinData_, true, true, 0, cache, {Left(), Top()}, cache.Bounds());
 
-  const TsSkinModel& model = *skinData_.Model();
-  const std::string section = !progressSkin_.empty() ? progressSkin_ : s.Vertical ? "PROGRESSV" : "PROGRESSH";
-  const int index = model.SectionIndexOf(section);
-  const std::vector<gfx::Rect> blocks = ProgressBlocks(s);
-  if (index >= 0 && !blocks.empty()) {
-    // Looked up once for all blocks: they paint the same item.
-    const int texture = model.TextureIndexOf(index, section, "PATTERN");
-    const int hotTexture = model.TextureIndexOf(index, section, "HOTPATTERN");
-    const BackdropRef backdrop = MakeBackdropRef(&cache, 0, 0);
-    gfx::Bitmap block;
-    for (const gfx::Rect& r : blocks) {
-      if (block.Width() != r.Width() || block.Height() != r.Height())
-        block = gfx::Bitmap(r.Width(), r.Height(), gfx::PixelFormat::Bgr24);
-      RenderSkinItem(model, index, section, backdrop, texture, hotTexture, block, {r.Left, r.Top}, block.Bounds(),
-                     0, true);
-      CopyClipped(cache, block, r.Left, r.Top);
-    }
-  }
+  PaintBlocks(cache, s);
   if (segmented) LastBlockCount = lit;
+}
+
+int TsProgressBar::LitBlocks(const ProgressState& s) {
+  if (litBlocks_ < 0 || !(s == litState_)) {
+    litState_ = s;
+    litBlocks_ = LitBlockCount(s);
+  }
+  return litBlocks_;
+}
+
+void TsProgressBar::PaintBlocks(gfx::Bitmap& cache, const ProgressState& s) {
+  const TsSkinModel& model = *skinData_.Model();
+  const std::string_view section = !progressSkin_.empty() ? std::string_view(progressSkin_)
+                                   : s.Vertical                ? "PROGRESSV"
+                                                               : "PROGRESSH";
+  const int index = model.SectionIndexOf(section);
+  if (index < 0) return;
+  const std::vector<gfx::Rect> blocks = ProgressBlocks(s);
+  if (blocks.empty()) return;
+  // Looked up once for all blocks: they paint the same item.
+  const int texture = model.TextureIndexOf(index, section, "PATTERN");
+  const int hotTexture = model.TextureIndexOf(index, section, "HOTPATTERN");
+
+  // Blocks that do not overlap each show the frame behind them, so they are
+  // painted over a copy of it; the marquee's blocks may overlap when they
+  // wrap and show the blocks painted before them.
+  const bool disjoint = !s.Marquee && BlocksInOrderDisjoint(blocks);
+  if (disjoint) frame_ = cache;
+  const BackdropRef backdrop = MakeBackdropRef(disjoint ? &frame_ : &cache, 0, 0);
+  for (const gfx::Rect& r : blocks) {
+    if (disjoint && gfx::Intersect(r, cache.Bounds()) == r) {
+      RenderSkinItem(model, index, section, backdrop, texture, hotTexture, cache, r.TopLeft(), r, 0, true);
+      continue;
+    }
+    // A block reaching past the cache is painted whole and cut.
+    if (block_.Width() != r.Width() || block_.Height() != r.Height())
+      block_ = gfx::Bitmap(r.Width(), r.Height(), gfx::PixelFormat::Bgr24);
+    RenderSkinItem(model, index, section, backdrop, texture, hotTexture, block_, r.TopLeft(), block_.Bounds(), 0,
+                   true);
+    CopyClipped(cache, block_, r.Left, r.Top);
+  }
 }
 
 void TsProgressBar::PaintProgress(gfx::Canvas& dc) {

@@ -69,12 +69,22 @@ class TsProgressBar : public ui::ProgressBar, public TsSkinnedControl {
   bool ReadyToPaint() const;
   bool PlatformMarquee() const;
   void SendMarquee();
+  void PaintBlocks(gfx::Bitmap& cache, const ProgressState& s);
+  // LitBlockCount(s), worked out again only when the geometry changed.
+  int LitBlocks(const ProgressState& s);
 
   std::unique_ptr<ui::Timer> marqueeTimer_;
   TsCommonData skinData_;
   std::string progressSkin_;
   TProgressBarStyle style_ = TProgressBarStyle::pbstNormal;
   int marqueeInterval_ = 10;
+  // The frame as rendered before the blocks: what each block shows behind
+  // it (kept between renders so that its storage is reused).
+  gfx::Bitmap frame_;
+  ProgressState litState_;
+  int litBlocks_ = -1;
+  // The bitmap of a block that reaches past the cache.
+  gfx::Bitmap block_;
 };
 
 }  // namespace skin

@@ -27,6 +27,7 @@ struct ProgressState {
   bool Marquee = false;
   int MarqueePos = 0;
   int MarqueeLength = 40;
+  bool operator==(const ProgressState&) const = default;
 };
 
 // (1, 1, W - 1, H - 1).

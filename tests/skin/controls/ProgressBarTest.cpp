@@ -6,6 +6,7 @@
 #include "platform/gfx/Canvas.h"
 #include "skin/controls/acProgressBar.h"
 #include "skin/controls/sBackdrop.h"
+#include "skin/render/SkinItem.h"
 #include "tests/skin/controls/BindingTestSupport.h"
 
 namespace skin::testing {
@@ -28,6 +29,14 @@ FixtureSkin ProgressSkin() {
   s.Set("PROGRESSH", "COLOR", kBlock);
   s.Set("PROGRESSV", "COLOR", kBlock);
   s.Set("OTHERBLOCK", "COLOR", kOther);
+  // A block that shows what lies behind it: half transparent, a gradient and
+  // a 3 x 3 mask whose top-left pixel and centre are the key.
+  s.Fill({4, 0, 7, 3}, gfx::RGB(250, 250, 0));
+  s.Master().SetPixelAt(4, 0, gfx::clFuchsia);
+  s.Master().SetPixelAt(5, 1, gfx::clFuchsia);
+  s.Set("RICHBLOCK", "COLOR", gfx::RGB(0, 90, 200)).Set("RICHBLOCK", "TRANSPARENCY", 40);
+  s.Set("RICHBLOCK", "GRADIENTPERCENT", 50).Set("RICHBLOCK", "GRADIENTDATA", "255;16711680;100;0;0");
+  s.Mask("RICHBLOCK", {{4, 0, 7, 3}, 1, 1, 1, 1, 1, 0, 0, 0});
   return s;
 }
 
@@ -134,6 +143,68 @@ TEST_F(ProgressBar, ChangesOfTheLookForgetTheCount) {
     EXPECT_FALSE(Marked());
   }
   EXPECT_EQ(At(1, 8), kOther);
+}
+
+// The blocks painted one by one, each into a bitmap of its own over what the
+// cache shows at that moment, and copied into the cache cut to it.
+gfx::Bitmap BlocksOneByOne(const TsSkinModel& model, gfx::Bitmap cache, const ProgressState& s) {
+  const int index = model.SectionIndexOf("RICHBLOCK");
+  for (const gfx::Rect& r : ProgressBlocks(s)) {
+    gfx::Bitmap block(r.Width(), r.Height(), gfx::PixelFormat::Bgr24);
+    RenderSkinItem(model, index, "RICHBLOCK", MakeBackdropRef(&cache, 0, 0), -1, -1, block, r.TopLeft(),
+                   block.Bounds(), 0, true);
+    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, cache.Height()); ++y)
+      for (int x = std::max(r.Left, 0); x < std::min(r.Right, cache.Width()); ++x)
+        cache.SetPixelAt(x, y, block.PixelAt(x - r.Left, y - r.Top));
+  }
+  return cache;
+}
+
+TEST_F(ProgressBar, BlocksPaintedInPlaceLookAsPaintedOneByOne) {
+  struct Case {
+    const char* What;
+    int W, H, Max, Position;
+    bool Vertical, Smooth, Marquee;
+    int BorderWidth;
+  } cases[] = {
+      {"game bar full", 198, 17, 20, 20, false, false, false, 0},
+      {"game bar half", 198, 17, 20, 9, false, false, false, 0},
+      {"remainder with a wide gap", 94, 22, 10, 10, false, false, false, 0},
+      {"vertical full", 17, 198, 20, 20, true, false, false, 0},
+      {"border width: blocks past the cache", 198, 17, 20, 20, false, false, false, 2},
+      {"vertical with border width", 17, 198, 20, 20, true, false, false, 2},
+      {"smooth", 198, 17, 20, 13, false, true, false, 0},
+      {"marquee", 198, 17, 20, 0, false, false, true, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    TsProgressBar* b = Make(c.W, c.H, c.Max);
+    if (c.Vertical) b->SetOrientation(ui::ProgressBarOrientation::pbVertical);
+    b->SetSmooth(c.Smooth);
+    b->SetBorderWidth(c.BorderWidth);
+    if (c.Marquee) {
+      b->SetStyle(TProgressBarStyle::pbstMarquee);
+      b->MarqueePos = 184 % std::max(c.W, c.H);
+    }
+    app().ProcessMessages();
+    // The frame alone (a block section the skin lacks), then the blocks.
+    b->SetPosition(c.Position);
+    b->SetProgressSkin("NOSUCHBLOCK");
+    b->RenderCache();
+    const gfx::Bitmap frame = b->SkinData().CacheBitmap;
+    b->SetProgressSkin("RICHBLOCK");
+    b->RenderCache();
+    const ProgressState s = b->GeometryState();
+    ASSERT_FALSE(ProgressBlocks(s).empty());
+    const gfx::Bitmap want = BlocksOneByOne(*b->SkinData().Model(), frame, s);
+    const gfx::Bitmap& got = b->SkinData().CacheBitmap;
+    ASSERT_EQ(got.Width(), want.Width());
+    ASSERT_EQ(got.Height(), want.Height());
+    for (int y = 0; y < got.Height(); ++y)
+      for (int x = 0; x < got.Width(); ++x)
+        ASSERT_EQ(got.PixelAt(x, y) & 0xFFFFFF, want.PixelAt(x, y) & 0xFFFFFF) << x << "," << y;
+    delete b;
+  }
 }
 
 TEST_F(ProgressBar, UnskinnedPaintsLikeThePlainBar) {
