@@ -105,7 +105,11 @@ void TsStatusBar::DrawBarPanel(gfx::Bitmap& cache, ui::StatusPanel* panel, const
     DrawDivider(cache, rect);
   }
   if (panel && panel->Style == ui::StatusPanelStyle::psOwnerDraw && OnDrawPanel) {
-    OnDrawPanel(this, *panel, rect);
+    // The handler draws into the cache, with the bar's font and a clear brush.
+    gfx::Canvas canvas(cache);
+    canvas.SetFont(Font());
+    canvas.SetBrushStyle(gfx::BrushStyle::Clear);
+    FireDrawPanel(canvas, *panel, rect);
     return;
   }
   if (text.empty()) return;

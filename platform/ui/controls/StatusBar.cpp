@@ -136,8 +136,7 @@ void StatusBar::DrawPanel(gfx::Canvas& canvas, StatusPanel* panel, const std::st
                      panel->Bevel == StatusPanelBevel::pbLowered ? gfx::clBtnShadow : gfx::clBtnHighlight,
                      panel->Bevel == StatusPanelBevel::pbLowered ? gfx::clBtnHighlight : gfx::clBtnShadow);
   if (panel && panel->Style == StatusPanelStyle::psOwnerDraw && OnDrawPanel) {
-    gfx::Canvas::StateGuard g(canvas);
-    OnDrawPanel(this, *panel, rect);
+    FireDrawPanel(canvas, *panel, rect);
     return;
   }
   gfx::Canvas::StateGuard g(canvas);
@@ -149,6 +148,18 @@ void StatusBar::DrawPanel(gfx::Canvas& canvas, StatusPanel* panel, const std::st
   if (a == Alignment::taCenter) flags |= gfx::DT_CENTER;
   if (a == Alignment::taRightJustify) flags |= gfx::DT_RIGHT;
   canvas.DrawText(text, t, flags);
+}
+
+void StatusBar::FireDrawPanel(gfx::Canvas& canvas, StatusPanel& panel, const gfx::Rect& rect) {
+  gfx::Canvas::StateGuard g(canvas);
+  gfx::Canvas* outer = drawCanvas_;  // a handler may paint the bar again
+  drawCanvas_ = &canvas;
+  struct Restore {
+    gfx::Canvas*& slot;
+    gfx::Canvas* value;
+    ~Restore() { slot = value; }
+  } restore{drawCanvas_, outer};
+  OnDrawPanel(this, panel, rect);
 }
 
 void StatusBar::PaintGrip(gfx::Canvas& canvas) {

@@ -56,7 +56,12 @@ class StatusBar : public WinControl {
   // sizeable border.
   void SetSizeGrip(bool on);
 
+  // Called for a panel of style psOwnerDraw with the bar, the panel and its
+  // rectangle; the handler draws on DrawCanvas().
   DrawPanelEvent OnDrawPanel;
+  // The canvas the OnDrawPanel handler draws on, with the bar's font; null
+  // outside the handler.
+  gfx::Canvas* DrawCanvas() const { return drawCanvas_; }
 
  protected:
   void WndProc(Message& msg) override;
@@ -65,6 +70,9 @@ class StatusBar : public WinControl {
   virtual void DrawPanel(gfx::Canvas& canvas, StatusPanel* panel, const std::string& text,
                          const gfx::Rect& rect);
   virtual void PaintGrip(gfx::Canvas& canvas);
+  // Calls OnDrawPanel with `canvas` as DrawCanvas() (its state restored
+  // afterwards).
+  void FireDrawPanel(gfx::Canvas& canvas, StatusPanel& panel, const gfx::Rect& rect);
 
  private:
   bool ParentSizeable() const;
@@ -73,6 +81,7 @@ class StatusBar : public WinControl {
   bool simplePanel_ = false;
   std::string simpleText_;
   bool sizeGrip_ = true;
+  gfx::Canvas* drawCanvas_ = nullptr;
 };
 
 }  // namespace ui

@@ -168,6 +168,45 @@ TEST_F(StatusBar, WhenTheCacheIsRenderedAgain) {
   EXPECT_FALSE(poked());
 }
 
+TEST_F(StatusBar, OwnerDrawPanelDrawsIntoTheCache) {
+  TsStatusBar* bar = NewBar({0, 100, 600, 119}, {100, 100, 100});
+  bar->SetSizeGrip(false);
+  bar->Panel(1).Style = ui::StatusPanelStyle::psOwnerDraw;
+  bar->Panel(1).Text = std::string(10, 'W');  // not drawn: the handler draws
+  bar->PanelsChanged();
+  constexpr gfx::Color kOwn = gfx::RGB(9, 99, 199);
+  std::vector<gfx::Rect> rects;
+  std::string fontName;
+  bar->OnDrawPanel = [&](ui::StatusBar* sender, ui::StatusPanel& panel, const gfx::Rect& r) {
+    EXPECT_EQ(sender, bar);
+    EXPECT_EQ(&panel, &bar->Panel(1));
+    rects.push_back(r);
+    ASSERT_NE(sender->DrawCanvas(), nullptr);
+    fontName = sender->DrawCanvas()->GetFont().Name;
+    sender->DrawCanvas()->FillRect({r.Left + 10, r.Top + 4, r.Left + 20, r.Top + 9}, kOwn);
+  };
+  const gfx::Bitmap b = Painted(bar);
+  ASSERT_EQ(rects.size(), 1u);
+  EXPECT_EQ(rects[0], (gfx::Rect{101, 1, 199, 18}));
+  EXPECT_EQ(fontName, bar->Font().Name);
+  EXPECT_EQ(bar->DrawCanvas(), nullptr);
+  EXPECT_EQ(At(b, 111, 5), kOwn);
+  EXPECT_EQ(At(b, 120, 9), kOwn);
+  EXPECT_EQ(At(b, 110, 5), kBar);
+  // The panel's divider is drawn before the handler, its text not at all.
+  EXPECT_EQ(At(b, 197, 9), kDivider);
+  for (int y = 0; y < 19; ++y)
+    for (int x = 100; x < 200; ++x) ASSERT_NE(At(b, x, y), kText) << x << "," << y;
+
+  // The plain bar hands its own canvas to the handler.
+  manager.reset();
+  rects.clear();
+  bar->Invalidate();
+  app().ProcessMessages();
+  ASSERT_EQ(rects.size(), 1u);
+  EXPECT_EQ(Pixel(ClientPoint(bar, rects[0].Left + 15, rects[0].Top + 6)), kOwn);
+}
+
 TEST_F(StatusBar, OnScreenAndPlainWithoutSkin) {
   TsStatusBar* bar = NewBar({0, 300, 600, 319}, {600});
   auto* plain = new ui::StatusBar(form);
