@@ -110,6 +110,10 @@ inline __attribute__((always_inline)) void BlendRowsOverColours(const ColourRows
     PhaseShares<Bpp, kBlock % Bpp>(even1, odd1, shares);
     PhaseShares<Bpp, 2 * kBlock % Bpp>(even2, odd2, shares);
     std::size_t i = 0;
+    // The backdrop's next row lies a stride away, past what the hardware
+    // fetches ahead on its own: ask for it while this row is blended.
+    if (row + 1 < r.Rows)
+      for (std::size_t at = 0; at < n; at += 64) __builtin_prefetch(back + r.BackStride + at);
     for (; i + 3 * kBlock <= n; i += 3 * kBlock) {
       BlendBlock(d + i, back + i, alpha, even0, odd0);
       BlendBlock(d + i + kBlock, back + i + kBlock, alpha, even1, odd1);
