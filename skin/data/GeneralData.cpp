@@ -167,8 +167,8 @@ class SectionKeys {
     std::uint8_t Key;
     const std::string_view* Value;
   };
-  std::vector<std::uint32_t> begin_;
-  std::vector<Entry> values_;
+  LargeArray<std::uint32_t> begin_;
+  LargeArray<Entry> values_;
   bool used_[kKeyCount] = {};
 };
 
@@ -215,7 +215,7 @@ TsGeneralDataArray ReadGeneralTable(
     return s == nullptr ? -1 : static_cast<int>(s - sections.data());
   };
   // Every section reads its keys from the first section of its name.
-  std::vector<int> first(n), parent(n, -1);
+  LargeArray<int> first(n), parent(n, -1);
   for (std::size_t i = 0; i < n; ++i) first[i] = indexOf(&ini.FirstOfName(i));
   ini.FindSections(
       n,
@@ -230,7 +230,7 @@ TsGeneralDataArray ReadGeneralTable(
 
   // One pass per key over small arrays, then one pass over the records. Keys
   // that no section has are found nowhere and need no pass.
-  std::vector<std::vector<int>> found(kKeyCount);
+  std::vector<LargeArray<int>> found(kKeyCount);
   std::vector<std::uint8_t> usedKeys;
   for (std::size_t k = 0; k < kKeyCount; ++k) {
     if (!keys.Used(k)) continue;

@@ -4,13 +4,13 @@
 
 namespace skin {
 
-InheritanceResolver::InheritanceResolver(std::vector<int> parent, std::size_t maxDepth)
+InheritanceResolver::InheritanceResolver(LargeArray<int> parent, std::size_t maxDepth)
     : parent_(std::move(parent)), maxDepth_(maxDepth) {
   const std::size_t n = parent_.size();
   for (int& p : parent_)
     if (p < -1 || p >= static_cast<int>(n)) p = -1;
   enum : std::uint8_t { kNew, kOnPath, kDone };
-  std::vector<std::uint8_t> state(n, kNew);
+  LargeArray<std::uint8_t> state(n, kNew);
   std::vector<int> path;
   order_.reserve(n);
   for (std::size_t s = 0; s < n; ++s) {

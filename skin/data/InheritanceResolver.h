@@ -9,16 +9,18 @@
 #include <cstdint>
 #include <vector>
 
+#include "skin/data/LargeArrayAllocator.h"
+
 namespace skin {
 
 class InheritanceResolver {
  public:
   // parent[i] is the index of section i's parent, or -1 where its chain ends.
-  InheritanceResolver(std::vector<int> parent, std::size_t maxDepth);
+  InheritanceResolver(LargeArray<int> parent, std::size_t maxDepth);
 
   // found[i]: the first section j of i's chain with has(j), or -1.
   template <class Has>
-  void Resolve(Has&& has, std::vector<int>& found) const {
+  void Resolve(Has&& has, LargeArray<int>& found) const {
     const std::size_t n = parent_.size();
     found.assign(n, -1);
     depth_.assign(n, 0);
@@ -49,11 +51,11 @@ class InheritanceResolver {
   }
 
  private:
-  std::vector<int> parent_;
+  LargeArray<int> parent_;
   std::size_t maxDepth_;
-  std::vector<int> order_;                    // every section after its parent, cycles left out
-  std::vector<int> cyclic_;                   // sections on a cycle
-  mutable std::vector<std::uint32_t> depth_;  // scratch: distance to the found section
+  LargeArray<int> order_;                    // every section after its parent, cycles left out
+  std::vector<int> cyclic_;                  // sections on a cycle
+  mutable LargeArray<std::uint32_t> depth_;  // scratch: distance to the found section
 };
 
 }  // namespace skin

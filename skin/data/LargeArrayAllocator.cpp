@@ -10,6 +10,8 @@ namespace skin::large_array {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Blocks from this size on are mapped: at least half of each huge page is used.
+constexpr std::size_t kMapFrom = kHugePage / 2;
 
 #ifdef __linux__
 // The mapped length of a block: whole huge pages.
@@ -20,7 +22,7 @@ std::size_t Length(std::size_t bytes) { return (bytes + kHugePage - 1) & ~(kHuge
 
 void* Allocate(std::size_t bytes) {
 #ifdef __linux__
-  if (bytes >= kHugePage && bytes <= std::numeric_limits<std::size_t>::max() - 2 * kHugePage) {
+  if (bytes >= kMapFrom && bytes <= std::numeric_limits<std::size_t>::max() - 2 * kHugePage) {
     // Map one huge page more than needed and unmap what lies outside the
     // aligned block.
     const std::size_t length = Length(bytes);
@@ -43,7 +45,7 @@ void* Allocate(std::size_t bytes) {
 void Free(void* p, std::size_t bytes) noexcept {
   if (p == nullptr) return;
 #ifdef __linux__
-  if (bytes >= kHugePage && bytes <= std::numeric_limits<std::size_t>::max() - 2 * kHugePage) {
+  if (bytes >= kMapFrom && bytes <= std::numeric_limits<std::size_t>::max() - 2 * kHugePage) {
     munmap(p, Length(bytes));
     return;
   }

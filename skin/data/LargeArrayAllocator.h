@@ -1,14 +1,17 @@
 // An allocator for arrays that may grow very large, such as the general
-// table of an options file with a hundred thousand sections. Small arrays come
-// from the heap. A block of 2 MiB or more is mapped on its own, aligned to
-// 2 MiB and offered to the kernel for huge pages: filling a fresh block then
-// costs one page fault per 2 MiB instead of one per 4 KiB, and those faults
-// are most of the time it takes to fill it.
+// table of an options file with a hundred thousand sections and the scratch
+// arrays of its loading. Small arrays come from the heap. A block of 1 MiB or
+// more is mapped on its own, in whole huge pages aligned to 2 MiB that are
+// offered to the kernel as such: filling a fresh block then costs one page
+// fault per 2 MiB instead of one per 4 KiB. On virtual machines a 4 KiB fault
+// costs about as much as clearing a whole huge page, and those faults were
+// most of the time a large load took.
 #pragma once
 
 #include <cstddef>
 #include <limits>
 #include <new>
+#include <vector>
 
 namespace skin {
 
@@ -18,6 +21,13 @@ namespace large_array {
 void* Allocate(std::size_t bytes);
 void Free(void* p, std::size_t bytes) noexcept;
 }  // namespace large_array
+
+template <class T>
+struct LargeArrayAllocator;
+
+// A vector on the large-array allocator.
+template <class T>
+using LargeArray = std::vector<T, LargeArrayAllocator<T>>;
 
 template <class T>
 struct LargeArrayAllocator {

@@ -48,7 +48,7 @@ void MemIniFile::Parse() {
   index_.Reserve(brackets);
   keys_.reserve(equals);
   keyFirstOf_.reserve(equals);
-  std::vector<std::uint32_t> begins;  // per section: its first key in keys_
+  LargeArray<std::uint32_t> begins;  // per section: its first key in keys_
   begins.reserve(brackets + 1);
   // The name index of the section being read, and which sections got one.
   NameIndex keyIndex;

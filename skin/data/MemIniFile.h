@@ -101,15 +101,11 @@ class MemIniFile {
   // whose keys are keys_[begin, k]; `index` is that section's name index.
   std::uint32_t FirstInSection(NameIndex& index, std::size_t begin, std::size_t k);
 
-  // The arrays that grow with the file.
-  template <class T>
-  using Array = std::vector<T, LargeArrayAllocator<T>>;
-
   std::vector<std::uint8_t> text_;
-  Array<Key> keys_;                  // every section's keys, one after another
-  Array<std::uint32_t> keyFirstOf_;  // per key, relative to its section
-  Array<Section> sections_;
-  Array<std::uint32_t> firstOf_;       // per section: index of the first of its name
+  LargeArray<Key> keys_;                  // every section's keys, one after another
+  LargeArray<std::uint32_t> keyFirstOf_;  // per key, relative to its section
+  LargeArray<Section> sections_;
+  LargeArray<std::uint32_t> firstOf_;       // per section: index of the first of its name
   std::vector<NameIndex> keyIndexes_;  // of the sections with many keys
   NameIndex index_;                    // section names
 };

@@ -14,7 +14,7 @@ ModelIndex::ModelIndex(const TsGeneralDataArray& sections, const TsMaskArray& ma
   const auto maskSection = [&](std::size_t i) -> std::string_view { return masks_[i].SectionName; };
   maskIndex_.Reserve(masks_.size());
   nextInSection_.assign(masks_.size(), -1);
-  std::vector<int> last(masks_.size(), -1);  // per first entry of a section: its last one so far
+  LargeArray<int> last(masks_.size(), -1);  // per first entry of a section: its last one so far
   for (std::size_t m = 0; m < masks_.size(); ++m) {
     const std::size_t first = maskIndex_.Add(masks_[m].SectionName, m, maskSection);
     if (first != m) nextInSection_[static_cast<std::size_t>(last[first])] = static_cast<int>(m);

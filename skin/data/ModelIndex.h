@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/data/LargeArrayAllocator.h"
 #include "skin/data/NameIndex.h"
 #include "skin/data/sMaskData.h"
 
@@ -49,11 +50,11 @@ class ModelIndex {
   const TsGeneralDataArray& sections_;
   const TsMaskArray& masks_;
   NameIndex sectionIndex_{NameIndex::Case::Exact};
-  std::vector<int> firstOfName_;
+  LargeArray<int> firstOfName_;
   // Mask entries grouped by section name: the index finds a section's first
   // entry, `nextInSection_` leads to its next one (-1 after the last).
   NameIndex maskIndex_{NameIndex::Case::Exact};
-  std::vector<int> nextInSection_;
+  LargeArray<int> nextInSection_;
 };
 
 }  // namespace skin

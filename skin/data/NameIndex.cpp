@@ -39,7 +39,7 @@ bool NameIndex::SameLetters(std::string_view a, std::string_view b) {
 }
 
 void NameIndex::Grow() {
-  std::vector<Slot> old;
+  LargeArray<Slot> old;
   old.swap(slots_);
   slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{0, 0});
   for (const Slot& v : old) {

@@ -17,6 +17,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "skin/data/LargeArrayAllocator.h"
+
 namespace skin {
 
 class NameIndex {
@@ -99,7 +101,7 @@ class NameIndex {
   // looking at it.
   void Grow();
 
-  std::vector<Slot> slots_;
+  LargeArray<Slot> slots_;
   std::size_t used_ = 0;
   bool exact_;
 };

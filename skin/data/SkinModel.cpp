@@ -188,7 +188,7 @@ void TsSkinModel::UpdateBorderIndexes(const ModelIndex& index) {
   constexpr std::size_t kKeyCount = std::size(kKeys);
   const std::size_t n = GeneralTable.size();
   // The first entry of each key of the first record of each name.
-  std::vector<int> own(n * kKeyCount, -1);
+  LargeArray<int> own(n * kKeyCount, -1);
   bool used[kKeyCount] = {};  // whether any record has a mask of the key
   for (std::size_t m = 0; m < MaskTable.size(); ++m) {
     const TsMaskData& e = MaskTable[m];
@@ -202,8 +202,8 @@ void TsSkinModel::UpdateBorderIndexes(const ModelIndex& index) {
   }
   // Records named GLOBALINFO keep their indexes; unnamed ones find nothing.
   enum : std::uint8_t { kFind, kKeep, kNone };
-  std::vector<std::uint8_t> kind(n, kFind);
-  std::vector<int> parent(n, -1);
+  LargeArray<std::uint8_t> kind(n, kFind);
+  LargeArray<int> parent(n, -1);
   index.FindSections(
       n,
       [&](std::size_t i) {
@@ -218,8 +218,8 @@ void TsSkinModel::UpdateBorderIndexes(const ModelIndex& index) {
     return own[static_cast<std::size_t>(index.FirstOfName(record)) * kKeyCount + k];
   };
   const InheritanceResolver resolver(std::move(parent), kMaxParentDepth);
-  std::vector<int> masks(n * kKeyCount, -1);  // per record, the five results
-  std::vector<int> found;
+  LargeArray<int> masks(n * kKeyCount, -1);  // per record, the five results
+  LargeArray<int> found;
   for (std::size_t k = 0; k < kKeyCount; ++k) {
     if (!used[k]) continue;
     resolver.Resolve([&](int r) { return ownMask(static_cast<std::size_t>(r), k) >= 0; }, found);

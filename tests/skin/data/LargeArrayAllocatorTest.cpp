@@ -16,7 +16,8 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
 TEST(LargeArrayAllocator, VectorsGrowCopyAndShrinkAcrossTheMappedSize) {
   using Array = std::vector<std::uint32_t, LargeArrayAllocator<std::uint32_t>>;
-  for (const std::size_t count : {std::size_t{1}, std::size_t{1000}, kHugePage / 4 - 1, kHugePage / 4,
+  for (const std::size_t count : {std::size_t{1}, std::size_t{1000}, kHugePage / 8 - 1, kHugePage / 8,
+                                  kHugePage / 4 - 1, kHugePage / 4,
                                   kHugePage / 4 + 1, 3 * kHugePage / 4 + 12345}) {
     Array a;
     for (std::size_t i = 0; i < count; ++i) a.push_back(static_cast<std::uint32_t>(i * 2654435761u));
