@@ -17,6 +17,8 @@
 
 namespace skin {
 
+using sGroupBox::TsCaptionLayout;
+
 namespace {
 
 constexpr std::int32_t kGroupBoxKind = 74;
@@ -129,7 +131,8 @@ void TsGroupBox::RenderCache() {
     }
     canvas.SetFont(Font());
     canvas.SetBrushStyle(gfx::BrushStyle::Clear);
-    WriteSkinText(canvas, Caption(), true, false, skinData_,
+    // A disabled box shows its caption in the skin's disabled text colour.
+    WriteSkinText(canvas, Caption(), Enabled(), false, skinData_,
                   gfx::DT_SINGLELINE | gfx::DT_CENTER | gfx::DT_VCENTER, box);
   }
   skinData_.CacheStale = false;

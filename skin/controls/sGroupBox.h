@@ -12,13 +12,17 @@
 
 namespace skin {
 
+// The group box's caption places; the bound label has a layout type of the
+// same name, so this one lives in the unit's own namespace.
+namespace sGroupBox {
 enum class TsCaptionLayout { clTopLeft, clTopCenter, clTopRight };
+}  // namespace sGroupBox
 
 // The caption's box in the group box (W wide) for a caption A wide and a
 // caption line TH high: left by layout (6 from the near edge, or centred),
 // A + 8 wide at most to the right edge, TH high (moved by the caption offset
 // when skinned).
-gfx::Rect GroupCaptionBox(int w, int captionWidth, int captionLineHeight, TsCaptionLayout layout,
+gfx::Rect GroupCaptionBox(int w, int captionWidth, int captionLineHeight, sGroupBox::TsCaptionLayout layout,
                           bool rightToLeft, int captionYOffset, bool skinned);
 
 class TsGroupBox : public ui::GroupBox, public TsSkinnedControl {
@@ -33,8 +37,8 @@ class TsGroupBox : public ui::GroupBox, public TsSkinnedControl {
 
   TsCommonData& SkinData() override { return skinData_; }
 
-  TsCaptionLayout CaptionLayout() const { return captionLayout_; }
-  void SetCaptionLayout(TsCaptionLayout l);
+  sGroupBox::TsCaptionLayout CaptionLayout() const { return captionLayout_; }
+  void SetCaptionLayout(sGroupBox::TsCaptionLayout l);
   int CaptionYOffset() const { return captionYOffset_; }
   void SetCaptionYOffset(int offset);
   const std::string& CaptionSkin() const { return captionSkin_; }
@@ -56,7 +60,7 @@ class TsGroupBox : public ui::GroupBox, public TsSkinnedControl {
   bool Skinned() const { return skinData_.IsSkinned(true); }
 
   TsCommonData skinData_;
-  TsCaptionLayout captionLayout_ = TsCaptionLayout::clTopLeft;
+  sGroupBox::TsCaptionLayout captionLayout_ = sGroupBox::TsCaptionLayout::clTopLeft;
   int captionYOffset_ = 0;
   std::string captionSkin_;
 };

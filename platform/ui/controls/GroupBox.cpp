@@ -74,8 +74,14 @@ void GroupBox::PaintGroup(gfx::Canvas& canvas) {
   gfx::Rect box{left, 0, std::min(r.Width(), left + text.Width() + 8), h};
   canvas.FillRect(box, gfx::ColorToRGB(Color()));
   canvas.SetBrushStyle(gfx::BrushStyle::Clear);
-  canvas.SetTextColor(gfx::ColorToRGB(Enabled() ? Font().Color : gfx::clGrayText));
-  canvas.DrawText(Caption(), box, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+  const unsigned flags = gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE;
+  if (!Enabled()) {
+    // Embossed, as every disabled caption of the classic look.
+    classic::DrawDisabledText(canvas, Caption(), box, flags);
+    return;
+  }
+  canvas.SetTextColor(gfx::ColorToRGB(Font().Color));
+  canvas.DrawText(Caption(), box, flags);
 }
 
 }  // namespace ui

@@ -109,7 +109,7 @@ void Panel::PaintCaption(gfx::Canvas& canvas, const gfx::Rect& rect) {
   gfx::Canvas::StateGuard g(canvas);
   canvas.SetFont(Font());
   canvas.SetBrushStyle(gfx::BrushStyle::Clear);
-  canvas.SetTextColor(gfx::ColorToRGB(Enabled() ? Font().Color : gfx::clGrayText));
+  canvas.SetTextColor(gfx::ColorToRGB(Font().Color));
   unsigned flags = gfx::DT_EXPANDTABS | gfx::DT_WORDBREAK;
   if (alignment_ == Alignment::taCenter) flags |= gfx::DT_CENTER;
   if (alignment_ == Alignment::taRightJustify) flags |= gfx::DT_RIGHT;
@@ -119,7 +119,11 @@ void Panel::PaintCaption(gfx::Canvas& canvas, const gfx::Rect& rect) {
   gfx::Rect r = rect;
   r.Top += (rect.Height() - calc.Height()) / 2;
   r.Bottom = r.Top + calc.Height();
-  canvas.DrawText(Caption(), r, flags);
+  // Disabled: embossed, as every disabled caption of the classic look.
+  if (Enabled())
+    canvas.DrawText(Caption(), r, flags);
+  else
+    classic::DrawDisabledText(canvas, Caption(), r, flags);
 }
 
 }  // namespace ui

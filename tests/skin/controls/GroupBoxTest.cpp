@@ -12,7 +12,7 @@ namespace {
 
 using fixture::BorderMaskSpec;
 using fixture::FixtureSkin;
-using L = TsCaptionLayout;
+using L = sGroupBox::TsCaptionLayout;
 
 constexpr gfx::Color kParent = gfx::RGB(200, 100, 50);  // P
 constexpr gfx::Color kFrame = gfx::RGB(0, 0, 220);      // K
