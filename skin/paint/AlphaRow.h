@@ -1,7 +1,7 @@
 // The inner loop of drawing a picture with straight alpha: one row of 32-bit
 // (B, G, R, A) pixels mixed onto one row of 24-bit pixels. Every picture blend
 // of a tile goes through it, so it has a vector form; the scalar form is the
-// reference the vector form must match byte for byte, and the fallback on
+// reference the vector forms must match byte for byte, and the fallback on
 // processors without AVX2.
 #pragma once
 
@@ -17,5 +17,11 @@ void MixAlphaRow(std::uint8_t* d, const std::uint8_t* s, int count, int keepPerc
 
 // The same, one pixel at a time.
 void MixAlphaRowScalar(std::uint8_t* d, const std::uint8_t* s, int count, int keepPercent);
+
+// The forms of the row loop; MixAlphaRow takes the widest the processor has.
+enum class AlphaRowKernel { Scalar, Avx2, Avx512 };
+bool AlphaRowKernelAvailable(AlphaRowKernel k);
+// Runs the given form (which must be available), for the equivalence tests.
+void MixAlphaRowWith(AlphaRowKernel k, std::uint8_t* d, const std::uint8_t* s, int count, int keepPercent);
 
 }  // namespace skin

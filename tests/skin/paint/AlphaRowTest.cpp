@@ -37,24 +37,31 @@ struct Rows {
   const std::uint8_t* s() const { return S.data() + kGuard; }
 };
 
-TEST(AlphaRowTest, VectorRowEqualsScalarRow) {
+// Every vector form this processor has, and the one MixAlphaRow picks.
+TEST(AlphaRowTest, VectorRowsEqualTheScalarRow) {
   std::mt19937 rng(12345);
   const int keeps[] = {100, 50, 0, 1, 99, 70, 33};
   const char* modes[] = {"alpha 0", "alpha 255", "holes and mixed alpha", "mixed alpha"};
-  for (int count = 0; count <= 70; ++count)
-    for (int keep : keeps)
-      for (int mode = 0; mode < 4; ++mode) {
-        Rows fast(count, rng, mode);
-        Rows slow = fast;
-        MixAlphaRow(fast.d(), fast.s(), count, keep);
-        MixAlphaRowScalar(slow.d(), slow.s(), count, keep);
-        ASSERT_EQ(fast.D, slow.D) << "width " << count << " keep " << keep << " " << modes[mode];
-      }
+  for (AlphaRowKernel k : {AlphaRowKernel::Avx2, AlphaRowKernel::Avx512}) {
+    if (!AlphaRowKernelAvailable(k)) continue;
+    for (int count = 0; count <= 70; ++count)
+      for (int keep : keeps)
+        for (int mode = 0; mode < 4; ++mode) {
+          Rows fast(count, rng, mode);
+          Rows picked = fast, slow = fast;
+          MixAlphaRowWith(k, fast.d(), fast.s(), count, keep);
+          MixAlphaRow(picked.d(), picked.s(), count, keep);
+          MixAlphaRowScalar(slow.d(), slow.s(), count, keep);
+          ASSERT_EQ(fast.D, slow.D) << "kernel " << static_cast<int>(k) << " width " << count << " keep " << keep
+                                    << " " << modes[mode];
+          ASSERT_EQ(picked.D, slow.D) << "width " << count << " keep " << keep << " " << modes[mode];
+        }
+  }
 }
 
 TEST(AlphaRowTest, EveryAlphaAndKeepFollowsTheFormula) {
-  // One row of 256 pixels, one per alpha value, over varying destinations;
-  // checked against d := (d * 256 + (s - d) * w) >> 8, w = keep * A div 100.
+  // The reference itself: one row of 256 pixels, one per alpha value, over
+  // varying destinations; checked against d := (d * 256 + (s - d) * w) >> 8, w = keep * A div 100.
   for (int keep = 0; keep <= 100; ++keep) {
     std::vector<std::uint8_t> d(256 * 3), s(256 * 4);
     for (int a = 0; a < 256; ++a) {
@@ -65,7 +72,7 @@ TEST(AlphaRowTest, EveryAlphaAndKeepFollowsTheFormula) {
       s[static_cast<std::size_t>(4 * a + 3)] = static_cast<std::uint8_t>(a);
     }
     const std::vector<std::uint8_t> before = d;
-    MixAlphaRow(d.data(), s.data(), 256, keep);
+    MixAlphaRowScalar(d.data(), s.data(), 256, keep);
     for (int a = 0; a < 256; ++a) {
       const int w = keep * a / 100;
       for (int c = 0; c < 3; ++c) {
