@@ -5,6 +5,7 @@
 #include "app/Descriptions.h"
 #include "app/EmbeddedAssets.h"
 #include "app/FormLoader.h"
+#include "app/FormSkinSurface.h"
 #include "image/acPNG.h"
 #include "platform/ui/Icon.h"
 #include "skin/controls/BuiltInShadows.h"
@@ -43,6 +44,12 @@ GameWindows CreateGameWindows(ui::Application& app, bool showSkinVersion, const 
   w.Result = Create<game::TForm_ResultGame>(app, ResultDialogDescription());
   w.NewGame = Create<game::TForm_NewGame>(app, NewGameDialogDescription());
   w.About = Create<game::TForm_About>(app, AboutDialogDescription());
+  // Until forms have their skinned frame, each client area shows the skin's
+  // surface: FORM for the main window, DIALOG for the dialogs.
+  AddFormSkinSurface(*w.Main, "FORM");
+  for (ui::Form* dialog : {static_cast<ui::Form*>(w.Result), static_cast<ui::Form*>(w.NewGame),
+                           static_cast<ui::Form*>(w.About)})
+    AddFormSkinSurface(*dialog, "DIALOG");
   return w;
 }
 
