@@ -31,6 +31,7 @@
 #include "skin/controls/sGroupBox.h"
 #include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
+#include "skin/controls/sRadioButton.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/controls/sStatusBar.h"
 
@@ -70,7 +71,7 @@ const std::pair<std::string_view, Factory>& ClassEntry(std::string_view classNam
       {"TsSpeedButton", Make<skin::TsSpeedButton>()},
       {"TsAlphaImageList", Make<skin::AlphaImageList>()},
       {"TsGroupBox", Make<skin::TsGroupBox>()},
-      {"TsRadioButton", Make<ui::RadioButton>()},
+      {"TsRadioButton", Make<skin::TsRadioButton>()},
       {"TsButton", Make<skin::TsButton>()},
       {"TsLabel", Make<skin::TsLabel>()},
       {"TsWebLabel", Make<skin::TsWebLabel>()},
