@@ -72,7 +72,9 @@ void PaintGlyph(const TsSkinModel& model, const TsScrollPartIndexes& part, gfx::
 void PaintButton(const TsSkinModel& model, const TsScrollPartIndexes& part, gfx::Bitmap& bar,
                  const gfx::Rect& rect, const gfx::Rect& glyphSquare, int state, gfx::Bitmap& scratch) {
   if (!ValidSection(model, part.Section) || rect.IsEmpty()) return;
-  scratch = gfx::Bitmap(rect.Width(), rect.Height(), gfx::PixelFormat::Bgr24);
+  if (scratch.Width() != rect.Width() || scratch.Height() != rect.Height() ||
+      scratch.Format() != gfx::PixelFormat::Bgr24)
+    scratch = gfx::Bitmap(rect.Width(), rect.Height(), gfx::PixelFormat::Bgr24);
   const BackdropRef behind = MakeBackdropRef(&bar, rect.Left, rect.Top);
   PaintPart(model, part, scratch, {0, 0, rect.Width(), rect.Height()}, {0, 0}, behind, state);
   PaintGlyph(model, part, scratch, glyphSquare, state);
@@ -115,6 +117,11 @@ bool CanPaintBar(const TsSkinModel& model, bool vertical) {
 }
 
 void PaintBarImage(const BarLook& look, gfx::Bitmap& image) {
+  BarScratch scratch;
+  PaintBarImage(look, image, scratch);
+}
+
+void PaintBarImage(const BarLook& look, gfx::Bitmap& image, BarScratch& scratch) {
   const TsSkinModel& model = *look.Model;
   const bool vertical = look.Bar->Vertical();
   const gfx::Size size = look.Size;
@@ -125,7 +132,6 @@ void PaintBarImage(const BarLook& look, gfx::Bitmap& image) {
   const int b = look.ArrowLength;
   const gfx::Point o = look.Origin;
   auto at = [&](int along) { return vertical ? gfx::Point{o.X, o.Y + along} : gfx::Point{o.X + along, o.Y}; };
-  gfx::Bitmap scratch;
 
   if (2 * b < n) {
     const int m = look.ThumbOffset + look.ThumbLength / 2;
@@ -136,13 +142,14 @@ void PaintBarImage(const BarLook& look, gfx::Bitmap& image) {
     const int square = look.GlyphSquare;
     const gfx::Rect firstGlyph = Along(vertical, size, 0, square);
     const gfx::Rect secondGlyph = Along(vertical, size, b - square, b);
-    PaintButton(model, *parts.First, image, Along(vertical, size, 0, b), firstGlyph, look.FirstArrowState, scratch);
+    PaintButton(model, *parts.First, image, Along(vertical, size, 0, b), firstGlyph, look.FirstArrowState,
+                scratch.First);
     PaintButton(model, *parts.Second, image, Along(vertical, size, n - b, n), secondGlyph, look.SecondArrowState,
-                scratch);
+                scratch.Second);
     if (look.Usable && look.ThumbLength > 0 && ThumbFits(*look.Bar, n - 2 * b)) {
       const gfx::Rect thumb = Along(vertical, size, look.ThumbOffset, look.ThumbOffset + look.ThumbLength);
       const gfx::Rect whole = Along(vertical, size, 0, look.ThumbLength);
-      PaintButton(model, *parts.Thumb, image, thumb, whole, look.ThumbState, scratch);
+      PaintButton(model, *parts.Thumb, image, thumb, whole, look.ThumbState, scratch.Thumb);
     }
   } else {
     // No room for a track: two halves, each under one arrow.
@@ -150,9 +157,9 @@ void PaintBarImage(const BarLook& look, gfx::Bitmap& image) {
     PaintPart(model, *parts.Before, image, Along(vertical, size, 0, half), at(0), look.WindowBackdrop, 0);
     PaintPart(model, *parts.After, image, Along(vertical, size, half, n), at(half), look.WindowBackdrop, 0);
     PaintButton(model, *parts.First, image, Along(vertical, size, 0, half), Along(vertical, size, 0, half),
-                look.FirstArrowState, scratch);
+                look.FirstArrowState, scratch.First);
     PaintButton(model, *parts.Second, image, Along(vertical, size, half, n), Along(vertical, size, 0, n - half),
-                look.SecondArrowState, scratch);
+                look.SecondArrowState, scratch.Second);
   }
   if (!look.Usable) MixDisabled(look, image);
 }

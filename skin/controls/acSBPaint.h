@@ -30,7 +30,14 @@ struct BarLook {
 // True when "SCROLLBAR1V" (or "...1H") exists: without it nothing is painted.
 bool CanPaintBar(const TsSkinModel& model, bool vertical);
 
+// The working images of the arrows and the thumb, kept between paints so
+// that painting a bar allocates nothing once the sizes are settled.
+struct BarScratch {
+  gfx::Bitmap First, Second, Thumb;
+};
+
 // Paints the bar into `image`, which is made 24-bit of the bar's size.
 void PaintBarImage(const BarLook& look, gfx::Bitmap& image);
+void PaintBarImage(const BarLook& look, gfx::Bitmap& image, BarScratch& scratch);
 
 }  // namespace skin

@@ -223,8 +223,7 @@ void TacScrollWnd::DrawBar(TacScrollBar& bar, gfx::Canvas& dc, int thumbStart, i
   look.TrackAfterState = z == kZoneTrackAfter ? 2 : 0;
   look.ThumbState = dragged ? 2 : (hovered && t.HoverZone == kZoneThumb ? 1 : 0);
   look.WindowBackdrop = WindowBackdrop(*Window);
-  PaintBarImage(look, image_);
-  dc.DrawBitmap(r.Left, r.Top, image_);
+  dc.DrawBitmap(r.Left, r.Top, images_[bar.BarKind == ui::SB_VERT ? 1 : 0].Paint(look));
 }
 
 void TacScrollWnd::PaintCorner(gfx::Canvas& dc, const gfx::Rect& corner) {
@@ -252,7 +251,10 @@ void TacScrollWnd::PaintCorner(gfx::Canvas& dc, const gfx::Rect& corner) {
 // --- messages ---------------------------------------------------------------
 
 bool TacScrollWnd::HandleSkinCommand(ui::Message& msg) {
-  switch (SkinCommandOf(msg)) {
+  const int code = SkinCommandOf(msg);
+  if (code == SKC_SKIN_LOADED || code == SKC_SKIN_UNLOADED || code == SKC_SKIN_REFRESH)
+    for (BarImageCache& c : images_) c.Clear();
+  switch (code) {
     case SKC_SKIN_LOADED:
       if (FromOwnManager(msg)) {
         if (OwnsBinding) Binding->Resolve();

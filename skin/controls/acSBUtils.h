@@ -19,6 +19,7 @@
 #include "platform/ui/ProcChain.h"
 #include "skin/controls/acSBBar.h"
 #include "skin/controls/acSBGeometry.h"
+#include "skin/controls/acSBImageCache.h"
 
 namespace ui {
 class WinControl;
@@ -152,7 +153,7 @@ class TacScrollWnd : public TacMainWnd {
 
  private:
   bool releasing_ = false;  // the capture change of the adapter's own release
-  gfx::Bitmap image_;       // the bar image, reused between paints
+  BarImageCache images_[2];  // by BarKind
 };
 
 class TacBaseWnd : public TacScrollWnd {
