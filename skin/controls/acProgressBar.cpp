@@ -151,11 +151,14 @@ void TsProgressBar::RenderCache() {
 }
 
 int TsProgressBar::LitBlocks(const ProgressState& s) {
-  if (litBlocks_ < 0 || !(s == litState_)) {
-    litState_ = s;
-    litBlocks_ = LitBlockCount(s);
+  ProgressState key = s;
+  key.Position = 0;
+  if (!layoutKnown_ || !(key == layoutState_)) {
+    layoutState_ = key;
+    layout_ = SegmentLayoutOf(s);
+    layoutKnown_ = true;
   }
-  return litBlocks_;
+  return LitBlockCount(layout_, s);
 }
 
 void TsProgressBar::PaintBlocks(gfx::Bitmap& cache, const ProgressState& s) {

@@ -70,7 +70,8 @@ class TsProgressBar : public ui::ProgressBar, public TsSkinnedControl {
   bool PlatformMarquee() const;
   void SendMarquee();
   void PaintBlocks(gfx::Bitmap& cache, const ProgressState& s);
-  // LitBlockCount(s), worked out again only when the geometry changed.
+  // LitBlockCount(s); the layout is worked out again only when the geometry
+  // other than the position changed.
   int LitBlocks(const ProgressState& s);
 
   std::unique_ptr<ui::Timer> marqueeTimer_;
@@ -81,8 +82,9 @@ class TsProgressBar : public ui::ProgressBar, public TsSkinnedControl {
   // The frame as rendered before the blocks: what each block shows behind
   // it (kept between renders so that its storage is reused).
   gfx::Bitmap frame_;
-  ProgressState litState_;
-  int litBlocks_ = -1;
+  ProgressState layoutState_;  // position 0
+  SegmentLayout layout_;
+  bool layoutKnown_ = false;
   // The bitmap of a block that reaches past the cache.
   gfx::Bitmap block_;
 };

@@ -89,8 +89,11 @@ SegmentLayout SegmentLayoutOf(const ProgressState& s) {
 
 int LitBlockCount(const ProgressState& s) {
   if (s.Max <= s.Min || s.Position <= s.Min) return 0;
-  const SegmentLayout l = SegmentLayoutOf(s);
-  if (l.Places <= 1) return 0;
+  return LitBlockCount(SegmentLayoutOf(s), s);
+}
+
+int LitBlockCount(const SegmentLayout& l, const ProgressState& s) {
+  if (s.Max <= s.Min || s.Position <= s.Min || l.Places <= 1) return 0;
   return Share(l.Places, s);
 }
 

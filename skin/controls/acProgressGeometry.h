@@ -50,6 +50,8 @@ SegmentLayout SegmentLayoutOf(const ProgressState& s);
 // The number of lit blocks of a segmented bar: 0 with fewer than two places
 // or at the minimum.
 int LitBlockCount(const ProgressState& s);
+// The same with the bar's layout (SegmentLayoutOf(s)) already worked out.
+int LitBlockCount(const SegmentLayout& layout, const ProgressState& s);
 
 // The rectangles of every block to draw, in drawing order (empty for a bar
 // that shows its frame only). Blocks may reach past the bar (the marquee's

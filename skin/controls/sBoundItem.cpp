@@ -114,7 +114,8 @@ void CopyCacheExceptChildren(TsCommonData& b, gfx::Canvas& target, gfx::Point or
                              bool refreshCorners) {
   if (refreshCorners) RefreshItemCorners(b, 0, kAllCorners);
   if (!b.HasCache() || b.CacheBitmap.Empty()) return;
-  gfx::Canvas::StateGuard guard(target);
+  // The target's clipping is saved only when a child is left out.
+  std::optional<gfx::Canvas::StateGuard> guard;
   if (ui::WinControl* w = b.OwnerWindow()) {
     for (ui::Control* c : w->Controls()) {
       if (!c->Visible() || c->Destroying()) continue;
@@ -128,6 +129,7 @@ void CopyCacheExceptChildren(TsCommonData& b, gfx::Canvas& target, gfx::Point or
         r.Bottom = std::min(r.Bottom, r.Top + caption);
       }
       // Cache point p shows at p - origin on the target.
+      if (!guard) guard.emplace(target);
       target.ExcludeClipRect(r.Offset(-origin.X, -origin.Y));
     }
   }

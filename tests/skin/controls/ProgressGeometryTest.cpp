@@ -32,6 +32,7 @@ TEST(ProgressGeometry, GameBarLightsRoundedShareOfNineteenPlaces) {
   for (int p = 0; p <= 20; ++p) {
     SCOPED_TRACE(p);
     EXPECT_EQ(LitBlockCount(GameBar(p)), lit[p]);
+    EXPECT_EQ(LitBlockCount(l, GameBar(p)), lit[p]) << "with the layout worked out once";
     const std::vector<gfx::Rect> blocks = ProgressBlocks(GameBar(p));
     ASSERT_EQ(blocks.size(), static_cast<size_t>(lit[p] + (p == 20 ? 1 : 0)));
     for (int k = 0; k < lit[p]; ++k) EXPECT_EQ(blocks[k], gfx::Rect::FromXYWH(10 * k + 1, 1, 8, 15));
