@@ -44,8 +44,11 @@ void TileSpan(gfx::Bitmap& target, const gfx::Bitmap& src, const gfx::Rect& tile
 // Saturates to the int range (area edges plus tile sizes may leave it).
 int ToInt(I64 v) { return static_cast<int>(std::clamp<I64>(v, INT_MIN, INT_MAX)); }
 
+// A destination wider or taller than the int range (hostile areas) cannot be
+// scaled onto; nothing is drawn.
 void Stretch(gfx::Bitmap& target, const gfx::Rect& clip, const gfx::Rect& dst, const Tile& t) {
   if (clip.IsEmpty() || dst.IsEmpty()) return;
+  if (I64{dst.Right} - dst.Left > INT_MAX || I64{dst.Bottom} - dst.Top > INT_MAX) return;
   gfx::Canvas canvas(target);
   canvas.IntersectClipRect(clip);
   canvas.StretchDraw(dst, *t.Source, t.Region);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -189,6 +191,15 @@ TEST(PaintTexture, HostileRegionsAreCutToTheMasterOrPaintNothing) {
     if (!c.Paints) {
       EXPECT_EQ(test::Pixels(b), test::Pixels(Filled(gfx::PixelFormat::Bgr24, 11, 10, kSentinel)));
     }
+  }
+  // An area wider than the int range is not stretched onto (its width does
+  // not fit an int); it counts as done.
+  for (const int mode : {1, 4, 5}) {
+    const TsMaskData mask = MakeMask({2, 1, 6, 3}, {});
+    gfx::Bitmap b = Filled(gfx::PixelFormat::Bgr24, 11, 10, kSentinel);
+    gfx::Rect area{INT_MIN, INT_MIN, 9, 8};
+    PaintTexture(mb.Model(), b, area, nullptr, mode, &mask);
+    EXPECT_EQ(test::Pixels(b), test::Pixels(Filled(gfx::PixelFormat::Bgr24, 11, 10, kSentinel))) << mode;
   }
   // No mask and no image: nothing, the area stays for the colour.
   gfx::Bitmap b = Filled(gfx::PixelFormat::Bgr24, 4, 4, kSentinel);
