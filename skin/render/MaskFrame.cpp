@@ -36,7 +36,10 @@ void Shrink(I64& nearSide, I64& farSide, I64 extent) {
 // A tile of size 0 draws nothing.
 void StretchPiece(gfx::Bitmap& dst, const gfx::Bitmap& src, const piece::Span& s) {
   if (s.X1 <= s.X0 || s.Y1 <= s.Y0 || s.TileW <= 0 || s.TileH <= 0) return;
-  for (I64 v : {s.X0, s.Y0, s.X1, s.Y1, s.TileX, s.TileY, s.TileX + s.TileW, s.TileY + s.TileH})
+  // Coordinates and extents must all fit an int (a side as wide as the int
+  // range is not scaled).
+  for (I64 v : {s.X0, s.Y0, s.X1, s.Y1, s.TileX, s.TileY, s.TileX + s.TileW, s.TileY + s.TileH, s.X1 - s.X0,
+                s.Y1 - s.Y0})
     if (!FitsInt(v)) return;
   const gfx::Rect d{static_cast<int>(s.X0), static_cast<int>(s.Y0), static_cast<int>(s.X1),
                     static_cast<int>(s.Y1)};

@@ -106,6 +106,17 @@ TEST(HostileMaskTest, NegativeBordersCountAsZero) {
     for (int x = 0; x < 10; ++x) ASSERT_EQ(Rgb(dst, x, y), RGB(x % 4, y % 4, 77)) << x << "," << y;
 }
 
+TEST(HostileMaskTest, StretchedSidesAsWideAsTheIntRangeAreNotScaled) {
+  // A destination from near INT_MIN to the bitmap: the stretched left side
+  // spans more rows than an int holds and is left out; nothing overflows.
+  test::ModelBuilder mb(6, 6);
+  const TsMaskData mask = test::MakeMask({0, 0, 6, 6}, {1, 0, kStretchSides | kDrawCentre, 2, 2, 2, 2});
+  gfx::Bitmap dst = test::Filled(PixelFormat::Bgr24, 10, 7, kSentinel);
+  RenderMaskFrame(mb.Model(), dst, {INT_MIN + 1, INT_MIN + 1, 10, 7}, true, false, 0, mask, NoBackdrop);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 8; ++x) ASSERT_EQ(Rgb(dst, x, y), kSentinel) << x << "," << y;
+}
+
 TEST(HostileMaskTest, ZeroTileIsOneBlockFromTheTileStart) {
   // Cell 4 wide with WL = WR = 2: the top side has no tile; its span (6
   // pixels here) is one block from the tile start, cut to the image.
