@@ -7,7 +7,9 @@
 #include "platform/ui/WinControl.h"
 #include "skin/controls/sBackdrop.h"
 #include "skin/controls/sCommonData.h"
+#include "skin/paint/Fill.h"
 #include "skin/paint/Frames.h"
+#include "skin/render/BackdropCopy.h"
 #include "skin/render/MaskCells.h"
 #include "skin/render/MaskCompose.h"
 #include "skin/render/MaskFrame.h"
@@ -149,7 +151,14 @@ void PaintBindingBorder(TsCommonData& b, gfx::Canvas& dc, int width) {
   if (!b.IsSkinned() || width <= 0) return;
   gfx::Bitmap& cache = b.EnsureCache();
   if (cache.Empty()) return;
-  RenderMaskFrame(*b.Model(), cache, cache.Bounds(), false, true, 0, b.MaskIndex, OwnBackdrop(b));
+  // The ring's transparent pixels show what lies behind, so that goes into
+  // the cache first: the parent's image, or its colour.
+  const BackdropRef behind = OwnBackdrop(b);
+  if (behind.HasImage())
+    CopyBackdropBlock(cache, cache.Bounds(), behind);
+  else
+    FillColorRect(cache, cache.Bounds(), gfx::ColorToRGB(behind.FillColor));
+  RenderMaskFrame(*b.Model(), cache, cache.Bounds(), false, true, 0, b.MaskIndex, behind);
   gfx::Canvas src(cache);
   CopyFrameStrips(dc, 0, 0, cache.Width(), cache.Height(), src, 0, 0, width);
 }

@@ -36,6 +36,9 @@ FixtureSkin PanelSkin() {
   s.Set("T0", "COLOR", kOwn).Mask("T0", ring);
   s.Set("NORING", "COLOR", kOwn);
   s.Set("CLEAR13", "TRANSPARENCY", 100).Mask("CLEAR13", {{0, 0, 30, 10}, 13, 2, 13, 2, 1, 0, 0, 0});
+  // A ring whose outer line is transparent (its mask part below it is white there).
+  s.Fill({0, 10, 10, 20}, kRing).Fill({0, 20, 10, 30}, gfx::clBlack).Fill({0, 20, 10, 21}, gfx::clWhite);
+  s.Set("HOLLOW", "TRANSPARENCY", 100).Mask("HOLLOW", {{0, 10, 10, 30}, 2, 2, 2, 2, 1, 1, 0, 0});
   return s;
 }
 
@@ -129,6 +132,21 @@ TEST_F(Panel, DirectModeFillsByTransparencyInsideTheRing) {
     EXPECT_FALSE(p->SkinData().CacheStale);
     delete p;
   }
+}
+
+TEST_F(Panel, TransparentRingPixelsShowTheParentsColour) {
+  TsPanel* p = NewPanel("HOLLOW");
+  ASSERT_FALSE(p->CacheMode());
+  const gfx::Bitmap b = Painted(p);
+  // A mask value of 255 keeps (almost) only what lies behind: within one step.
+  for (const int x : {2, 50, 97}) {
+    const gfx::Color c = b.PixelAt(x, 0);
+    EXPECT_NEAR(gfx::GetR(c), gfx::GetR(kParent), 1) << x;
+    EXPECT_NEAR(gfx::GetG(c), gfx::GetG(kParent), 1) << x;
+    EXPECT_NEAR(gfx::GetB(c), gfx::GetB(kParent), 1) << x;
+  }
+  EXPECT_EQ(b.PixelAt(50, 1) & 0xFFFFFF, kRing);
+  EXPECT_EQ(b.PixelAt(50, 30) & 0xFFFFFF, kParent);
 }
 
 TEST_F(Panel, CacheModeOverAColourMixesByTransparency) {
